@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test (each under C, es_ES.UTF-8 and
+# ca_ES.UTF-8). Extra arguments go to ctest, e.g. ./test.sh -R Trace
+set -euo pipefail
+source "$(dirname "$0")/scripts/setup.sh"
+
+install_missing
+ensure_locales
+configure_and_build ${CMAKE_EXTRA_ARGS:-}
+cd "$BUILD_DIR"
+export QT_QPA_PLATFORM=offscreen
+ctest --output-on-failure --parallel "$(nproc)" "$@"

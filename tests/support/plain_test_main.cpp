@@ -1,0 +1,10 @@
+#include <gtest/gtest.h>
+
+#include "LocaleCheck.h"
+
+int main(int argc, char **argv)
+{
+    adoptTestLocale();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
