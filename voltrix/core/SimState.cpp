@@ -1,0 +1,7 @@
+#include "SimState.h"
+
+namespace voltrix {
+
+SimState Sim;
+
+} // namespace voltrix
