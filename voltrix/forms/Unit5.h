@@ -1,0 +1,49 @@
+#pragma once
+// The scale window: picks which drawing factor (velocity, acceleration,
+// electric field, magnetic field) the user edits, and edits it either by
+// holding the down/up buttons, which run the main window's scale timer, or
+// by typing a value and pressing Enter. The factors themselves live in the
+// shared simulation state; the repeating change is TForm1::TimeScaleTimer.
+#include <QWidget>
+
+class QFrame;
+class QLineEdit;
+class QPushButton;
+
+class TForm5 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm5(QWidget *parent = nullptr);
+
+    QFrame *Panel1;
+    // Grouped toggle buttons: at most one is down (isChecked()); pressing the
+    // one that is down releases it.
+    QPushButton *ScaleV;
+    QPushButton *ScaleA;
+    QPushButton *ScaleE;
+    QPushButton *ScaleB;
+    // Press-and-hold buttons (any mouse button) showing a small arrow image.
+    QPushButton *ScaleDown;
+    QPushButton *ScaleUp;
+    QLineEdit *EditScale;
+
+    void ScaleVClick();
+    void ScaleAClick();
+    void ScaleEClick();
+    void ScaleBClick();
+    void ScaleUpMouseDown();
+    void ScaleDownMouseDown();
+    // Mouse released over either hold button: the scale timer stops.
+    void ScaleNull();
+    // Reacts only to Enter (character 13); other keys are the edit box's own.
+    void EditScaleKeyPress(char Key);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void selectFactor(QPushButton *pressed, float factor);
+};
+
+extern TForm5 *Form5;
