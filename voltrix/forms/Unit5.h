@@ -36,7 +36,7 @@ public:
     // Mouse released over either hold button: the scale timer stops.
     void ScaleNull();
     // Reacts only to Enter (character 13); other keys are the edit box's own.
-    void EditScaleKeyPress(char Key);
+    void EditScaleKeyPress(char &Key);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
