@@ -1,0 +1,54 @@
+#pragma once
+// The window side of experiment files: which file a save or load uses (the
+// fixed "DATOS.exp" of the store/recall buttons or the name last taken from a
+// dialog), the open and save dialogs of the "Cargar" and "Grabar" menu items,
+// and how the outcome reaches the user: the exclamation beep when it worked,
+// a message box in Spanish naming the file and the reason when it did not.
+// The file format itself is Qt-free and lives in the core.
+#include <QString>
+
+#include <string>
+
+class QFileDialog;
+class QWidget;
+
+namespace voltrix {
+
+// The fixed file of the control panel's store and recall buttons.
+inline constexpr char kStoreFileName[] = "DATOS.exp";
+
+QString experimentDialogTitle();  // "Dinamica de una particula cargada"
+QString openDialogFilter();       // as Qt name filters, ";;"-separated
+QString saveDialogFilter();
+QString saveDialogInitialName();  // "fichero.exp"
+
+// The name the next save or load uses: "DATOS.exp" when UsarDatos is 1
+// (which this resets to 0), otherwise NombreFichero, used whole.
+std::string chooseExperimentFileName();
+
+// Dialog set-up, separate so that the title, filters and initial name can be
+// checked without running the dialog.
+void setUpOpenDialog(QFileDialog &dialog);
+void setUpSaveDialog(QFileDialog &dialog);
+
+// Run the dialog; when the user confirms, copy the chosen name into
+// NombreFichero and return true. A cancelled dialog changes nothing.
+bool runSaveDialog(QWidget *parent);
+bool runOpenDialog(QWidget *parent);
+
+// The two menu actions: "Grabar" saves under the confirmed name through
+// Form1->saveToFile(); "Cargar" loads through Form1->loadFromFile() when the
+// confirmed name is not empty.
+void GrabarExperimento(QWidget *parent);
+void CargarExperimento(QWidget *parent);
+
+// Outcome reports for TForm1::saveToFile / loadFromFile.
+void reportExperimentSuccess(); // the exclamation beep
+void reportSaveFailure(QWidget *parent, const std::string &fileName, const std::string &reason);
+void reportLoadFailure(QWidget *parent, const std::string &fileName, const std::string &reason);
+
+// The texts of those message boxes.
+QString saveFailureText(const std::string &fileName, const std::string &reason);
+QString loadFailureText(const std::string &fileName, const std::string &reason);
+
+} // namespace voltrix
