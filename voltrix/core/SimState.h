@@ -5,6 +5,8 @@
 // but each result is rounded to float when stored. A vector is three named
 // scalars handled in x, y, z order. Lengths and velocities are held in the
 // display unit (m or cm); fields, charge, mass, step and time are always SI.
+// The unit itself is the control panel's combo text, so functions that care
+// take "cm selected" as a parameter instead of reading it from here.
 //
 // There is exactly one instance, `Sim`, owned by the main window's module and
 // read and written directly by every window on the GUI thread.
@@ -12,8 +14,6 @@
 #include <string>
 
 namespace voltrix {
-
-enum class LengthUnit { Metre = 0, Centimetre = 1 };
 
 struct SimState {
     // Particle.
@@ -50,9 +50,6 @@ struct SimState {
     static constexpr float RegYmin = 40, RegYmax = 60;
     static constexpr float RegZmin = 40, RegZmax = 60;
     int CampoConfinado = 0;
-
-    // Length unit chosen in the control panel ("m" at start).
-    LengthUnit unit = LengthUnit::Metre;
 
     // Interaction state of the main window.
     float AnguloAlfa = 0, AnguloBeta = 0;

@@ -1,0 +1,61 @@
+#pragma once
+// The force law and the integration of one animation step. A charged particle
+// feels q·(E + v × B) while the electric field fills all space, or only q·E
+// inside the confined region (and nothing outside it). The step is the explicit
+// midpoint method: the velocity is advanced with the acceleration at the
+// midpoint velocity, the position with the midpoint velocity itself. Every
+// stored result is a float; each expression is evaluated in double and rounded
+// once when stored. Lengths are integrated in metres: while "cm" is selected
+// the step scales position and velocity by 0.01 before and by 100 after.
+// The blink rule of the animation button is here too, as a pure function, so
+// the window only applies the caption it returns.
+#include "SimState.h"
+
+namespace voltrix {
+
+// PvR = PvA × PvB; each component's product difference is rounded once.
+void PRODUCTO_VECTORIAL(SimState &s);
+
+// Strict test against the region bounds (a point on a face is outside),
+// x first, then y, then z. Coordinates in display units.
+bool insideRegion(float x, float y, float z);
+
+// The raw force law: Fx..Fz and ax..az from the state as it stands. The
+// velocities are used unconverted. positionInMetres tells that the caller has
+// scaled the position to metres while "cm" is selected (the step does), so the
+// region test compares 100 × the position, rounded to float, with the bounds.
+void ACELERACION(SimState &s, bool positionInMetres = false);
+
+// The force law for every caller outside the step (panel handlers, charge
+// timer, loading, region switch, unit switch): with cm selected the velocities
+// are taken in m/s for the call, so the magnetic term is never built from
+// cm/s. The stored velocities are left exactly as they were.
+void computeForceForDisplay(SimState &s, bool cmSelected);
+
+// Steps 1-10 of one animation tick: t += dt, to SI when cm, first force
+// evaluation (ax..az hold it afterwards, for the readout), midpoint velocity,
+// midpoint force, position and velocity updates, back to display units.
+// The caller then moves the scene, refreshes the panel and redraws.
+void integrateStep(SimState &s, bool cmSelected);
+
+// What the animation button's caption must become after one step.
+enum class CaptionChange {
+    Unchanged, // leave caption and font as they are
+    Stop,      // caption "STOP"
+    Blank,     // font colour red, caption " " (one space)
+};
+
+struct BlinkState {
+    int ContParpadeo = 0;
+    int FaseParpadeo = 0;
+    CaptionChange caption = CaptionChange::Unchanged;
+};
+
+// The blink rule alone: from the switch and the counter/phase before the step,
+// the counter/phase after it and the caption change.
+BlinkState blinkRule(int ParpadeoActivo, int ContParpadeo, int FaseParpadeo);
+
+// blinkRule applied to Sim's counters; returns the caption change.
+CaptionChange applyBlink(SimState &s);
+
+} // namespace voltrix
