@@ -1,0 +1,74 @@
+#pragma once
+// A drawing surface of the view: an image plus the pen, brush and font state
+// that stays on it between paints, the way the view's drawing relies on (the
+// cube and the axes reuse the pen width and style the previous frame left).
+// Coordinates come in as 64-bit values and are clipped or clamped to a safe
+// range around the image, so a saturated or overflowing screen coordinate
+// never reaches QPainter.
+#include <memory>
+#include <string>
+
+#include <QFont>
+#include <QImage>
+
+#include "SceneColor.h"
+
+class QPainter;
+
+struct CanvasState {
+    TColor penColor = clBlack;
+    int penStyle = 0; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 none, 6 inside frame
+    int penWidth = 1;
+    TColor brushColor = clWhite;
+    int brushStyle = 0; // 0 solid, 1 clear, 2 horizontal, 3 vertical, 4/5 diagonals, 6 cross, 7 diagonal cross
+    TColor fontColor = clBlack;
+    int fontHeight = 11;
+};
+
+class ViewCanvas {
+public:
+    ViewCanvas();
+    ~ViewCanvas();
+    ViewCanvas(const ViewCanvas &) = delete;
+    ViewCanvas &operator=(const ViewCanvas &) = delete;
+
+    // The image; any painting still open on it is finished first.
+    const QImage &image();
+    // Resizes the image (its contents are undefined until filled).
+    void resize(int width, int height);
+
+    const CanvasState &state() const { return state_; }
+    void setPenColor(TColor c) { state_.penColor = c; }
+    void setPenStyle(int s) { state_.penStyle = s; }
+    void setPenWidth(int w) { state_.penWidth = w; }
+    void setBrushColor(TColor c) { state_.brushColor = c; }
+    void setBrushStyle(int s) { state_.brushStyle = s; }
+    void setFontColor(TColor c) { state_.fontColor = c; }
+    void setFontHeight(int h) { state_.fontHeight = h; }
+
+    // Primitives with the framework canvas' meaning: rectangles and ellipses
+    // take the bounding box (left, top, right, bottom) with right and bottom
+    // outside the figure; fills use the brush colour.
+    void line(long long x1, long long y1, long long x2, long long y2);
+    void ellipse(long long left, long long top, long long right, long long bottom);
+    void rectangle(long long left, long long top, long long right, long long bottom);
+    void polygon(const long long (&xs)[4], const long long (&ys)[4]);
+    void fillRect(long long left, long long top, long long right, long long bottom);
+    // Text with its top-left corner at (x, y) on a cell of the brush colour.
+    void textOut(long long x, long long y, const std::string &text);
+    // Copies `rect` of `source` onto the same place here.
+    void copyFrom(ViewCanvas &source, int left, int top, int right, int bottom);
+
+    // Finishes the painting in progress so the image can be read or blitted.
+    void finish();
+
+private:
+    QPainter &painter();
+    void applyPen(QPainter &p);
+    void applyBrush(QPainter &p);
+
+    QImage image_;
+    std::unique_ptr<QPainter> painter_;
+    CanvasState state_;
+    QFont font_;
+};
