@@ -1,0 +1,201 @@
+#include "Unit3.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <cmath>
+#include <numbers>
+
+TForm3 *Form3 = nullptr;
+
+namespace {
+
+constexpr int kLeft = 8, kTop = 51, kWidth = 298, kHeight = 188;
+constexpr int kTitleHeight = 20;
+constexpr int kFontPoints = 8;
+
+const QColor kNavy(0x00, 0x00, 0x80);
+
+QLabel *makeLabel(QWidget *parent, const QString &text, QRect place, const QColor &colour,
+                  bool bold, int points, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *label = new QLabel(text, parent);
+    label->setGeometry(place);
+    label->setAlignment(alignment);
+    QFont font = label->font();
+    font.setPointSize(points);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+void fillNavy(QLabel *label)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kNavy);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+}
+
+// What the program shows: a positive charge entering a magnetic field along
+// z with a velocity that has a component along the field winds round the
+// field lines in a helix. Drawn in a simple oblique view, the far half of
+// each turn dimmer than the near half.
+QPixmap drawHelixPicture(QSize size)
+{
+    QPixmap picture(size);
+    picture.fill(QColor(0x00, 0x00, 0x20));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const double width = size.width(), height = size.height();
+    const double axisX = width * 0.42;
+    const double bottom = height - 34, top = 26;
+    const double radius = width * 0.17;
+    const double tilt = 0.32;  // how flat the circles of the helix look
+    const int turns = 4;
+
+    // Field lines of B, all pointing up.
+    painter.setPen(QPen(QColor(0x00, 0x60, 0x60), 1, Qt::DotLine));
+    for (int i = -2; i <= 2; ++i) {
+        const double lineX = axisX + i * radius * 0.9;
+        painter.drawLine(QPointF(lineX, bottom + 8), QPointF(lineX, top - 10));
+    }
+    const double arrowX = width * 0.86;
+    painter.setPen(QPen(QColor(0xFF, 0xFF, 0x00), 2));
+    painter.drawLine(QPointF(arrowX, bottom), QPointF(arrowX, top));
+    QPainterPath head;
+    head.moveTo(arrowX, top - 8);
+    head.lineTo(arrowX - 5, top + 2);
+    head.lineTo(arrowX + 5, top + 2);
+    head.closeSubpath();
+    painter.fillPath(head, QColor(0xFF, 0xFF, 0x00));
+
+    // The helix, point by point.
+    const double pitch = (bottom - top - 20) / turns;
+    const int steps = turns * 90;
+    QPointF previous;
+    for (int i = 0; i <= steps; ++i) {
+        const double angle = 2 * std::numbers::pi * i / 90.0;
+        const QPointF point(axisX + radius * std::cos(angle),
+                            bottom - 10 - pitch * i / 90.0 + radius * tilt * std::sin(angle));
+        if (i > 0) {
+            const bool near = std::sin(angle) > 0;
+            painter.setPen(QPen(near ? QColor(0x00, 0xFF, 0x00) : QColor(0x00, 0x70, 0x00), near ? 2 : 1));
+            painter.drawLine(previous, point);
+        }
+        previous = point;
+    }
+
+    // The charge at the end of the path, with its velocity.
+    const QPointF charge = previous;
+    painter.setPen(QPen(QColor(0x00, 0xFF, 0xFF), 2));
+    const QPointF velocityEnd(charge.x() - 10, charge.y() - 22);
+    painter.drawLine(charge, velocityEnd);
+    painter.setBrush(QColor(0xFF, 0x00, 0x00));
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(charge, 6, 6);
+
+    QFont font = painter.font();
+    font.setPointSize(kFontPoints);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(0xFF, 0xFF, 0x00));
+    painter.drawText(QPointF(arrowX + 8, top + 6), QStringLiteral("B"));
+    painter.setPen(QColor(0x00, 0xFF, 0xFF));
+    painter.drawText(QPointF(velocityEnd.x() - 12, velocityEnd.y() + 4), QStringLiteral("v"));
+    painter.setPen(QColor(0xFF, 0x60, 0x60));
+    painter.drawText(QPointF(charge.x() + 9, charge.y() + 4), QStringLiteral("q"));
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(0, height - 22, width, 18), Qt::AlignCenter,
+                     QStringLiteral("Carga en un campo magnético: una hélice"));
+    return picture;
+}
+
+} // namespace
+
+TForm3::TForm3(QWidget *parent)
+    : QWidget(parent)
+{
+    setWindowTitle(QString(7, QLatin1Char(' ')) + QStringLiteral("Orvalis"));
+    move(kLeft, kTop);
+    resize(kWidth, kHeight);
+
+    Label1 = makeLabel(this, QStringLiteral("Orvalis  —  Voltrix"), QRect(0, 0, kWidth, kTitleHeight),
+                       Qt::white, true, 10, Qt::AlignCenter);
+    fillNavy(Label1);
+    Label1->setToolTip(QStringLiteral("Grupo Orvalis"));
+
+    Label2 = makeLabel(this, QStringLiteral("Física interactiva para estudiantes"),
+                       QRect(0, kTitleHeight, kWidth, 14), Qt::white, false, 7, Qt::AlignCenter);
+    fillNavy(Label2);
+
+    Label3 = makeLabel(this, QStringLiteral("Voltrix, 2026"), QRect(0, 42, kWidth, 16), Qt::black, false,
+                       kFontPoints, Qt::AlignCenter);
+
+    // Two columns: what is named on the left, navy bold; the name on the right.
+    constexpr int rowTop = 64, rowHeight = 18, leftX = 20, rightX = 118;
+    auto row = [&](int index, const QString &what, const QString &name, QLabel *&left, QLabel *&right) {
+        const int y = rowTop + index * rowHeight;
+        left = makeLabel(this, what, QRect(leftX, y, rightX - leftX - 4, rowHeight), kNavy, true, kFontPoints);
+        right = makeLabel(this, name, QRect(rightX, y, kWidth - rightX - 8, rowHeight), Qt::black, false,
+                          kFontPoints);
+    };
+    row(0, QStringLiteral("Programa:"), QStringLiteral("Voltrix"), Label4, Label5);
+    row(1, QStringLiteral("Autores:"), QStringLiteral("el equipo Orvalis"), Label10, Label11);
+    row(2, QStringLiteral("Grupo:"), QStringLiteral("Orvalis"), Label6, Label7);
+    row(3, QStringLiteral("Tema:"), QStringLiteral("Carga en campos E y B"), Label8, Label9);
+
+    BtnGrupo = new QPushButton(QStringLiteral("Grupo"), this);
+    BtnGrupo->setGeometry((kWidth - 75) / 2, kHeight - 30, 75, 25);
+    BtnGrupo->setToolTip(QStringLiteral("Foto del grupo"));
+    connect(BtnGrupo, &QPushButton::clicked, this, &TForm3::BtnGrupoClick);
+
+    // Created last so that, once shown, it covers everything below the title.
+    ImageGrupo = new QLabel(this);
+    ImageGrupo->setGeometry(0, kTitleHeight, kWidth, kHeight - kTitleHeight);
+    ImageGrupo->setPixmap(drawHelixPicture(ImageGrupo->size()));
+    ImageGrupo->installEventFilter(this);
+
+    showTextState();
+}
+
+QList<QWidget *> TForm3::textStateWidgets() const
+{
+    return {Label2, Label3, Label4, Label5, Label6, Label7, Label8, Label9, Label10, Label11, BtnGrupo};
+}
+
+void TForm3::BtnGrupoClick()
+{
+    for (QWidget *widget : textStateWidgets())
+        widget->hide();
+    ImageGrupo->show();
+}
+
+void TForm3::showTextState()
+{
+    ImageGrupo->hide();
+    for (QWidget *widget : textStateWidgets())
+        widget->show();
+}
+
+bool TForm3::isPictureState() const
+{
+    return !ImageGrupo->isHidden();
+}
+
+bool TForm3::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ImageGrupo && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        BtnGrupoClick();
+    return QWidget::eventFilter(watched, event);
+}

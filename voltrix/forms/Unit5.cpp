@@ -1,0 +1,198 @@
+#include "Unit5.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include "NumberText.h"
+#include "SimState.h"
+#include "Unit1.h"
+
+TForm5 *Form5 = nullptr;
+
+using voltrix::Sim;
+
+namespace {
+
+constexpr int kLeft = 316, kTop = 223, kWidth = 114, kHeight = 114;
+constexpr int kFontPoints = 8;
+constexpr float kFactorStep = 0.1f;
+constexpr char kEnterKey = 13;
+
+QString text31(float value)
+{
+    return QString::fromStdString(voltrix::format31(value));
+}
+
+// The small image of a hold button: a filled navy triangle.
+QIcon arrowIcon(bool pointsUp)
+{
+    constexpr int side = 12;
+    QPixmap image(side, side);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath triangle;
+    if (pointsUp) {
+        triangle.moveTo(side / 2.0, 2);
+        triangle.lineTo(side - 1, side - 3);
+        triangle.lineTo(1, side - 3);
+    } else {
+        triangle.moveTo(1, 3);
+        triangle.lineTo(side - 1, 3);
+        triangle.lineTo(side / 2.0, side - 2);
+    }
+    triangle.closeSubpath();
+    painter.fillPath(triangle, QColor(0x00, 0x00, 0x80));
+    return QIcon(image);
+}
+
+} // namespace
+
+TForm5::TForm5(QWidget *parent)
+    : QWidget(parent)
+{
+    setWindowTitle(QStringLiteral("Escala"));
+    move(kLeft, kTop);
+    resize(kWidth, kHeight);
+    QFont font = this->font();
+    font.setPointSize(kFontPoints);
+    setFont(font);
+
+    Panel1 = new QFrame(this);
+    Panel1->setGeometry(0, 0, kWidth, kHeight);
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Raised);
+
+    constexpr int margin = 3, rowHeight = 20;
+    auto toggle = [&](int row, const QString &caption, void (TForm5::*handler)()) {
+        auto *button = new QPushButton(caption, Panel1);
+        button->setGeometry(margin, margin + row * rowHeight, kWidth - 2 * margin, rowHeight);
+        button->setCheckable(true);
+        connect(button, &QPushButton::clicked, this, handler);
+        return button;
+    };
+    ScaleV = toggle(0, QStringLiteral("Velocidad"), &TForm5::ScaleVClick);
+    ScaleA = toggle(1, QStringLiteral("Aceleración"), &TForm5::ScaleAClick);
+    ScaleE = toggle(2, QStringLiteral("Campo Eléctrico"), &TForm5::ScaleEClick);
+    ScaleB = toggle(3, QStringLiteral("Campo Magnético"), &TForm5::ScaleBClick);
+    ScaleV->setChecked(true);
+
+    constexpr int bottomTop = margin + 4 * rowHeight + 4, buttonSide = 24;
+    ScaleDown = new QPushButton(Panel1);
+    ScaleDown->setGeometry(margin, bottomTop, buttonSide, buttonSide);
+    ScaleDown->setIcon(arrowIcon(false));
+    ScaleUp = new QPushButton(Panel1);
+    ScaleUp->setGeometry(kWidth - margin - buttonSide, bottomTop, buttonSide, buttonSide);
+    ScaleUp->setIcon(arrowIcon(true));
+    // The hold buttons take no focus, so Enter typed after holding one still
+    // reaches the edit box.
+    for (QPushButton *button : {ScaleDown, ScaleUp}) {
+        button->setFocusPolicy(Qt::NoFocus);
+        button->installEventFilter(this);
+    }
+
+    EditScale = new QLineEdit(Panel1);
+    EditScale->setGeometry(margin + buttonSide + 2, bottomTop + 1, kWidth - 2 * (margin + buttonSide + 2),
+                           buttonSide - 2);
+    EditScale->installEventFilter(this);
+
+    EditScale->setText(text31(Sim.FactorV));
+    Sim.FactorActual = Sim.FactorV;
+}
+
+void TForm5::selectFactor(QPushButton *pressed, float factor)
+{
+    // One group: a button going down releases the others; a button pressed
+    // while down has already come up by itself.
+    if (pressed->isChecked()) {
+        for (QPushButton *button : {ScaleV, ScaleA, ScaleE, ScaleB})
+            if (button != pressed)
+                button->setChecked(false);
+    }
+    EditScale->setText(text31(factor));
+    Sim.FactorActual = factor;
+}
+
+void TForm5::ScaleVClick() { selectFactor(ScaleV, Sim.FactorV); }
+void TForm5::ScaleAClick() { selectFactor(ScaleA, Sim.FactorA); }
+void TForm5::ScaleEClick() { selectFactor(ScaleE, Sim.FactorE); }
+void TForm5::ScaleBClick() { selectFactor(ScaleB, Sim.FactorB); }
+
+void TForm5::ScaleUpMouseDown()
+{
+    Sim.PasoFactor = kFactorStep;
+    Form1->TimeScale->start();
+}
+
+void TForm5::ScaleDownMouseDown()
+{
+    Sim.PasoFactor = -kFactorStep;
+    Form1->TimeScale->start();
+}
+
+void TForm5::ScaleNull()
+{
+    Form1->TimeScale->stop();
+}
+
+void TForm5::EditScaleKeyPress(char &Key)
+{
+    if (Key != kEnterKey)
+        return;
+    float value = 0;
+    if (const std::optional<float> typed = voltrix::readFloat(EditScale->text().toStdString())) {
+        value = *typed;
+    } else {
+        EditScale->setText(QStringLiteral("0"));
+        Sim.FactorActual = 0;
+    }
+    if (value > voltrix::kMaxTypedValue)
+        value = 0;
+    // The tick adds the step back, so the typed value is what gets stored.
+    Sim.FactorActual = value - Sim.PasoFactor;
+    Form1->TimeScaleTimer();
+}
+
+bool TForm5::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ScaleUp || watched == ScaleDown) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:  // the second press of a double click holds too
+            if (watched == ScaleUp)
+                ScaleUpMouseDown();
+            else
+                ScaleDownMouseDown();
+            break;
+        case QEvent::MouseButtonRelease:
+            ScaleNull();
+            break;
+        default:
+            break;
+        }
+    } else if (watched == EditScale && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            char character = kEnterKey;
+            EditScaleKeyPress(character);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm5::hideEvent(QHideEvent *event)
+{
+    // A hold button that disappears never sees its release; without this the
+    // factor would keep growing with nothing on screen to stop it.
+    if (Form1)
+        ScaleNull();
+    QWidget::hideEvent(event);
+}

@@ -1,0 +1,92 @@
+#include "Unit6.h"
+
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QStringList>
+#include <QVBoxLayout>
+
+TForm6 *Form6 = nullptr;
+
+namespace {
+
+constexpr int kLeft = 200, kTop = 4, kWidth = 397, kHeight = 581;
+constexpr int kFontPoints = 8;
+
+// The help text, line by line. Trailing blanks belong to the text; the last
+// line is empty.
+const char *const kHelpLines[] = {
+    "          DESCRIPCIÓN DE LA INTERFASE GRÁFICA",
+    "          ---------------------------------------------------------------",
+    "",
+    "Ficheros -> Despliega menú para cargar o grabar ficheros con ",
+    "                datos sobre la posición, velocidad, valor de los",
+    "                campos y de la carga.",
+    "                Fin-> Finaliza la aplicación.",
+    "Paneles -> Control de la posición, velocidad, campos y carga.",
+    "                 Muestra vectores, componentes y valor de la ",
+    "                 aceleración. ",
+    "                 Factor de escala -> Factor por el que se multiplica la",
+    "                                               magnitud seleccionada para ser",
+    "                                               visualizada.",
+    "Información -> Autores pertenecientes al grupo Orvalis. ",
+    "Ayuda -> Muestra esta información. ",
+    "",
+    "Muestra/Oculta Cubo.",
+    "Muestra/Oculta Ejes.",
+    "Flechas Giro -> Gira la figura.",
+    "Giro -> Haciendo click sobre él se recupera la perspectiva inicial.",
+    "Flechas Zoom -> aproximan o alejan la imagen.",
+    "Zoom -> Haciendo click sobre él se recupera la perspectiva inicial.",
+    "Animación -> Anima/Detiene la simulación.",
+    "Traza - > Muestra/Oculta traza del recorrido de la partícula.",
+    "Tiempo -> Muestra/Oculta el valor del tiempo.",
+    "",
+    "                     Panel de Control",
+    "                     -----------------------",
+    "Almacenar -> Almacena los valores actuales de la posición, ",
+    "                    velocidad, campos y carga.",
+    "Recuperar-> Recupera los valores almacenadaos de posición, ",
+    "                    velocidad, campos y carga",
+    "Carga C -> Controla Carga Eléctrica en Coulombios.",
+    "Increm. Tiempo -> Incremento de tiempo utilizado en el cálculo.",
+    "Posición m-> Controla y muestra la posición de la partícula en ",
+    "                   metros o centímetros.",
+    "Velocidad m/s -> Controla y muestra la velocidd de la partícula en ",
+    "                          metros por segundo o centímetros por segundo.",
+    "Campo Eléctrico -> Controla el valor de las tres componentes del ",
+    "                             campo eléctrico.",
+    "Campo Magnético -> Controla el valor de las tres componentes del ",
+    "                             campo magnético.",
+    "",
+};
+
+} // namespace
+
+TForm6::TForm6(QWidget *parent)
+    : QWidget(parent)
+{
+    setWindowTitle(QString(30, QLatin1Char(' ')) + QStringLiteral("Ayuda"));
+    move(kLeft, kTop);
+    resize(kWidth, kHeight);
+
+    MemoAyuda = new QPlainTextEdit(this);
+    QFont font = MemoAyuda->font();
+    font.setPointSize(kFontPoints);
+    font.setBold(true);
+    MemoAyuda->setFont(font);
+    QPalette palette = MemoAyuda->palette();
+    palette.setColor(QPalette::Text, QColor(0x00, 0x00, 0x80)); // navy
+    MemoAyuda->setPalette(palette);
+    // Long lines wrap at the box's width; the user may type into it.
+    MemoAyuda->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    MemoAyuda->setReadOnly(false);
+
+    QStringList lines;
+    for (const char *line : kHelpLines)
+        lines << QString::fromUtf8(line);
+    MemoAyuda->setPlainText(lines.join(QLatin1Char('\n')));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(MemoAyuda);
+}
