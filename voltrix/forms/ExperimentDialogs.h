@@ -1,10 +1,9 @@
 #pragma once
-// The window side of experiment files: which file a save or load uses (the
-// fixed "DATOS.exp" of the store/recall buttons or the name last taken from a
-// dialog), the open and save dialogs of the "Cargar" and "Grabar" menu items,
-// and how the outcome reaches the user: the exclamation beep when it worked,
+// The window side of experiment files: the open and save dialogs of the
+// "Cargar" and "Grabar" menu items, and how the outcome reaches the user: the exclamation beep when it worked,
 // a message box in Spanish naming the file and the reason when it did not.
-// The file format itself is Qt-free and lives in the core.
+// The file format and the choice between "DATOS.exp" and the dialog's name
+// (chooseExperimentFileName) are Qt-free and live in the core.
 #include <QString>
 
 #include <string>
@@ -14,17 +13,10 @@ class QWidget;
 
 namespace voltrix {
 
-// The fixed file of the control panel's store and recall buttons.
-inline constexpr char kStoreFileName[] = "DATOS.exp";
-
 QString experimentDialogTitle();  // "Dinamica de una particula cargada"
 QString openDialogFilter();       // as Qt name filters, ";;"-separated
 QString saveDialogFilter();
 QString saveDialogInitialName();  // "fichero.exp"
-
-// The name the next save or load uses: "DATOS.exp" when UsarDatos is 1
-// (which this resets to 0), otherwise NombreFichero, used whole.
-std::string chooseExperimentFileName();
 
 // Dialog set-up, separate so that the title, filters and initial name can be
 // checked without running the dialog.
