@@ -1,0 +1,278 @@
+#include "ExperimentFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "NumberText.h"
+
+namespace voltrix {
+
+namespace {
+
+constexpr const char *kTitleLine = "# Carga Electrica en Campos Electrico y Magnetico ";
+constexpr const char *kColumnLine = "x\t\ty\t\tz";
+constexpr int kMarkerLength = 38;
+constexpr const char *kMarker = "===";
+
+// One read of a line takes at most this many characters; a longer line is
+// read in several reads, which are joined again before it is parsed.
+constexpr int kLineReadChars = 253;
+// A line longer than this keeps only its beginning. The longest line a save
+// can write (fourteen values near FLT_MAX) is about 650 characters.
+constexpr std::size_t kMaxLineChars = 4096;
+
+std::string reasonFor(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return "permiso denegado";
+    case ENOENT:
+        return "el archivo o la carpeta no existe";
+    case ENOTDIR:
+        return "una parte de la ruta no es una carpeta";
+    case EISDIR:
+        return "es una carpeta, no un archivo";
+    case ENOSPC:
+    case EDQUOT:
+        return "no queda espacio en el disco";
+    case EROFS:
+        return "el disco es de solo lectura";
+    case ENAMETOOLONG:
+        return "el nombre es demasiado largo";
+    case EIO:
+        return "error de lectura o escritura en el disco";
+    default:
+        return "error del sistema número " + std::to_string(error);
+    }
+}
+
+FileResult failure(std::string reason)
+{
+    return FileResult{false, std::move(reason)};
+}
+
+// Parses one data line like sscanf with "%f\t%f..." (fourteen numbers): every
+// tab matches any run of blanks, so each number just skips the blanks before
+// it. Stops at the first text that is not a finite float.
+int parseDataLine(std::string_view line, std::array<float, kExperimentValueCount> &values)
+{
+    int count = 0;
+    while (count < kExperimentValueCount) {
+        const std::optional<NumberScan> scan = scanFloat(line);
+        if (!scan)
+            break;
+        values[static_cast<std::size_t>(count++)] = scan->value;
+        line.remove_prefix(scan->consumed);
+    }
+    return count;
+}
+
+// Feeds lines to the marker search and the data parse.
+class ExperimentParser {
+public:
+    explicit ExperimentParser(const SimState &s) : values_(experimentValues(s)) {}
+
+    void line(std::string_view text)
+    {
+        if (!markerSeen_) {
+            markerSeen_ = text.find(kMarker) != std::string_view::npos;
+            return;
+        }
+        lastCount_ = parseDataLine(text, values_);
+    }
+
+    const std::array<float, kExperimentValueCount> &values() const { return values_; }
+    int lastCount() const { return lastCount_; }
+
+private:
+    std::array<float, kExperimentValueCount> values_;
+    bool markerSeen_ = false;
+    int lastCount_ = 0;
+};
+
+struct FileCloser {
+    void operator()(std::FILE *f) const { std::fclose(f); }
+};
+
+bool writeAll(int fd, const std::string &bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The permissions a fresh file would get, or those of the file replaced.
+mode_t modeFor(const std::string &path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Saving through a symbolic link replaces the file it points to, not the link.
+std::string resolvedTarget(const std::string &path)
+{
+    std::error_code ec;
+    if (!std::filesystem::is_symlink(path, ec))
+        return path;
+    const auto target = std::filesystem::weakly_canonical(path, ec);
+    return ec ? path : target.string();
+}
+
+} // namespace
+
+std::string chooseExperimentFileName(SimState &s)
+{
+    if (s.UsarDatos == 1) {
+        s.UsarDatos = 0;
+        return kStoreFileName;
+    }
+    return s.NombreFichero;
+}
+
+std::array<float, kExperimentValueCount> experimentValues(const SimState &s)
+{
+    return {s.x, s.y, s.z, s.vx, s.vy, s.vz, s.Ex, s.Ey, s.Ez, s.Bx, s.By, s.Bz, s.q, s.t};
+}
+
+void setExperimentValues(SimState &s, const std::array<float, kExperimentValueCount> &v)
+{
+    s.x = v[0];
+    s.y = v[1];
+    s.z = v[2];
+    s.vx = v[3];
+    s.vy = v[4];
+    s.vz = v[5];
+    s.Ex = v[6];
+    s.Ey = v[7];
+    s.Ez = v[8];
+    s.Bx = v[9];
+    s.By = v[10];
+    s.Bz = v[11];
+    s.q = v[12];
+    s.t = v[13];
+}
+
+std::string experimentFileText(const SimState &s)
+{
+    std::string text;
+    text += "\n";
+    text += kTitleLine;
+    text += "\n\n";
+    text += kColumnLine;
+    text += "\n";
+    text.append(kMarkerLength, '=');
+    text += "\n";
+    const auto values = experimentValues(s);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            text += '\t';
+        text += format105(values[i]);
+    }
+    return text;
+}
+
+int applyExperimentText(std::string_view content, SimState &s)
+{
+    ExperimentParser parser(s);
+    while (!content.empty()) {
+        const std::size_t end = content.find('\n');
+        const std::string_view line = content.substr(0, end);
+        parser.line(line.substr(0, kMaxLineChars));
+        if (end == std::string_view::npos)
+            break;
+        content.remove_prefix(end + 1);
+    }
+    setExperimentValues(s, parser.values());
+    return parser.lastCount();
+}
+
+FileResult saveExperiment(const std::string &path, const SimState &s)
+{
+    if (path.empty())
+        return failure("no se ha indicado ningún nombre de archivo");
+    const std::string target = resolvedTarget(path);
+    std::filesystem::path folder = std::filesystem::path(target).parent_path();
+    if (folder.empty())
+        folder = ".";
+    // A short hidden name in the same folder, so the rename cannot cross file
+    // systems and a long target name still leaves room for it.
+    std::string temporary = (folder / ".voltrix-XXXXXX").string();
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return failure(reasonFor(errno));
+
+    const std::string bytes = experimentFileText(s);
+    int error = 0;
+    if (::fchmod(fd, modeFor(target)) != 0 && errno != EPERM)
+        error = errno;
+    if (error == 0 && !writeAll(fd, bytes))
+        error = errno;
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return failure(reasonFor(error));
+    }
+    return FileResult{true, {}};
+}
+
+FileResult loadExperiment(const std::string &path, SimState &s)
+{
+    if (path.empty())
+        return failure("no se ha indicado ningún nombre de archivo");
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "re"));
+    if (!file)
+        return failure(reasonFor(errno));
+
+    // The parser works on a copy of the values: a read error half way leaves
+    // the state untouched.
+    ExperimentParser parser(s);
+    char piece[kLineReadChars + 1];
+    std::string line;
+    bool lineOpen = false;
+    errno = 0;
+    while (std::fgets(piece, sizeof piece, file.get())) {
+        const std::string_view read(piece);
+        if (line.size() < kMaxLineChars)
+            line.append(read.substr(0, kMaxLineChars - line.size()));
+        lineOpen = true;
+        if (!read.empty() && read.back() == '\n') {
+            parser.line(line);
+            line.clear();
+            lineOpen = false;
+        }
+    }
+    if (std::ferror(file.get()))
+        return failure(reasonFor(errno != 0 ? errno : EIO));
+    if (lineOpen)
+        parser.line(line);
+
+    setExperimentValues(s, parser.values());
+    return FileResult{true, {}};
+}
+
+} // namespace voltrix
