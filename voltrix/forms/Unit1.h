@@ -68,7 +68,9 @@ public:
     QAction *Informacion = nullptr;
     QAction *Ayuda1 = nullptr;
 
-    // Computations shared with the other windows.
+    // Computations shared with the other windows. ACELERACION takes the
+    // velocities as stored (display unit); with "cm" selected it converts them
+    // to m/s for the call itself, so callers must not convert them first.
     void ACELERACION();
     void PRODUCTO_VECTORIAL();
     void IMPRIME_ACELERACION();
@@ -141,11 +143,6 @@ private:
     void buildStrip(QWidget *strip);
     void buildMenu();
     void buildTimers();
-    void placeFigureInOrder(int firstSegment, int plane, int label,
-                            float Ax, float Ay, float Az,
-                            float wx, float wy, float wz,
-                            float labelX, float labelY, float labelZ,
-                            bool labelBeforePlane);
     void placeAccelerationFigure();
     void commitTimeEntry();
     void refreshPanelReadout();

@@ -1,0 +1,432 @@
+// The main window's construction: the layout of the view and the strip, the
+// menu, the timers, the scene built once at creation, resize and paint.
+// The step, the displays and the handlers are in Unit1Step.cpp and
+// Unit1Controls.cpp.
+#include "Unit1.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "SimState.h"
+#include "TXc3DWorld.h"
+#include "Unit1Layout.h"
+
+using voltrix::Sim;
+
+TForm1 *Form1 = nullptr;
+
+namespace {
+
+using namespace voltrix::mainwin;
+
+// A small filled triangle pointing the given way, for the rotation buttons.
+enum class ArrowWay { Left, Right, Up, Down };
+
+QIcon arrowIcon(ArrowWay way)
+{
+    QPixmap pixmap(10, 10);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kStripTextColour);
+    QPolygonF triangle;
+    switch (way) {
+    case ArrowWay::Left: triangle << QPointF(1, 5) << QPointF(9, 1) << QPointF(9, 9); break;
+    case ArrowWay::Right: triangle << QPointF(9, 5) << QPointF(1, 1) << QPointF(1, 9); break;
+    case ArrowWay::Up: triangle << QPointF(5, 1) << QPointF(1, 9) << QPointF(9, 9); break;
+    case ArrowWay::Down: triangle << QPointF(5, 9) << QPointF(1, 1) << QPointF(9, 1); break;
+    }
+    painter.drawPolygon(triangle);
+    return QIcon(pixmap);
+}
+
+QPushButton *stripButton(QWidget *parent, const QRect &where)
+{
+    auto *button = new QPushButton(parent);
+    button->setGeometry(where);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QCheckBox *stripCheckBox(QWidget *parent, const QString &caption, const QRect &where, bool ticked)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setGeometry(where);
+    box->setChecked(ticked);
+    return box;
+}
+
+QAction *checkableItem(QMenu *menu, const QString &caption, bool checked)
+{
+    QAction *item = menu->addAction(caption);
+    item->setCheckable(true);
+    item->setChecked(checked);
+    return item;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Carga en Campos Eléctrico y Magnético"));
+    resize(kWindowWidth, kWindowHeight);
+
+    auto *client = new QWidget(this);
+    auto *column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    Xc3DWorld = new TXc3DWorld(client);
+    Xc3DWorld->Color = clBlack;
+    Xc3DWorld->XMax = Xc3DWorld->YMax = Xc3DWorld->ZMax = 100;
+    Xc3DWorld->Alfa = Xc3DWorld->Beta = 0;
+    Xc3DWorld->UpdateInmediate = false;
+    Xc3DWorld->ShowCube = true;
+    Xc3DWorld->OnPaint = [this] { Xc3DWorldPaint(); };
+    column->addWidget(Xc3DWorld, 1);
+
+    Panel2 = new QFrame(client);
+    Panel2->setFixedHeight(kStripHeight);
+    column->addWidget(Panel2);
+    buildStrip(Panel2);
+
+    setCentralWidget(client);
+    buildMenu();
+    buildTimers();
+
+    // Lay the children out now, so the view has its real size when the scene
+    // is set up below (the window is not shown yet).
+    layout()->activate();
+    FormCreate();
+    sceneBuilt_ = true;
+}
+
+TForm1::~TForm1()
+{
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+void TForm1::buildStrip(QWidget *strip)
+{
+    QFont font(QStringLiteral("MS Sans Serif"), kStripPointSize, QFont::Bold);
+    strip->setFont(font);
+    QPalette palette = strip->palette();
+    palette.setColor(QPalette::WindowText, kStripTextColour);
+    palette.setColor(QPalette::ButtonText, kStripTextColour);
+    palette.setColor(QPalette::Text, kStripTextColour);
+    strip->setPalette(palette);
+
+    // Row 1: cube, axes, rotation around "Giro", zoom around "Zoom".
+    CheckCubo = stripCheckBox(strip, QStringLiteral("Cubo"), kCheckCuboRect, true);
+    CheckEjes = stripCheckBox(strip, QStringLiteral("Ejes"), kCheckEjesRect, false);
+    GiroL = stripButton(strip, kGiroLRect);
+    GiroL->setIcon(arrowIcon(ArrowWay::Left));
+    GiroD = stripButton(strip, kGiroDRect);
+    GiroD->setIcon(arrowIcon(ArrowWay::Down));
+    LabelGiro = new QLabel(QStringLiteral("Giro"), strip);
+    LabelGiro->setGeometry(kLabelGiroRect);
+    LabelGiro->setAlignment(Qt::AlignCenter);
+    GiroU = stripButton(strip, kGiroURect);
+    GiroU->setIcon(arrowIcon(ArrowWay::Up));
+    GiroR = stripButton(strip, kGiroRRect);
+    GiroR->setIcon(arrowIcon(ArrowWay::Right));
+    ZoomU = stripButton(strip, kZoomURect);
+    ZoomU->setText(QStringLiteral("+"));
+    LabelZoom = new QLabel(QStringLiteral("Zoom"), strip);
+    LabelZoom->setGeometry(kLabelZoomRect);
+    LabelZoom->setAlignment(Qt::AlignCenter);
+    ZoomD = stripButton(strip, kZoomDRect);
+    ZoomD->setText(QStringLiteral("-"));
+
+    Bevel1 = new QFrame(strip);
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+    Bevel1->setGeometry(kBevelRect);
+
+    // Row 2: animation, blink, trace, time.
+    BtnAniStop = stripButton(strip, kBtnAniStopRect);
+    BtnAniStop->setText(QStringLiteral("Animación"));
+    QPalette maroon = BtnAniStop->palette();
+    maroon.setColor(QPalette::ButtonText, toQColor(clMaroon));
+    BtnAniStop->setPalette(maroon);
+    CheckParpadeo = stripCheckBox(strip, QStringLiteral("Parpadeo"), kCheckParpadeoRect, true);
+    CheckParpadeo->hide();
+    CheckTraza = stripCheckBox(strip, QStringLiteral("Traza"), kCheckTrazaRect, true);
+    CheckTiempo = stripCheckBox(strip, QStringLiteral("Tiempo"), kCheckTiempoRect, false);
+    EditT = new QLineEdit(QStringLiteral("0.00"), strip);
+    EditT->setGeometry(kEditTRect);
+    EditT->hide();
+
+    // Press-and-hold buttons react to any mouse button; the labels to a click.
+    for (QObject *watched : {static_cast<QObject *>(GiroL), static_cast<QObject *>(GiroR),
+                             static_cast<QObject *>(GiroU), static_cast<QObject *>(GiroD),
+                             static_cast<QObject *>(ZoomU), static_cast<QObject *>(ZoomD),
+                             static_cast<QObject *>(BtnAniStop), static_cast<QObject *>(LabelGiro),
+                             static_cast<QObject *>(LabelZoom), static_cast<QObject *>(EditT)})
+        watched->installEventFilter(this);
+
+    // The layout's own check states are set above without running handlers;
+    // from here on every change (by the user or by code) runs its handler.
+    connect(CheckCubo, &QCheckBox::toggled, this, [this] { CheckCuboClick(); });
+    connect(CheckEjes, &QCheckBox::toggled, this, [this] { CheckEjesClick(); });
+    connect(CheckParpadeo, &QCheckBox::toggled, this, [this] { CheckParpadeoClick(); });
+    connect(CheckTraza, &QCheckBox::toggled, this, [this] { CheckTrazaClick(); });
+    connect(CheckTiempo, &QCheckBox::toggled, this, [this] { CheckTiempoClick(); });
+}
+
+void TForm1::buildMenu()
+{
+    MainMenu = menuBar();
+
+    QMenu *files = MainMenu->addMenu(QStringLiteral("Ficheros"));
+    Ficheros = files->menuAction();
+    Cargar = files->addAction(QStringLiteral("Cargar"));
+    Grabar = files->addAction(QStringLiteral("Grabar"));
+    Fin1 = files->addAction(QStringLiteral("Fin"));
+
+    QMenu *panels = MainMenu->addMenu(QStringLiteral("Paneles"));
+    Paneles1 = panels->menuAction();
+    Control = checkableItem(panels, QStringLiteral("Posic. Veloc. Campos Carga"), false);
+    QMenu *region = panels->addMenu(QStringLiteral("Región Campo Eléctrico"));
+    RegionCampoElectrico = region->menuAction();
+    TodoEspacio = checkableItem(region, QStringLiteral("En todo el espacio"), true);
+    Confinado = checkableItem(region, QStringLiteral("Confinado"), false);
+    MuestraVectores = checkableItem(panels, QStringLiteral("Muestra Vectores"), false);
+    FactordeEscala = checkableItem(panels, QStringLiteral("Factor de Escala"), false);
+    Informacion = panels->addAction(QStringLiteral("Información"));
+    Ayuda1 = panels->addAction(QStringLiteral("Ayuda"));
+
+    // Qt flips a checkable item before the handler runs; every handler sets
+    // the marks it owns explicitly, so the flip never shows.
+    connect(Cargar, &QAction::triggered, this, [this] { CargarClick(); });
+    connect(Grabar, &QAction::triggered, this, [this] { GrabarClick(); });
+    connect(Fin1, &QAction::triggered, this, [this] { Fin1Click(); });
+    connect(Control, &QAction::triggered, this, [this] { ControlClick(); });
+    connect(TodoEspacio, &QAction::triggered, this, [this] { TodoEspacioClick(); });
+    connect(Confinado, &QAction::triggered, this, [this] { ConfinadoClick(); });
+    connect(MuestraVectores, &QAction::triggered, this, [this] { MuestraVectoresClick(); });
+    connect(FactordeEscala, &QAction::triggered, this, [this] { FactordeEscalaClick(); });
+    connect(Informacion, &QAction::triggered, this, [this] { InformacionClick(); });
+    connect(Ayuda1, &QAction::triggered, this, [this] { Ayuda1Click(); });
+}
+
+void TForm1::buildTimers()
+{
+    const auto makeTimer = [this](void (TForm1::*handler)()) {
+        auto *timer = new QTimer(this);
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(kTimerIntervalMs);
+        connect(timer, &QTimer::timeout, this, handler);
+        return timer;
+    };
+    TimeAnimacion = makeTimer(&TForm1::TimeAnimacionTimer);
+    TimeGiro = makeTimer(&TForm1::TimeGiroTimer);
+    TimeZoom = makeTimer(&TForm1::TimeZoomTimer);
+    TimeScale = makeTimer(&TForm1::TimeScaleTimer);
+    TimeQ = makeTimer(&TForm1::TimeQTimer);
+}
+
+void TForm1::FormCreate()
+{
+    TXc3DWorld &view = *Xc3DWorld;
+    move(0, 0);
+
+    view.SetCube(clGreen, true);
+    view.SetAxes(clTeal, true);
+    // Ticking runs the axes handler, which turns them lime.
+    CheckEjes->setChecked(true);
+
+    Sim.AnguloAlfa = Sim.AnguloBeta = 0;
+    view.Alfa = view.Beta = 0;
+    Sim.ZoomActual = kStartZoom;
+    view.Zoom = Sim.ZoomActual;
+    view.SetupWorld();
+
+    view.AddNSegments(kSegmentsAllocated, kSegmentArrow, 1, 0, 0, 0, 0, 0, 0, clBlack, kPenSolid);
+    view.NSegments = kSegmentsInUse;
+    view.AddNParticles(kParticlesAllocated, kParticleFilledDisc, kParticleRadius, 0, 0, 0, clRed,
+                       kPenSolid);
+    view.NParticles = 1;
+    view.AddNPlanes(kPlanes, kPlaneForeground, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, clBlack, 0);
+    view.NPlanes = kPlanes;
+    view.AddNTraces(1, kTracePolyline, clGray, kTraceIntervalAllocated, kTraceSamples);
+    view.NTraces = 1;
+    view.AddNLabels(kLabels, kLabelFontHeight, 0, 0, 0, clAqua, "WALL");
+    view.NLabels = kLabels;
+
+    Sim.x0 = 0;
+    Sim.y0 = 20;
+    Sim.z0 = 40;
+    Sim.vz0 = 50;
+    Sim.Bx = 2;
+    Sim.Ex = 0;
+
+    view.MovePlane(kFloorPlane, 0, 0, 0, 100, 0, 0, 100, 100, 0, 0, 100, 0);
+    view.ChangePlaneProperties(kPropKind, kFloorPlane, kPlaneBackground);
+    view.ChangePlaneProperties(kPropColour, kFloorPlane, clNavy);
+
+    view.LinkTraceToParticle(1, 1, kTracePolyline, clLime, kTraceIntervalAtStart, kTraceSamples, true);
+    view.ShowTrace = true;
+
+    view.MoveParticle(1, Sim.x0, Sim.y0, Sim.z0);
+
+    // Velocity: only the arrow is coloured; the construction lines stay black.
+    view.ChangeSegmentProperties(kPropColour, 1, clAqua);
+    view.MoveSegment(1, Sim.x0, Sim.y0, Sim.z0, Sim.x0 + Sim.vx0, Sim.y0 + Sim.vy0, Sim.z0 + Sim.vz0);
+    for (int s = 2; s <= 4; ++s) {
+        view.ChangeSegmentProperties(kPropKind, s, kSegmentPlain);
+        view.ChangeSegmentProperties(kPropPenStyle, s, kPenDot);
+    }
+    view.ChangeLabelText(1, "V");
+    view.MoveLabel(1, Sim.x0 + Sim.vx0 / 2 + 5, Sim.y0 + Sim.vy0 / 2 + 5, Sim.z0 + Sim.vz0 / 2 + 5);
+    view.ChangePlaneProperties(kPropKind, 2, kPlaneBackground);
+
+    // Position, acceleration and the two fields start hidden.
+    const auto hiddenFigure = [&view](int firstSegment, bool hideArrow) {
+        if (hideArrow)
+            view.ChangeSegmentProperties(kPropColour, firstSegment, clBlack);
+        for (int s = firstSegment + 1; s <= firstSegment + 3; ++s) {
+            view.ChangeSegmentProperties(kPropColour, s, clBlack);
+            view.ChangeSegmentProperties(kPropKind, s, kSegmentPlain);
+            view.ChangeSegmentProperties(kPropPenStyle, s, kPenDot);
+        }
+    };
+    const auto hiddenLabel = [&view](int label, const char *text, float x, float y, float z) {
+        view.ChangeLabelText(label, text);
+        view.ChangeLabelProperties(kPropColour, label, clBlack);
+        view.MoveLabel(label, x, y, z);
+    };
+
+    hiddenFigure(5, true);
+    hiddenLabel(2, "r", Sim.x0 / 2 + 5, Sim.y0 / 2 + 5, Sim.z0 / 2 + 5);
+
+    hiddenFigure(9, false); // segment 9 keeps the black it was allocated with
+    hiddenLabel(3, "a", Sim.x + Sim.ax / 2, Sim.y + Sim.ay / 2, Sim.z + Sim.az / 2);
+    view.ChangePlaneProperties(kPropKind, 3, kPlaneBackground);
+
+    hiddenFigure(13, true);
+    hiddenLabel(4, "E", 50 + Sim.FactorE * Sim.Ex / 2, 50 + Sim.FactorE * Sim.Ey / 2,
+                50 + Sim.FactorE * Sim.Ez / 2);
+    view.ChangePlaneProperties(kPropKind, 4, kPlaneBackground);
+
+    hiddenFigure(17, true);
+    hiddenLabel(5, "B", 50 + 2 * Sim.Bx, 60 + 2 * Sim.By, 50 + 2 * Sim.Bz);
+    view.ChangePlaneProperties(kPropKind, 5, kPlaneBackground);
+
+    Sim.x = Sim.x0;
+    Sim.y = Sim.y0;
+    Sim.z = Sim.z0;
+    Sim.vx = Sim.vx0;
+    Sim.vy = Sim.vy0;
+    Sim.vz = Sim.vz0;
+
+    view.DrawWorld();
+}
+
+void TForm1::FormResize()
+{
+    Xc3DWorld->SetupWorld();
+    Xc3DWorld->ProjectAll();
+    Xc3DWorld->DrawWorld();
+}
+
+void TForm1::Xc3DWorldPaint()
+{
+    Xc3DWorld->ClearScreen();
+    Xc3DWorld->DrawWorld();
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (sceneBuilt_)
+        FormResize();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    // A quick second press arrives as a double click; it is a press as well.
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    const bool release = type == QEvent::MouseButtonRelease;
+
+    struct HoldButton {
+        QPushButton *button;
+        void (TForm1::*onPress)();
+        void (TForm1::*onRelease)();
+    };
+    const HoldButton holdButtons[] = {
+        {GiroL, &TForm1::GiroLMouseDown, &TForm1::GiroNull},
+        {GiroR, &TForm1::GiroRMouseDown, &TForm1::GiroNull},
+        {GiroU, &TForm1::GiroUMouseDown, &TForm1::GiroNull},
+        {GiroD, &TForm1::GiroDMouseDown, &TForm1::GiroNull},
+        {ZoomU, &TForm1::ZoomUp, &TForm1::ZoomNull},
+        {ZoomD, &TForm1::ZoomDown, &TForm1::ZoomNull},
+    };
+    for (const HoldButton &hold : holdButtons) {
+        if (watched != hold.button)
+            continue;
+        if (press)
+            (this->*hold.onPress)();
+        else if (release)
+            (this->*hold.onRelease)();
+        return false;
+    }
+
+    if (watched == BtnAniStop) {
+        if (press)
+            BtnAniStopMouseDown();
+        return false;
+    }
+
+    if (watched == LabelGiro || watched == LabelZoom) {
+        auto *label = static_cast<QLabel *>(watched);
+        if (release) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
+                if (watched == LabelGiro)
+                    LabelGiroClick();
+                else
+                    LabelZoomClick();
+            }
+        }
+        return false;
+    }
+
+    if (watched == EditT) {
+        if (type == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                char enter = kEnterKey;
+                EditTKeyPress(enter);
+                return true;
+            }
+        } else if (type == QEvent::FocusOut) {
+            // Leaving the box for another control commits; the window merely
+            // losing activation (or a popup opening) does not.
+            const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                EditTExit();
+        }
+        return false;
+    }
+
+    return QMainWindow::eventFilter(watched, event);
+}
