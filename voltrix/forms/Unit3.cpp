@@ -61,7 +61,11 @@ QPixmap drawHelixPicture(QSize size)
     const double bottom = height - 34, top = 26;
     const double radius = width * 0.17;
     const double tilt = 0.32;  // how flat the circles of the helix look
-    const int turns = 4;
+    // A positive charge turns clockwise seen from above; the path ends on
+    // the near side of a turn, where the charge is heading left.
+    constexpr int quarterTurns = 13;
+    constexpr int stepsPerQuarter = 24;
+    constexpr double turns = quarterTurns / 4.0;
 
     // Field lines of B, all pointing up.
     painter.setPen(QPen(QColor(0x00, 0x60, 0x60), 1, Qt::DotLine));
@@ -79,26 +83,31 @@ QPixmap drawHelixPicture(QSize size)
     head.closeSubpath();
     painter.fillPath(head, QColor(0xFF, 0xFF, 0x00));
 
-    // The helix, point by point.
-    const double pitch = (bottom - top - 20) / turns;
-    const int steps = turns * 90;
-    QPointF previous;
-    for (int i = 0; i <= steps; ++i) {
-        const double angle = 2 * std::numbers::pi * i / 90.0;
-        const QPointF point(axisX + radius * std::cos(angle),
-                            bottom - 10 - pitch * i / 90.0 + radius * tilt * std::sin(angle));
-        if (i > 0) {
-            const bool near = std::sin(angle) > 0;
-            painter.setPen(QPen(near ? QColor(0x00, 0xFF, 0x00) : QColor(0x00, 0x70, 0x00), near ? 2 : 1));
-            painter.drawLine(previous, point);
-        }
+    // The helix, point by point: the near half of each turn (sin > 0) bright.
+    const double risePerRadian = (bottom - top - 24) / (turns * 2 * std::numbers::pi);
+    const auto helixPoint = [&](double angle) {
+        return QPointF(axisX + radius * std::cos(angle),
+                       bottom - 10 - risePerRadian * angle + radius * tilt * std::sin(angle));
+    };
+    constexpr int steps = quarterTurns * stepsPerQuarter;
+    const double endAngle = 2 * std::numbers::pi * turns;
+    QPointF previous = helixPoint(0);
+    for (int i = 1; i <= steps; ++i) {
+        const double angle = endAngle * i / steps;
+        const QPointF point = helixPoint(angle);
+        const bool near = std::sin(angle) > 0;
+        painter.setPen(QPen(near ? QColor(0x00, 0xFF, 0x00) : QColor(0x00, 0x70, 0x00), near ? 2 : 1));
+        painter.drawLine(previous, point);
         previous = point;
     }
 
-    // The charge at the end of the path, with its velocity.
+    // The charge at the end of the path, with its velocity along the path.
     const QPointF charge = previous;
+    const QPointF tangent(-radius * std::sin(endAngle),
+                          -risePerRadian + radius * tilt * std::cos(endAngle));
+    const double tangentLength = std::hypot(tangent.x(), tangent.y());
+    const QPointF velocityEnd = charge + tangent * (26.0 / tangentLength);
     painter.setPen(QPen(QColor(0x00, 0xFF, 0xFF), 2));
-    const QPointF velocityEnd(charge.x() - 10, charge.y() - 22);
     painter.drawLine(charge, velocityEnd);
     painter.setBrush(QColor(0xFF, 0x00, 0x00));
     painter.setPen(Qt::NoPen);
@@ -111,9 +120,9 @@ QPixmap drawHelixPicture(QSize size)
     painter.setPen(QColor(0xFF, 0xFF, 0x00));
     painter.drawText(QPointF(arrowX + 8, top + 6), QStringLiteral("B"));
     painter.setPen(QColor(0x00, 0xFF, 0xFF));
-    painter.drawText(QPointF(velocityEnd.x() - 12, velocityEnd.y() + 4), QStringLiteral("v"));
+    painter.drawText(QPointF(velocityEnd.x() - 10, velocityEnd.y() + 4), QStringLiteral("v"));
     painter.setPen(QColor(0xFF, 0x60, 0x60));
-    painter.drawText(QPointF(charge.x() + 9, charge.y() + 4), QStringLiteral("q"));
+    painter.drawText(QPointF(charge.x() - 3, charge.y() - 9), QStringLiteral("q"));
     painter.setPen(Qt::white);
     painter.drawText(QRectF(0, height - 22, width, 18), Qt::AlignCenter,
                      QStringLiteral("Carga en un campo magnético: una hélice"));

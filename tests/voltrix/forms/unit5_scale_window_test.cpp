@@ -1,0 +1,195 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <vector>
+
+#include "unit5_all_forms.h"
+
+using voltrix::Sim;
+
+namespace {
+
+class ScaleWindow : public AllVoltrixForms {
+protected:
+    static void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    static void typeAndEnter(const QString &text)
+    {
+        Form5->EditScale->clear();
+        QTest::keyClicks(Form5->EditScale, text);
+        QTest::keyClick(Form5->EditScale, Qt::Key_Return);
+    }
+
+    static std::vector<bool> downButtons()
+    {
+        return {Form5->ScaleV->isChecked(), Form5->ScaleA->isChecked(), Form5->ScaleE->isChecked(),
+                Form5->ScaleB->isChecked()};
+    }
+};
+
+TEST_F(ScaleWindow, StartsWithVelocityDownAndItsFactorShown)
+{
+    EXPECT_EQ(Form5->windowTitle(), QStringLiteral("Escala"));
+    EXPECT_EQ(Form5->size(), QSize(114, 114));
+    EXPECT_EQ(Form5->pos(), QPoint(316, 223));
+    EXPECT_EQ(downButtons(), (std::vector<bool>{true, false, false, false}));
+    EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("1.0"));
+    EXPECT_FLOAT_EQ(Sim.FactorActual, Sim.FactorV);
+    EXPECT_FALSE(Form1->TimeScale->isActive());
+}
+
+TEST_F(ScaleWindow, ToggleButtonsKeepAtMostOneDown)
+{
+    Sim.FactorA = 2.5f;
+    Sim.FactorB = 7.25f;
+    struct Step {
+        QPushButton *TForm5::*button;
+        std::vector<bool> down;
+        const char *shown;
+        float factor;
+    };
+    const Step steps[] = {
+        {&TForm5::ScaleE, {false, false, true, false}, "10.0", 10.0f},   // the field's start factor
+        {&TForm5::ScaleA, {false, true, false, false}, "2.5", 2.5f},
+        {&TForm5::ScaleA, {false, false, false, false}, "2.5", 2.5f},    // pressing the down one releases it
+        {&TForm5::ScaleB, {false, false, false, true}, "7.2", 7.25f},
+        {&TForm5::ScaleV, {true, false, false, false}, "1.0", 1.0f},
+    };
+    for (const Step &step : steps) {
+        click(Form5->*step.button);
+        EXPECT_EQ(downButtons(), step.down) << step.shown;
+        EXPECT_EQ(Form5->EditScale->text(), QString::fromLatin1(step.shown));
+        EXPECT_FLOAT_EQ(Sim.FactorActual, step.factor);
+    }
+}
+
+TEST_F(ScaleWindow, HoldingDownFromPointThreeStopsAtPointOne)
+{
+    Sim.FactorV = 0.3f;
+    click(Form5->ScaleA);
+    click(Form5->ScaleV);
+    ASSERT_FLOAT_EQ(Sim.FactorActual, 0.3f);
+
+    QTest::mousePress(Form5->ScaleDown, Qt::LeftButton);
+    EXPECT_TRUE(Form1->TimeScale->isActive());
+    EXPECT_FLOAT_EQ(Sim.PasoFactor, -0.1f);
+    for (const char *shown : {"0.2", "0.1", "0.1", "0.1"}) {
+        Form1->TimeScaleTimer();
+        EXPECT_EQ(Form5->EditScale->text(), QString::fromLatin1(shown));
+        EXPECT_GE(Sim.FactorV, 0.1f);
+        EXPECT_NEAR(Sim.FactorV, Form5->EditScale->text().toDouble(), 1e-6);
+    }
+    EXPECT_FLOAT_EQ(Sim.FactorA, 1.0f);
+    QTest::mouseRelease(Form5->ScaleDown, Qt::LeftButton);
+    EXPECT_FALSE(Form1->TimeScale->isActive());
+}
+
+TEST_F(ScaleWindow, HoldingUpRaisesOnlyTheFactorThatIsDown)
+{
+    click(Form5->ScaleB);
+    QTest::mousePress(Form5->ScaleUp, Qt::LeftButton);
+    Form1->TimeScaleTimer();
+    Form1->TimeScaleTimer();
+    QTest::mouseRelease(Form5->ScaleUp, Qt::LeftButton);
+    EXPECT_NEAR(Sim.FactorB, 10.2f, 1e-5);
+    EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("10.2"));
+    EXPECT_FLOAT_EQ(Sim.FactorV, 1.0f);
+    EXPECT_FLOAT_EQ(Sim.FactorE, 10.0f);
+}
+
+TEST_F(ScaleWindow, HoldButtonsAnswerEveryMouseButton)
+{
+    struct Case {
+        QPushButton *TForm5::*button;
+        Qt::MouseButton mouse;
+        float step;
+    };
+    const Case cases[] = {
+        {&TForm5::ScaleUp, Qt::RightButton, 0.1f},
+        {&TForm5::ScaleDown, Qt::MiddleButton, -0.1f},
+        {&TForm5::ScaleDown, Qt::RightButton, -0.1f},
+        {&TForm5::ScaleUp, Qt::LeftButton, 0.1f},
+    };
+    for (const Case &c : cases) {
+        QTest::mousePress(Form5->*c.button, c.mouse);
+        EXPECT_TRUE(Form1->TimeScale->isActive()) << c.mouse;
+        EXPECT_FLOAT_EQ(Sim.PasoFactor, c.step);
+        QTest::mouseRelease(Form5->*c.button, c.mouse);
+        EXPECT_FALSE(Form1->TimeScale->isActive()) << c.mouse;
+    }
+}
+
+TEST_F(ScaleWindow, HidingTheWindowWhileHeldStopsTheTimer)
+{
+    Form5->show();
+    QTest::mousePress(Form5->ScaleUp, Qt::LeftButton);
+    ASSERT_TRUE(Form1->TimeScale->isActive());
+    Form5->hide();
+    EXPECT_FALSE(Form1->TimeScale->isActive());
+}
+
+TEST_F(ScaleWindow, TypedValueBecomesTheSelectedFactor)
+{
+    struct Case {
+        const char *typed;
+        float factor;
+        const char *shown;
+    };
+    const Case cases[] = {
+        {"0", 0.1f, "0.1"},
+        {"-4", 0.1f, "0.1"},
+        {"20000000", 0.1f, "0.1"},       // above ten million reads as 0
+        {"10000000", 1e7f, "10000000.0"},
+        {"palabra", 0.1f, "0.1"},
+        {"", 0.1f, "0.1"},
+        {"   ", 0.1f, "0.1"},
+        {"nan", 0.1f, "0.1"},
+        {"inf", 0.1f, "0.1"},
+        {"-inf", 0.1f, "0.1"},
+        {"1e39", 0.1f, "0.1"},
+        {"2.57", 2.57f, "2.6"},
+        {" 3.5cm", 3.5f, "3.5"},
+        {"0.05", 0.1f, "0.1"},
+    };
+    click(Form5->ScaleE);
+    // Each step value a hold may have left behind must cancel out.
+    for (float step : {0.0f, 0.1f, -0.1f}) {
+        Sim.PasoFactor = step;
+        for (const Case &c : cases) {
+            typeAndEnter(QString::fromLatin1(c.typed));
+            EXPECT_NEAR(Sim.FactorE, c.factor, c.factor * 1e-6) << c.typed << " step " << step;
+            EXPECT_EQ(Form5->EditScale->text(), QString::fromLatin1(c.shown)) << c.typed;
+        }
+    }
+    EXPECT_FLOAT_EQ(Sim.FactorV, 1.0f);
+    EXPECT_FLOAT_EQ(Sim.FactorB, 10.0f);
+    EXPECT_FALSE(Form1->TimeScale->isActive());
+}
+
+TEST_F(ScaleWindow, TypingWithNoButtonDownChangesNoFactor)
+{
+    click(Form5->ScaleV);
+    ASSERT_EQ(downButtons(), (std::vector<bool>{false, false, false, false}));
+    typeAndEnter(QStringLiteral("5"));
+    EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("5.0"));
+    EXPECT_FLOAT_EQ(Sim.FactorActual, 5.0f);
+    EXPECT_FLOAT_EQ(Sim.FactorV, 1.0f);
+    EXPECT_FLOAT_EQ(Sim.FactorA, 1.0f);
+    EXPECT_FLOAT_EQ(Sim.FactorE, 10.0f);
+    EXPECT_FLOAT_EQ(Sim.FactorB, 10.0f);
+}
+
+TEST_F(ScaleWindow, KeysOtherThanEnterOnlyEdit)
+{
+    Form5->EditScale->clear();
+    QTest::keyClicks(Form5->EditScale, QStringLiteral("4.5"));
+    QTest::keyClick(Form5->EditScale, Qt::Key_Tab);
+    EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("4.5"));
+    EXPECT_FLOAT_EQ(Sim.FactorV, 1.0f);
+    QTest::keyClick(Form5->EditScale, Qt::Key_Enter);  // the keypad's Enter commits too
+    EXPECT_FLOAT_EQ(Sim.FactorV, 4.5f);
+}
+
+} // namespace

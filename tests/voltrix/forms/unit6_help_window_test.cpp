@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+
+
+#include "Unit6.h"
+
+namespace {
+
+TEST(HelpWindow, PlacedAndCaptionedWithThirtyBlanks)
+{
+    TForm6 help;
+    EXPECT_EQ(help.windowTitle(), QString(30, QLatin1Char(' ')) + QStringLiteral("Ayuda"));
+    EXPECT_EQ(help.size(), QSize(397, 581));
+    EXPECT_EQ(help.pos(), QPoint(200, 4));
+    EXPECT_FALSE(help.isVisible());
+}
+
+TEST(HelpWindow, HoldsFortyThreeLinesKeptExactly)
+{
+    TForm6 help;
+    const QTextDocument *text = help.MemoAyuda->document();
+    ASSERT_EQ(text->blockCount(), 43);
+    struct Line {
+        int number;
+        const char *text;
+    };
+    // Leading and trailing blanks are part of the text.
+    const Line lines[] = {
+        {1, "          DESCRIPCIÓN DE LA INTERFASE GRÁFICA"},
+        {3, ""},
+        {4, "Ficheros -> Despliega menú para cargar o grabar ficheros con "},
+        {10, "                 aceleración. "},
+        {12, "                                               magnitud seleccionada para ser"},
+        {14, "Información -> Autores pertenecientes al grupo Orvalis. "},
+        {24, "Traza - > Muestra/Oculta traza del recorrido de la partícula."},
+        {28, "                     -----------------------"},
+        {31, "Recuperar-> Recupera los valores almacenadaos de posición, "},
+        {37, "Velocidad m/s -> Controla y muestra la velocidd de la partícula en "},
+        {42, "                             campo magnético."},
+        {43, ""},
+    };
+    for (const Line &line : lines)
+        EXPECT_EQ(text->findBlockByNumber(line.number - 1).text(), QString::fromUtf8(line.text))
+            << "line " << line.number;
+}
+
+TEST(HelpWindow, NavyBoldWrappedAndEditable)
+{
+    TForm6 help;
+    QPlainTextEdit *memo = help.MemoAyuda;
+    EXPECT_TRUE(memo->font().bold());
+    EXPECT_EQ(memo->palette().color(QPalette::Text), QColor(0x00, 0x00, 0x80));
+    EXPECT_EQ(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+
+    help.show();
+    // The box fills the window, and a line longer than it wraps onto more rows.
+    EXPECT_EQ(memo->geometry(), help.rect());
+    const QTextBlock longest = memo->document()->findBlockByNumber(37);
+    EXPECT_GT(longest.layout()->lineCount(), 1);
+
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo, QStringLiteral("nota"));
+    EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("nota")));
+}
+
+} // namespace
