@@ -34,7 +34,8 @@ public:
 
     // The image; any painting still open on it is finished first.
     const QImage &image();
-    // Resizes the image (its contents are undefined until filled).
+    // Resizes the image, keeping what fits of the old picture; new parts
+    // take the brush colour.
     void resize(int width, int height);
 
     const CanvasState &state() const { return state_; }

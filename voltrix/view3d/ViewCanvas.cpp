@@ -1,0 +1,265 @@
+#include "ViewCanvas.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPen>
+#include <QString>
+
+#include "Colors.h"
+#include "FloatToInt.h"
+#include "ScreenShapes.h"
+
+namespace {
+
+// Pen widths and font heights beyond these draw nothing sensible and could
+// make the painter crawl.
+constexpr int kMaxPenWidth = 256;
+constexpr int kMaxFontHeight = 1024;
+constexpr int kDefaultFontHeight = 11;
+
+QPen makePen(const CanvasState &s)
+{
+    const int width = std::clamp(s.penWidth, 1, kMaxPenWidth);
+    QPen pen(toQColor(s.penColor));
+    pen.setWidth(width);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    // Patterned pens are one pixel wide; a wider one draws solid, as on the
+    // canvas these drawings were made for. Dash lengths follow that canvas.
+    const bool thin = width == 1;
+    switch (s.penStyle) {
+    case 1:
+        if (thin)
+            pen.setDashPattern({18, 6});
+        break;
+    case 2:
+        if (thin)
+            pen.setDashPattern({3, 3});
+        break;
+    case 3:
+        if (thin)
+            pen.setDashPattern({9, 6, 3, 6});
+        break;
+    case 4:
+        if (thin)
+            pen.setDashPattern({9, 3, 3, 3, 3, 3});
+        break;
+    case 5:
+        pen.setStyle(Qt::NoPen);
+        break;
+    default:
+        break;
+    }
+    return pen;
+}
+
+QBrush makeBrush(const CanvasState &s)
+{
+    static const Qt::BrushStyle styles[8] = {
+        Qt::SolidPattern, Qt::NoBrush,    Qt::HorPattern,   Qt::VerPattern,
+        Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+    const Qt::BrushStyle style =
+        (s.brushStyle >= 0 && s.brushStyle < 8) ? styles[s.brushStyle] : Qt::SolidPattern;
+    return QBrush(toQColor(s.brushColor), style);
+}
+
+int fontPixels(int height)
+{
+    if (height == 0)
+        return kDefaultFontHeight;
+    // A negative height means the same size without the leading.
+    const long long h = std::llabs(static_cast<long long>(height));
+    return static_cast<int>(std::min<long long>(h, kMaxFontHeight));
+}
+
+struct Box {
+    int left, top, width, height;
+};
+
+// A bounding box (right and bottom outside the figure) clamped to the safe
+// range, as the painter's rectangle that covers the same pixels.
+Box figureBox(long long l, long long t, long long r, long long b, const DrawBox &safe)
+{
+    if (l > r)
+        std::swap(l, r);
+    if (t > b)
+        std::swap(t, b);
+    const int L = clampCoord(double(l), safe.left, safe.right);
+    const int T = clampCoord(double(t), safe.top, safe.bottom);
+    const int R = clampCoord(double(r), safe.left, safe.right);
+    const int B = clampCoord(double(b), safe.top, safe.bottom);
+    return {L, T, std::max(R - L - 1, 0), std::max(B - T - 1, 0)};
+}
+
+} // namespace
+
+ViewCanvas::ViewCanvas()
+{
+    font_.setFamily(QStringLiteral("DejaVu Sans"));
+    font_.setStyleHint(QFont::SansSerif);
+    font_.setPixelSize(kDefaultFontHeight);
+}
+
+ViewCanvas::~ViewCanvas()
+{
+    finish();
+}
+
+const QImage &ViewCanvas::image()
+{
+    finish();
+    return image_;
+}
+
+void ViewCanvas::resize(int width, int height)
+{
+    finish();
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (image_.width() == width && image_.height() == height)
+        return;
+    QImage resized(width, height, QImage::Format_RGB32);
+    resized.fill(toQColor(state_.brushColor));
+    const int rows = std::min(height, image_.height());
+    const std::size_t bytes = static_cast<std::size_t>(std::min(width, image_.width())) * 4;
+    for (int row = 0; row < rows; ++row)
+        std::memcpy(resized.scanLine(row), image_.constScanLine(row), bytes);
+    image_ = std::move(resized);
+}
+
+void ViewCanvas::finish()
+{
+    if (painter_) {
+        painter_->end();
+        painter_.reset();
+    }
+}
+
+QPainter &ViewCanvas::painter()
+{
+    if (!painter_) {
+        painter_ = std::make_unique<QPainter>(&image_);
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setRenderHint(QPainter::TextAntialiasing, true);
+    }
+    return *painter_;
+}
+
+void ViewCanvas::applyPen(QPainter &p)
+{
+    p.setPen(makePen(state_));
+}
+
+void ViewCanvas::applyBrush(QPainter &p)
+{
+    p.setBrush(makeBrush(state_));
+}
+
+void ViewCanvas::line(long long x1, long long y1, long long x2, long long y2)
+{
+    if (image_.isNull())
+        return;
+    double ax = double(x1), ay = double(y1), bx = double(x2), by = double(y2);
+    if (!clipLine(ax, ay, bx, by, safeDrawBox(image_.width(), image_.height())))
+        return;
+    QPainter &p = painter();
+    applyPen(p);
+    p.drawLine(saturatingTrunc(ax), saturatingTrunc(ay), saturatingTrunc(bx), saturatingTrunc(by));
+}
+
+void ViewCanvas::ellipse(long long left, long long top, long long right, long long bottom)
+{
+    if (image_.isNull())
+        return;
+    const Box b = figureBox(left, top, right, bottom, safeDrawBox(image_.width(), image_.height()));
+    QPainter &p = painter();
+    applyPen(p);
+    applyBrush(p);
+    p.drawEllipse(QRect(b.left, b.top, b.width, b.height));
+}
+
+void ViewCanvas::rectangle(long long left, long long top, long long right, long long bottom)
+{
+    if (image_.isNull())
+        return;
+    const Box b = figureBox(left, top, right, bottom, safeDrawBox(image_.width(), image_.height()));
+    QPainter &p = painter();
+    applyPen(p);
+    applyBrush(p);
+    p.drawRect(QRect(b.left, b.top, b.width, b.height));
+}
+
+void ViewCanvas::polygon(const long long (&xs)[4], const long long (&ys)[4])
+{
+    if (image_.isNull())
+        return;
+    const DrawBox safe = safeDrawBox(image_.width(), image_.height());
+    QPoint corners[4];
+    for (int k = 0; k < 4; ++k)
+        corners[k] = QPoint(clampCoord(double(xs[k]), safe.left, safe.right),
+                            clampCoord(double(ys[k]), safe.top, safe.bottom));
+    QPainter &p = painter();
+    applyPen(p);
+    applyBrush(p);
+    p.drawPolygon(corners, 4);
+}
+
+void ViewCanvas::fillRect(long long left, long long top, long long right, long long bottom)
+{
+    if (image_.isNull())
+        return;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    // Only the part on the image matters.
+    const int L = clampCoord(double(left), 0, image_.width());
+    const int T = clampCoord(double(top), 0, image_.height());
+    const int R = clampCoord(double(right), 0, image_.width());
+    const int B = clampCoord(double(bottom), 0, image_.height());
+    if (R <= L || B <= T)
+        return;
+    painter().fillRect(QRect(L, T, R - L, B - T), toQColor(state_.brushColor));
+}
+
+void ViewCanvas::textOut(long long x, long long y, const std::string &text)
+{
+    if (image_.isNull() || text.empty())
+        return;
+    const DrawBox safe = safeDrawBox(image_.width(), image_.height());
+    const int X = clampCoord(double(x), safe.left, safe.right);
+    const int Y = clampCoord(double(y), safe.top, safe.bottom);
+    const int pixels = fontPixels(state_.fontHeight);
+    if (font_.pixelSize() != pixels)
+        font_.setPixelSize(pixels);
+    const QString s = QString::fromStdString(text);
+    const QFontMetrics metrics(font_);
+    const QRect cell(X, Y, metrics.horizontalAdvance(s), metrics.height());
+    QPainter &p = painter();
+    p.fillRect(cell, toQColor(state_.brushColor));
+    p.setFont(font_);
+    p.setPen(toQColor(state_.fontColor));
+    p.drawText(QPoint(X, Y + metrics.ascent()), s);
+}
+
+void ViewCanvas::copyFrom(ViewCanvas &source, int left, int top, int right, int bottom)
+{
+    source.finish();
+    finish();
+    if (image_.isNull() || source.image_.isNull())
+        return;
+    const int L = std::max(left, 0);
+    const int T = std::max(top, 0);
+    const int R = std::min({right, image_.width(), source.image_.width()});
+    const int B = std::min({bottom, image_.height(), source.image_.height()});
+    if (R <= L || B <= T)
+        return;
+    // Both are RGB32: a plain row copy is the source copy.
+    const std::size_t bytes = static_cast<std::size_t>(R - L) * 4;
+    for (int row = T; row < B; ++row)
+        std::memcpy(image_.scanLine(row) + L * 4, source.image_.constScanLine(row) + L * 4, bytes);
+}
