@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "NumberText.h"
+#include "SaturatingTrunc.h"
+
+using namespace trayecta;
+
+struct ReadCase {
+    std::string text;
+    double value;
+};
+
+TEST(NumberText, ReadsSignDigitsDecimalCommaAndExponent)
+{
+    const ReadCase cases[] = {
+        {"0", 0.0},          {"15", 15.0},           {"-9,8", -9.8},        {"+3", 3.0},
+        {",5", 0.5},         {"5,", 5.0},            {"2,5", 2.5},          {"-0", 0.0},
+        {"1,5E-05", 1.5e-5}, {"1E+15", 1e15},        {"2e3", 2000.0},       {"007", 7.0},
+        {"1E-400", 0.0},     {"-,25", -0.25},
+    };
+    for (const auto &c : cases) {
+        const Reading r = readNumber(c.text);
+        ASSERT_TRUE(r.ok()) << c.text;
+        EXPECT_DOUBLE_EQ(r.value, c.value) << c.text;
+    }
+}
+
+TEST(NumberText, RejectsTextsThatAreNotNumbers)
+{
+    const std::string cases[] = {"",    " ",   "+",   "-",    ",",    "1-2",  "1,,2", "1,2,3", "abc", "1.5",
+                                 " 1",  "1 ",  "E5",  "1E",   "1E+",  "--1",  "1e5x", "+-1",   "1,5a", "\xc3\xa7"};
+    for (const auto &text : cases) {
+        const Reading r = readNumber(text);
+        EXPECT_EQ(r.failure, Failure::NotANumber) << '"' << text << '"';
+    }
+}
+
+TEST(NumberText, HugeTextsOverflowInsteadOfBecomingInfinite)
+{
+    for (const std::string &text : {std::string("1E400"), std::string(400, '9'), "-" + std::string(310, '7')}) {
+        EXPECT_EQ(readNumber(text).failure, Failure::Overflow) << text.size();
+    }
+    const Reading big = readNumber("1" + std::string(300, '0'));
+    ASSERT_TRUE(big.ok());
+    EXPECT_DOUBLE_EQ(big.value, 1e300);
+}
+
+struct GeneralCase {
+    double value;
+    std::string text;
+};
+
+TEST(NumberText, GeneralTextKeepsFifteenSignificantDigits)
+{
+    const GeneralCase cases[] = {
+        {15.000000000000027, "15"},
+        {-4.9, "-4,9"},
+        {25.98076211353316, "25,9807621135332"},
+        {0.0, "0"},
+        {-0.0, "0"},
+        {100 / 3.6, "27,7777777777778"},
+        {0.1 + 0.2, "0,3"},
+        {-1.25, "-1,25"},
+        {123456789012345.0, "123456789012345"},
+        {1e15, "1E+15"},
+        {-2.5e20, "-2,5E+20"},
+        {0.0001, "0,0001"},
+        {1.5e-5, "1,5E-05"},
+        {1e300, "1E+300"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(formatGeneral(c.value), c.text) << c.value;
+    }
+}
+
+TEST(NumberText, GeneralTextReadsBackToTheShownValue)
+{
+    for (double v : {87.41254124399999, -31.128764832546813, 1.234e-9, 6.02e23, 49.43877551020408}) {
+        const Reading r = readNumber(formatGeneral(v));
+        ASSERT_TRUE(r.ok()) << v;
+        EXPECT_NEAR(r.value, v, std::fabs(v) * 1e-14) << v;
+    }
+}
+
+struct PatternCase {
+    double value;
+    const char *pattern;
+    std::string text;
+};
+
+TEST(NumberText, PatternsRoundAndPadAsTheirDigitPlacesSay)
+{
+    const PatternCase cases[] = {
+        {3.9237, "0.0#", "3,92"},
+        {0.9, "0.0#", "0,9"},
+        {0.996, "0.0#", "1,0"},
+        {54.93316326530604, "0.0#", "54,93"},
+        {-0.001, "0.0#", "0,0"},
+        {-7.25, "0.0#", "-7,25"},
+        {5.82750274959999 / 60, "#0.00000000000", "0,09712504583"},
+        {1234.5, "#0.00000000000", "1234,50000000000"},
+        {5.0, "00#.00##", "005,00"},
+        {54.933163, "00#.00##", "054,9332"},
+        {12.3456, "00#.00##", "012,3456"},
+        {-2.5, "00#.00##", "-002,50"},
+        {1234.5, "00#.00##", "1234,50"},
+        {0.00004, "00#.00##", "000,00"},
+        {1e20, "0.0#", "100000000000000000000,0"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(formatPattern(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
+    }
+}
+
+TEST(NumberText, SignPrefixOnlyBeforePositiveCoefficients)
+{
+    EXPECT_EQ(signPrefix(2.0), "+");
+    EXPECT_EQ(signPrefix(-2.0), "");
+    EXPECT_EQ(signPrefix(0.0), "");
+}
+
+TEST(SaturatingTrunc, TruncatesTowardZeroAndClampsTheRest)
+{
+    constexpr int maxInt = std::numeric_limits<int>::max();
+    constexpr int minInt = std::numeric_limits<int>::min();
+    const struct {
+        double value;
+        int expected;
+    } cases[] = {
+        {2.9, 2},       {-2.9, -2},         {0.0, 0},
+        {std::nan(""), 0}, {1e300, maxInt}, {-1e300, minInt},
+        {std::numeric_limits<double>::infinity(), maxInt},
+        {-std::numeric_limits<double>::infinity(), minInt},
+        {2147483647.5, maxInt}, {2147483648.0, maxInt}, {-2147483648.9, minInt},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(saturatingTrunc(c.value), c.expected) << c.value;
+    }
+    EXPECT_EQ(saturatingTrunc<std::int64_t>(9.3e18), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(saturatingTrunc<std::int64_t>(4370.25), 4370);
+}

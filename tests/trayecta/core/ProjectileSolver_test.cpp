@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "InputRules.h"
+#include "NumberText.h"
+#include "ProjectileSolver.h"
+
+using namespace trayecta;
+
+namespace {
+
+// The window's fields at start-up.
+InputTexts startUpInputs()
+{
+    InputTexts in;
+    in.rx0 = "0";
+    in.ry0 = "15";
+    in.vinicial = "30";
+    in.angulo = "60";
+    in.accelinicial = {"0", "-9,8"};
+    return in;
+}
+
+double shown(const std::optional<std::string> &text)
+{
+    const Reading r = readNumber(text.value_or("?"));
+    EXPECT_TRUE(r.ok()) << text.value_or("(unset)");
+    return r.value;
+}
+
+} // namespace
+
+TEST(ProjectileSolver, StartUpProblemGivesTheWorkedResults)
+{
+    ProjectileSolver solver;
+    InputTexts in = startUpInputs();
+    const SolveOutcome out = solver.solve(in, VelocityMode::SpeedAndAngle);
+    ASSERT_FALSE(out.failure);
+    const ResultTexts &r = out.results;
+    // vy = 30·sin(60·3,14159265358979/180): the 15-digit pi puts its last digit at 1.
+    EXPECT_EQ(r.rfinal, "(+15t  ,  15+25,9807621135331t-4,9t²)");
+    EXPECT_EQ(r.vfinal, "(15  ,  25,9807621135331-9,8t)");
+    EXPECT_EQ(r.vuelo, "5,82750274959999");
+    EXPECT_EQ(r.min, "0,09712504583");
+    EXPECT_EQ(r.alcance, "87,412541244");
+    EXPECT_EQ(r.altura, "49,438775510204");
+    EXPECT_EQ(r.vimpactox, "15");
+    EXPECT_EQ(r.vimpactoy, "-31,1287648325468");
+    EXPECT_EQ(r.modulo, "34,554305086342");
+    EXPECT_GT(solver.quantities().t2, 0.0);
+    EXPECT_LE(solver.quantities().t1, 0.0);
+}
+
+TEST(ProjectileSolver, FormulasKeepTypedTextsAndDropZeroTerms)
+{
+    const struct {
+        const char *rx0, *ry0, *ax, *ay;
+        const char *speed, *angle;
+        const char *rfinal, *vfinal;
+    } cases[] = {
+        {"0", "10", "0", "-9,8", "0", "0", "(  ,  10-4,9t²)", "(  ,  -9,8t)"},
+        {"0,0", "15,0", "0,00", "-9,80", "0", "0", "(  ,  15,0-4,9t²)", "(  ,  -9,80t)"},
+        {"2", "3", "1", "-10", "10", "0", "(2+10t+0,5t²  ,  3-5t²)", "(10+1t  ,  -10t)"},
+        {"-4", "3", "-1", "-10", "0", "0", "(-4-0,5t²  ,  3-5t²)", "(-1t  ,  -10t)"},
+    };
+    for (const auto &c : cases) {
+        ProjectileSolver solver;
+        InputTexts in = startUpInputs();
+        in.rx0 = c.rx0;
+        in.ry0 = c.ry0;
+        in.accelinicial = {c.ax, c.ay};
+        in.vinicial = c.speed;
+        in.angulo = c.angle;
+        const SolveOutcome out = solver.solve(in, VelocityMode::SpeedAndAngle);
+        EXPECT_EQ(out.results.rfinal, c.rfinal);
+        EXPECT_EQ(out.results.vfinal, c.vfinal);
+    }
+}
+
+TEST(ProjectileSolver, SineAndCosineGiveTheComponents)
+{
+    ProjectileSolver solver;
+    InputTexts in = startUpInputs();
+    in.ry0 = "0";
+    in.vinicial = "10";
+    in.sin = "0,6";
+    in.cos = "0,8";
+    in.accelinicial = {"0", "-10"};
+    const SolveOutcome out = solver.solve(in, VelocityMode::SpeedAndSineCosine);
+    ASSERT_FALSE(out.failure);
+    // Launched from the ground: t1 = 0 is not taken, the landing t2 is.
+    EXPECT_EQ(out.results.vuelo, "1,2");
+    EXPECT_EQ(out.results.alcance, "9,6");
+    EXPECT_EQ(out.results.altura, "1,8");
+    EXPECT_EQ(out.results.vimpactox, "8");
+    EXPECT_EQ(out.results.vimpactoy, "-6");
+    EXPECT_EQ(out.results.modulo, "10");
+}
+
+TEST(ProjectileSolver, LaunchBelowGroundTakesTheUpwardCrossing)
+{
+    ProjectileSolver solver;
+    InputTexts in = startUpInputs();
+    in.ry0 = "-5";
+    in.v0x = "3";
+    in.v0y = "20";
+    in.accelinicial = {"0", "-10"};
+    const SolveOutcome out = solver.solve(in, VelocityMode::Components);
+    ASSERT_FALSE(out.failure);
+    EXPECT_NEAR(shown(out.results.vuelo), 2.0 - std::sqrt(3.0), 1e-13);
+    EXPECT_NEAR(shown(out.results.vimpactoy), 10.0 * std::sqrt(3.0), 1e-12);
+    EXPECT_NEAR(shown(out.results.alcance), 3.0 * (2.0 - std::sqrt(3.0)), 1e-12);
+}
+
+TEST(ProjectileSolver, ComponentModeTakesTheTypedComponents)
+{
+    ProjectileSolver solver;
+    InputTexts first = startUpInputs();
+    ASSERT_FALSE(solver.solve(first, VelocityMode::SpeedAndAngle).failure);
+
+    // Still in component mode (a component of 0 kept the window there): the
+    // velocity comes from the component fields, not from the last calculation.
+    InputTexts in = startUpInputs();
+    in.ry0 = "0";
+    in.v0x = "0";
+    in.v0y = "19,6";
+    const SolveOutcome out = solver.solve(in, VelocityMode::Components);
+    ASSERT_FALSE(out.failure);
+    EXPECT_EQ(out.results.vfinal, "(  ,  19,6-9,8t)");
+    EXPECT_EQ(out.results.vuelo, "4");
+    EXPECT_EQ(out.results.alcance, "0");
+    EXPECT_EQ(out.results.altura, "19,6");
+
+    InputTexts empty = startUpInputs();
+    const SolveOutcome none = solver.solve(empty, VelocityMode::Components);
+    EXPECT_EQ(empty.v0x, "0");
+    EXPECT_EQ(empty.v0y, "0");
+    EXPECT_EQ(none.results.vfinal, "(  ,  -9,8t)");
+}
+
+TEST(ProjectileSolver, FullQuadrantAngleReproducesTypedComponents)
+{
+    const auto polar = polarFromComponents(-3.0, 4.0);
+    ASSERT_TRUE(polar);
+    EXPECT_NEAR(polar->angleDegrees, 126.869897645844, 1e-9);
+    EXPECT_DOUBLE_EQ(polar->speed, 5.0);
+
+    ProjectileSolver solver;
+    InputTexts in = startUpInputs();
+    in.angulo = formatGeneral(polar->angleDegrees);
+    in.vinicial = formatGeneral(polar->speed);
+    const SolveOutcome out = solver.solve(in, VelocityMode::SpeedAndAngle);
+    ASSERT_FALSE(out.failure);
+    // The angle travels as a 15-digit text, so the components come back to within its last digit.
+    EXPECT_NEAR(solver.quantities().vx, -3.0, 1e-12);
+    EXPECT_NEAR(solver.quantities().vy, 4.0, 1e-12);
+    EXPECT_NEAR(shown(out.results.vimpactox), -3.0, 1e-12);
+}
+
+TEST(ProjectileSolver, VertexBeforeTheLaunchLeavesLaunchHeightAsMaximum)
+{
+    ProjectileSolver solver;
+    InputTexts in = startUpInputs();
+    in.ry0 = "20";
+    in.vinicial = "10";
+    in.angulo = "-30";
+    const SolveOutcome out = solver.solve(in, VelocityMode::SpeedAndAngle);
+    ASSERT_FALSE(out.failure);
+    EXPECT_LT(solver.quantities().ttop, 0.0);
+    EXPECT_EQ(out.results.altura, "20");
+}
+
+struct FailureCase {
+    const char *name;
+    InputTexts in;
+    VelocityMode mode;
+    Failure failure;
+    bool formulasWritten; // the failure comes after the formula texts
+};
+
+TEST(ProjectileSolver, FailuresStopAtTheFailingStep)
+{
+    auto with = [](auto change) {
+        InputTexts in = startUpInputs();
+        change(in);
+        return in;
+    };
+    const FailureCase cases[] = {
+        {"zero vertical acceleration", with([](InputTexts &in) { in.accelinicial[1] = "0"; }),
+         VelocityMode::SpeedAndAngle, Failure::DivisionByZero, true},
+        {"below ground, never rises to it",
+         with([](InputTexts &in) { in.ry0 = "-100"; in.vinicial = "10"; }), VelocityMode::SpeedAndAngle,
+         Failure::NeverReachesGround, true},
+        {"upward acceleration, both roots negative",
+         with([](InputTexts &in) { in.ry0 = "10"; in.vinicial = "10"; in.accelinicial[1] = "1"; }),
+         VelocityMode::SpeedAndAngle, Failure::NoImpactAfterLaunch, true},
+        {"on the ground moving down",
+         with([](InputTexts &in) { in.ry0 = "0"; in.v0x = "1"; in.v0y = "-5"; }), VelocityMode::Components,
+         Failure::NoImpactAfterLaunch, true},
+        {"angle not a number", with([](InputTexts &in) { in.angulo = "abc"; }), VelocityMode::SpeedAndAngle,
+         Failure::NotANumber, false},
+        {"angle read even with sine and cosine", with([](InputTexts &in) { in.angulo = "-"; }),
+         VelocityMode::SpeedAndSineCosine, Failure::NotANumber, false},
+        {"start x with two signs", with([](InputTexts &in) { in.rx0 = "1-2"; }), VelocityMode::SpeedAndAngle,
+         Failure::NotANumber, false},
+        {"start y blanks", with([](InputTexts &in) { in.ry0 = "  "; }), VelocityMode::SpeedAndAngle,
+         Failure::NotANumber, false},
+        {"cosine with two commas", with([](InputTexts &in) { in.cos = "0,,5"; }),
+         VelocityMode::SpeedAndSineCosine, Failure::NotANumber, false},
+        {"speed beyond a double", with([](InputTexts &in) { in.vinicial = std::string(400, '9'); }),
+         VelocityMode::SpeedAndAngle, Failure::Overflow, false},
+        {"speed squared overflows", with([](InputTexts &in) { in.vinicial = "1E200"; }),
+         VelocityMode::SpeedAndAngle, Failure::Overflow, true},
+        {"vertical acceleration overflows the discriminant",
+         with([](InputTexts &in) { in.accelinicial[1] = "-1E308"; }), VelocityMode::SpeedAndAngle,
+         Failure::Overflow, true},
+        {"horizontal acceleration overflows the range",
+         with([](InputTexts &in) { in.accelinicial[0] = "1E308"; }), VelocityMode::SpeedAndAngle,
+         Failure::Overflow, true},
+        {"tiny vertical acceleration overflows the roots",
+         with([](InputTexts &in) { in.accelinicial[1] = "-1E-320"; in.ry0 = "1E300"; }),
+         VelocityMode::SpeedAndAngle, Failure::Overflow, true},
+    };
+    for (const auto &c : cases) {
+        ProjectileSolver solver;
+        InputTexts in = c.in;
+        const SolveOutcome out = solver.solve(in, c.mode);
+        EXPECT_EQ(out.failure, c.failure) << c.name;
+        EXPECT_EQ(out.results.rfinal.has_value(), c.formulasWritten) << c.name;
+        EXPECT_EQ(out.results.vfinal.has_value(), c.formulasWritten) << c.name;
+        EXPECT_FALSE(out.results.alcance) << c.name;
+        EXPECT_FALSE(out.results.modulo) << c.name;
+    }
+}
+
+TEST(ProjectileSolver, EmptyInputsGetDefaultsAndEndOnZeroAcceleration)
+{
+    ProjectileSolver solver;
+    InputTexts in;
+    const SolveOutcome out = solver.solve(in, VelocityMode::SpeedAndAngle);
+    EXPECT_EQ(out.failure, Failure::DivisionByZero);
+    EXPECT_EQ(in.sin, "1");
+    for (const std::string *text : {&in.rx0, &in.ry0, &in.v0x, &in.v0y, &in.cos, &in.accelinicial[0],
+                                    &in.accelinicial[1], &in.vinicial, &in.angulo}) {
+        EXPECT_EQ(*text, "0");
+    }
+    EXPECT_EQ(out.results.rfinal, "(  ,  )");
+}
+
+TEST(ProjectileSolver, OverflowInTheImpactSpeedIsAFailureAfterTheComponents)
+{
+    ProjectileSolver solver;
+    InputTexts in = startUpInputs();
+    in.accelinicial[0] = "1E306";
+    const SolveOutcome out = solver.solve(in, VelocityMode::SpeedAndAngle);
+    // The impact component is finite (about 5,8E+306) but its square is not.
+    EXPECT_EQ(out.failure, Failure::Overflow);
+    EXPECT_TRUE(out.results.vimpactox);
+    EXPECT_FALSE(out.results.modulo);
+}
+
+TEST(Failure, ReportTextNamesTheFailureInCatalan)
+{
+    const std::string text = failureReportText(Failure::DivisionByZero);
+    EXPECT_EQ(text.rfind("Impossible realitzar càlcul.\r\nTipo de error: ", 0), 0u);
+    EXPECT_NE(text.find("divisió per zero"), std::string::npos);
+    EXPECT_NE(failureDescription(Failure::NotANumber), failureDescription(Failure::Overflow));
+}

@@ -1,0 +1,84 @@
+#include "InputRules.h"
+
+#include <cmath>
+
+#include "NumberText.h"
+
+namespace trayecta {
+
+double degreesToRadians(double degrees)
+{
+    return degrees * kPi / 180.0;
+}
+
+RangeCheck checkUnitRange(std::string_view text, std::string_view replacement)
+{
+    if (text.empty()) {
+        return {};
+    }
+    const Reading reading = readNumber(text);
+    if (!reading.ok()) {
+        return {std::nullopt, reading.failure};
+    }
+    if (reading.value < -1.0 || reading.value > 1.0) {
+        return {std::string(replacement), std::nullopt};
+    }
+    return {};
+}
+
+std::optional<PolarVelocity> polarFromComponents(double vx, double vy)
+{
+    // The principal arctangent of vy/vx would fold a leftward velocity onto a
+    // rightward one; atan2 keeps the quadrant.
+    const double angle = std::atan2(vy, vx) * 180.0 / kPi;
+    const double speed = std::sqrt(vy * vy + vx * vx);
+    if (!std::isfinite(angle) || !std::isfinite(speed)) {
+        return std::nullopt;
+    }
+    return PolarVelocity{angle, speed};
+}
+
+ComponentUpdate componentRule(std::string_view v0xText, std::string_view v0yText, ComponentAxis leaving)
+{
+    const Reading vx = readNumber(v0xText);
+    const Reading vy = readNumber(v0yText);
+    const Reading &left = leaving == ComponentAxis::X ? vx : vy;
+    if (!left.ok()) {
+        return {};
+    }
+    if (left.value == 0.0) {
+        return {std::string(leaving == ComponentAxis::X ? "90" : "0"), std::nullopt};
+    }
+    if (!vx.ok() || !vy.ok() || vx.value == 0.0 || vy.value == 0.0) {
+        return {};
+    }
+    const auto polar = polarFromComponents(vx.value, vy.value);
+    if (!polar) {
+        return {};
+    }
+    return {formatGeneral(polar->angleDegrees), formatGeneral(polar->speed)};
+}
+
+Conversion convertKmhToMs(std::string_view kmhText)
+{
+    if (kmhText.empty()) {
+        return {};
+    }
+    const Reading kmh = readNumber(kmhText);
+    if (!kmh.ok()) {
+        return {std::nullopt, kmh.failure};
+    }
+    return {formatGeneral(kmh.value / 3.6), std::nullopt};
+}
+
+std::optional<std::string> pointerReadout(std::string_view x0Text, float X, float Y, float scaleHeight)
+{
+    const Reading x0 = readNumber(x0Text);
+    if (!x0.ok()) {
+        return std::nullopt;
+    }
+    return "Posició: " + formatPattern(x0.value + X, "00#.00##") + "  ,  " +
+           formatPattern(static_cast<double>(scaleHeight) - Y, "00#.00##");
+}
+
+} // namespace trayecta
