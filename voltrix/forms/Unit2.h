@@ -19,6 +19,7 @@ class QComboBox;
 class QEvent;
 class QFrame;
 class QGroupBox;
+class QHideEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -138,6 +139,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     // The twelve slider/edit families, in the order of the tables.
@@ -163,18 +165,25 @@ private:
 
     void showValue(QLineEdit *edit, float value);
     void placeWholePart(QScrollBar *slider, float value);
-    void placeTenths(QScrollBar *slider, double value);
+    void placeTenths(QScrollBar *slider, float value);
     void placeTimeStep();
 
     void moveVelocityFigure(bool arrowAndLabel);
+    void movePositionLines();
     void movePositionFigure();
     void moveElectricFigure();
     void moveMagneticFigure();
 
     void presetWholeSpace();
     void presetConfined();
-    void restartTrace();
-    void placePositionSegmentsByCheckBoxes();
+    void setElectricField(float ex, float ey, float ez);
+    void setPosition(float px, float py, float pz);
+    void setVelocity(float wx, float wy, float wz);
+    void placeParticleAndVelocityArrow();
+    void showAccelerationPreset(float factor, bool confined);
+    void traceOff();
+    void traceOn();
+    void colourPositionSegments();
 
     std::array<ComponentControls, ComponentCount> components_{};
 };

@@ -1,0 +1,131 @@
+#include "ExperimentDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+
+#include "SimState.h"
+#include "Unit1.h"
+
+namespace voltrix {
+
+namespace {
+
+QString fromStd(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+void showFailure(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, experimentDialogTitle(), text, QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    box.exec();
+}
+
+// Runs a prepared dialog; a confirmed name becomes NombreFichero, whole.
+bool runDialog(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QStringList chosen = dialog.selectedFiles();
+    Sim.NombreFichero = chosen.isEmpty() ? std::string() : chosen.front().toStdString();
+    return true;
+}
+
+} // namespace
+
+QString experimentDialogTitle()
+{
+    return QStringLiteral("Dinamica de una particula cargada");
+}
+
+QString openDialogFilter()
+{
+    return QStringLiteral("Archivos de Experiencias  (*.exp);;Todos los Ficheros (*.*)");
+}
+
+QString saveDialogFilter()
+{
+    return QStringLiteral("Ficheros de Experiencias (*.exp);;Todos los Ficheros (*.*)");
+}
+
+QString saveDialogInitialName()
+{
+    return QStringLiteral("fichero.exp");
+}
+
+void setUpOpenDialog(QFileDialog &dialog)
+{
+    dialog.setWindowTitle(experimentDialogTitle());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // Any name may be typed; one that cannot be read is reported by the load.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(openDialogFilter().split(QStringLiteral(";;")));
+}
+
+void setUpSaveDialog(QFileDialog &dialog)
+{
+    dialog.setWindowTitle(experimentDialogTitle());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(saveDialogFilter().split(QStringLiteral(";;")));
+    // Saving has always replaced an existing file without asking.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.selectFile(saveDialogInitialName());
+}
+
+bool runSaveDialog(QWidget *parent)
+{
+    QFileDialog dialog(parent);
+    setUpSaveDialog(dialog);
+    return runDialog(dialog);
+}
+
+bool runOpenDialog(QWidget *parent)
+{
+    QFileDialog dialog(parent);
+    setUpOpenDialog(dialog);
+    return runDialog(dialog);
+}
+
+void GrabarExperimento(QWidget *parent)
+{
+    if (runSaveDialog(parent))
+        Form1->saveToFile();
+}
+
+void CargarExperimento(QWidget *parent)
+{
+    if (runOpenDialog(parent) && !Sim.NombreFichero.empty())
+        Form1->loadFromFile();
+}
+
+void reportExperimentSuccess()
+{
+    QApplication::beep();
+}
+
+QString saveFailureText(const std::string &fileName, const std::string &reason)
+{
+    return QStringLiteral("No se ha podido grabar el fichero \"%1\".\n%2").arg(fromStd(fileName), fromStd(reason));
+}
+
+QString loadFailureText(const std::string &fileName, const std::string &reason)
+{
+    return QStringLiteral("No se ha podido leer el fichero \"%1\".\n%2").arg(fromStd(fileName), fromStd(reason));
+}
+
+void reportSaveFailure(QWidget *parent, const std::string &fileName, const std::string &reason)
+{
+    showFailure(parent, saveFailureText(fileName, reason));
+}
+
+void reportLoadFailure(QWidget *parent, const std::string &fileName, const std::string &reason)
+{
+    showFailure(parent, loadFailureText(fileName, reason));
+}
+
+} // namespace voltrix
