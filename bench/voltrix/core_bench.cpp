@@ -1,0 +1,59 @@
+// The core's share of one animation tick: the integration, the ten number
+// texts the step writes, and the figure geometry it moves.
+#include <benchmark/benchmark.h>
+
+#include "ExperimentFile.h"
+#include "Figures.h"
+#include "NumberText.h"
+#include "Physics.h"
+#include "SliderRules.h"
+
+using namespace voltrix;
+
+static void IntegrateStep(benchmark::State &state)
+{
+    SimState s;
+    const bool cm = state.range(0) != 0;
+    for (auto _ : state) {
+        integrateStep(s, cm);
+        benchmark::DoNotOptimize(s.x);
+    }
+}
+BENCHMARK(IntegrateStep)->Arg(0)->Arg(1);
+
+static void StepTextsAndFigures(benchmark::State &state)
+{
+    SimState s;
+    for (auto _ : state) {
+        integrateStep(s, false);
+        const float shown[] = {s.t, s.ax, s.ay, s.az, s.x, s.y, s.z, s.vx, s.vy, s.vz};
+        for (float v : shown)
+            benchmark::DoNotOptimize(format31(v));
+        const int positions[] = {wholePartPosition(s.x), wholePartPosition(s.y), wholePartPosition(s.z),
+                                 wholePartPosition(s.vx), wholePartPosition(s.vy), wholePartPosition(s.vz)};
+        benchmark::DoNotOptimize(positions);
+        benchmark::DoNotOptimize(velocityFigure(s));
+        benchmark::DoNotOptimize(accelerationFigure(s));
+        benchmark::DoNotOptimize(positionFigure(s));
+    }
+}
+BENCHMARK(StepTextsAndFigures);
+
+static void ReadTypedValue(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readEditValue("  -12.345e1 m"));
+}
+BENCHMARK(ReadTypedValue);
+
+static void ExperimentTextRoundTrip(benchmark::State &state)
+{
+    SimState s;
+    for (auto _ : state) {
+        const std::string text = experimentFileText(s);
+        benchmark::DoNotOptimize(applyExperimentText(text, s));
+    }
+}
+BENCHMARK(ExperimentTextRoundTrip);
+
+BENCHMARK_MAIN();
