@@ -1,0 +1,438 @@
+#include "Form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "GraphArea.h"
+#include "NumberText.h"
+#include "TrajectoryPlan.h"
+#include "TrayectaVersion.h"
+
+namespace trayecta {
+
+namespace {
+
+constexpr quint16 kBackspace = 8;
+constexpr quint16 kEnter = 13;
+constexpr quint16 kEscape = 27;
+constexpr quint16 kLastAcceptedControl = 12;
+
+std::string text(const QLineEdit *field)
+{
+    return field->text().toStdString();
+}
+
+void showText(QLineEdit *field, const std::optional<std::string> &value)
+{
+    if (value) {
+        field->setText(QString::fromStdString(*value));
+    }
+}
+
+// The character code a key press types, as a 16-bit code; none for keys that
+// type nothing (arrows, Delete, Tab), which the fields handle as usual.
+std::optional<quint16> typedCode(const QKeyEvent *event)
+{
+    const int key = event->key();
+    if (event->modifiers().testFlag(Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        return static_cast<quint16>(key - Qt::Key_A + 1); // Ctrl+V is 22, Ctrl+X 24
+    }
+    switch (key) {
+    case Qt::Key_Backspace:
+        return kBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return kEnter;
+    case Qt::Key_Escape:
+        return kEscape;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return std::nullopt;
+    default:
+        break;
+    }
+    const QString typed = event->text();
+    if (typed.isEmpty()) {
+        return std::nullopt;
+    }
+    return typed.at(0).unicode();
+}
+
+} // namespace
+
+FORM1::FORM1(QWidget *parent) : QWidget(parent)
+{
+    buildLayout();
+    setTabOrder();
+    connectHandlers();
+    setMouseTracking(true);
+    Form_Load();
+}
+
+void FORM1::connectHandlers()
+{
+    keyHandlers_ = {
+        {txtrx0, [this](quint16 &k) { txtrx0_KeyPress(k); }},
+        {txtry0, [this](quint16 &k) { txtry0_KeyPress(k); }},
+        {txtv0x, [this](quint16 &k) { txtv0x_KeyPress(k); }},
+        {txtv0y, [this](quint16 &k) { txtv0y_KeyPress(k); }},
+        {txtvinicial, [this](quint16 &k) { txtvinicial_KeyPress(k); }},
+        {txtangulo, [this](quint16 &k) { txtangulo_KeyPress(k); }},
+        {txtsin, [this](quint16 &k) { txtsin_KeyPress(k); }},
+        {txtcos, [this](quint16 &k) { txtcos_KeyPress(k); }},
+        {txtkmh, [this](quint16 &k) { txtkmh_KeyPress(k); }},
+        {txtaccelinicial[0], [this](quint16 &k) { txtaccelinicial_KeyPress(0, k); }},
+        {txtaccelinicial[1], [this](quint16 &k) { txtaccelinicial_KeyPress(1, k); }},
+    };
+    focusHandlers_ = {
+        {txtcos, &FORM1::txtcos_LostFocus},
+        {txtsin, &FORM1::txtsin_LostFocus},
+        {txtv0x, &FORM1::txtv0x_LostFocus},
+        {txtv0y, &FORM1::txtv0y_LostFocus},
+    };
+    for (const KeyHandler &h : keyHandlers_) {
+        h.field->installEventFilter(this);
+    }
+    for (const FocusHandler &h : focusHandlers_) {
+        h.field->installEventFilter(this);
+    }
+
+    // A click handler runs whenever its button becomes selected, by the user or by the program.
+    const std::pair<QRadioButton *, void (FORM1::*)()> options[] = {
+        {opt1, &FORM1::opt1_Click}, {opt2, &FORM1::opt2_Click},
+        {opta, &FORM1::opta_Click}, {optb, &FORM1::optb_Click}};
+    for (const auto &[option, handler] : options) {
+        connect(option, &QRadioButton::toggled, this, [this, handler = handler](bool selected) {
+            if (selected) {
+                (this->*handler)();
+            }
+        });
+    }
+    connect(cmdcalcular, &QPushButton::clicked, this, &FORM1::Cmdcalcular_Click);
+    connect(cmdborrar, &QPushButton::clicked, this, &FORM1::Cmdborrar_Click);
+    connect(cmdigual, &QPushButton::clicked, this, &FORM1::cmdigual_Click);
+    connect(Dibu, &GraphArea::pointerMoved, this, &FORM1::Dibu_MouseMove);
+}
+
+void FORM1::Form_Load()
+{
+    setWindowTitle(QStringLiteral("Trayecta v%1.%2").arg(kVersionMajor).arg(kVersionMinor));
+}
+
+// ---- Keys -------------------------------------------------------------------
+
+bool FORM1::FiltraTecla(quint16 KeyAscii)
+{
+    const bool digit = KeyAscii >= '0' && KeyAscii <= '9';
+    const bool signOrComma = KeyAscii == '+' || KeyAscii == ',' || KeyAscii == '-';
+    if ((KeyAscii >= 1 && KeyAscii <= kLastAcceptedControl) || digit || signOrComma) {
+        return false;
+    }
+    if (KeyAscii == '.') {
+        // The period types a decimal comma: a comma keystroke goes to the focused field.
+        QWidget *target = QApplication::focusWidget();
+        if (!target) {
+            target = keyField_;
+        }
+        if (target) {
+            QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Comma, Qt::NoModifier,
+                                                              QStringLiteral(",")));
+        }
+        return true;
+    }
+    if (beep) {
+        beep();
+    } else {
+        QApplication::beep();
+    }
+    return true;
+}
+
+void FORM1::rejectKey(quint16 &KeyAscii)
+{
+    if (FiltraTecla(KeyAscii)) {
+        KeyAscii = 0;
+    }
+}
+
+void FORM1::txtrx0_KeyPress(quint16 &KeyAscii) { rejectKey(KeyAscii); }
+void FORM1::txtry0_KeyPress(quint16 &KeyAscii) { rejectKey(KeyAscii); }
+void FORM1::txtv0x_KeyPress(quint16 &KeyAscii) { rejectKey(KeyAscii); }
+void FORM1::txtv0y_KeyPress(quint16 &KeyAscii) { rejectKey(KeyAscii); }
+void FORM1::txtvinicial_KeyPress(quint16 &KeyAscii) { rejectKey(KeyAscii); }
+void FORM1::txtangulo_KeyPress(quint16 &KeyAscii) { rejectKey(KeyAscii); }
+void FORM1::txtsin_KeyPress(quint16 &KeyAscii) { rejectKey(KeyAscii); }
+void FORM1::txtcos_KeyPress(quint16 &KeyAscii) { rejectKey(KeyAscii); }
+void FORM1::txtkmh_KeyPress(quint16 &KeyAscii) { rejectKey(KeyAscii); }
+void FORM1::txtaccelinicial_KeyPress(int /*Index*/, quint16 &KeyAscii) { rejectKey(KeyAscii); }
+
+bool FORM1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        for (const KeyHandler &h : keyHandlers_) {
+            if (h.field != watched) {
+                continue;
+            }
+            const std::optional<quint16> code = typedCode(static_cast<QKeyEvent *>(event));
+            if (!code) {
+                return false;
+            }
+            quint16 KeyAscii = *code;
+            keyField_ = h.field;
+            h.handler(KeyAscii);
+            keyField_ = nullptr;
+            return KeyAscii == 0;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // Switching to another window or opening a menu is not leaving the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            for (const FocusHandler &h : focusHandlers_) {
+                if (h.field == watched) {
+                    (this->*h.handler)();
+                }
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- Velocity modes ---------------------------------------------------------
+
+void FORM1::opt1_Click()
+{
+    txtv0x->setEnabled(true);
+    txtv0y->setEnabled(true);
+    txtvinicial->setEnabled(false);
+    Frame2->setEnabled(false);
+    opta->setChecked(true);
+    optb->setChecked(false);
+    optb->setEnabled(false);
+}
+
+void FORM1::opt2_Click()
+{
+    txtv0x->setEnabled(false);
+    txtv0y->setEnabled(false);
+    txtvinicial->setEnabled(true);
+    optb->setEnabled(true);
+    Frame2->setEnabled(true);
+}
+
+void FORM1::opta_Click()
+{
+    txtangulo->setEnabled(true);
+    txtsin->setEnabled(false);
+    txtcos->setEnabled(false);
+}
+
+void FORM1::optb_Click()
+{
+    txtangulo->setEnabled(false);
+    txtsin->setEnabled(true);
+    txtcos->setEnabled(true);
+}
+
+void FORM1::applyUnitRange(QLineEdit *field, const char *replacement)
+{
+    const RangeCheck check = checkUnitRange(text(field), replacement);
+    showText(field, check.newText);
+    ErroreS(check.failure);
+}
+
+void FORM1::txtcos_LostFocus() { applyUnitRange(txtcos, "0"); }
+void FORM1::txtsin_LostFocus() { applyUnitRange(txtsin, "1"); }
+
+void FORM1::applyComponentRule(ComponentAxis leaving)
+{
+    const ComponentUpdate update = componentRule(text(txtv0x), text(txtv0y), leaving);
+    showText(txtangulo, update.angleText);
+    if (update.speedText) {
+        opta->setChecked(true);
+        Frame2->setEnabled(true);
+        showText(txtvinicial, update.speedText);
+        opt2->setChecked(true);
+    }
+}
+
+void FORM1::txtv0x_LostFocus() { applyComponentRule(ComponentAxis::X); }
+void FORM1::txtv0y_LostFocus() { applyComponentRule(ComponentAxis::Y); }
+
+// ---- Converter, clear, failure report ---------------------------------------
+
+void FORM1::cmdigual_Click()
+{
+    const Conversion conversion = convertKmhToMs(text(txtkmh));
+    showText(txtms, conversion.msText);
+    ErroreS(conversion.failure);
+}
+
+void FORM1::Cmdborrar_Click()
+{
+    Dibu->clear();
+    ErroreS(std::nullopt);
+}
+
+void FORM1::ErroreS(std::optional<Failure> failure)
+{
+    if (!failure) {
+        return;
+    }
+    const QString title = QStringLiteral("Error");
+    const QString message = QString::fromStdString(failureReportText(*failure));
+    if (failureMessage) {
+        failureMessage(title, message);
+    } else {
+        QMessageBox box(QMessageBox::Critical, title, message, QMessageBox::Ok, this);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.exec();
+    }
+    cmdcalcular->setEnabled(true);
+    Dibu->clear();
+}
+
+// ---- Calculation ------------------------------------------------------------
+
+VelocityMode FORM1::velocityMode() const
+{
+    if (opt1->isChecked()) {
+        return VelocityMode::Components;
+    }
+    return opta->isChecked() ? VelocityMode::SpeedAndAngle : VelocityMode::SpeedAndSineCosine;
+}
+
+InputTexts FORM1::inputTexts() const
+{
+    InputTexts in;
+    in.rx0 = text(txtrx0);
+    in.ry0 = text(txtry0);
+    in.v0x = text(txtv0x);
+    in.v0y = text(txtv0y);
+    in.vinicial = text(txtvinicial);
+    in.angulo = text(txtangulo);
+    in.sin = text(txtsin);
+    in.cos = text(txtcos);
+    in.accelinicial = {text(txtaccelinicial[0]), text(txtaccelinicial[1])};
+    return in;
+}
+
+void FORM1::showInputTexts(const InputTexts &in)
+{
+    // Only the texts that changed: defaults filled into empty fields.
+    const std::pair<QLineEdit *, const std::string *> fields[] = {
+        {txtrx0, &in.rx0},       {txtry0, &in.ry0},       {txtv0x, &in.v0x},
+        {txtv0y, &in.v0y},       {txtvinicial, &in.vinicial}, {txtangulo, &in.angulo},
+        {txtsin, &in.sin},       {txtcos, &in.cos},
+        {txtaccelinicial[0], &in.accelinicial[0]}, {txtaccelinicial[1], &in.accelinicial[1]}};
+    for (const auto &[field, value] : fields) {
+        if (text(field) != *value) {
+            field->setText(QString::fromStdString(*value));
+        }
+    }
+}
+
+void FORM1::showResults(const ResultTexts &r)
+{
+    showText(txtrfinal, r.rfinal);
+    showText(txtvfinal, r.vfinal);
+    showText(txtalcance, r.alcance);
+    showText(txtvuelo, r.vuelo);
+    showText(txtmin, r.min);
+    showText(txtaltura, r.altura);
+    showText(txtvimpactox, r.vimpactox);
+    showText(txtvimpactoy, r.vimpactoy);
+    showText(txtmodulo, r.modulo);
+}
+
+void FORM1::Cmdcalcular_Click()
+{
+    // Disabled until the calculation ends, by success or by failure.
+    cmdcalcular->setEnabled(false);
+    InputTexts in = inputTexts();
+    const SolveOutcome outcome = solver_.solve(in, velocityMode());
+    showInputTexts(in);
+    showResults(outcome.results);
+    std::optional<Failure> failure = outcome.failure;
+    if (!failure && !Check1->isChecked()) {
+        failure = drawGraph();
+    }
+    if (!failure) {
+        cmdcalcular->setEnabled(true);
+    }
+    ErroreS(failure);
+}
+
+std::optional<Failure> FORM1::drawGraph()
+{
+    const ProblemQuantities &q = solver_.quantities();
+    const TrajectoryInputs inputs{q.vx, q.vy, q.hx, q.hy, q.x0, q.y0,
+                                  text(txtvuelo), text(txtaltura), text(txtalcance)};
+    const QSize area = Dibu->drawing().size();
+    const double aspect = area.height() > 0 ? static_cast<double>(area.width()) / area.height() : 1.0;
+    const TrajectoryPlan plan = planTrajectory(inputs, aspect);
+
+    Dibu->setDrawWidth(1);
+    if (!plan.scale) {
+        return plan.failure;
+    }
+    Dibu->setUserScale(plan.scale->left, plan.scale->width, plan.scale->height);
+    Dibu->clear();
+    if (plan.verticalTicks && plan.horizontalTicks) {
+        for (std::size_t i = 0; i < lblx.size(); ++i) {
+            lblx[i]->setText(QString::fromStdString((*plan.verticalTicks)[i]));
+            lblx[i]->adjustSize();
+        }
+        for (std::size_t j = 0; j < blbt.size(); ++j) {
+            blbt[j]->setText(QString::fromStdString((*plan.horizontalTicks)[j]));
+            blbt[j]->adjustSize();
+        }
+    }
+    for (const PlotPoint &point : plan.points) {
+        Dibu->plotPoint(point.x, point.y, point.apex ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    }
+    return plan.failure;
+}
+
+// ---- Pointer ----------------------------------------------------------------
+
+void FORM1::Dibu_MouseMove(Qt::MouseButtons /*Button*/, Qt::KeyboardModifiers /*Shift*/, float X, float Y)
+{
+    const auto readout = pointerReadout(text(txtrx0), X, Y, Dibu->scaleHeight());
+    if (readout) {
+        lblmouse->setText(QString::fromStdString(*readout));
+    }
+}
+
+void FORM1::Form_MouseMove(Qt::MouseButtons /*Button*/, Qt::KeyboardModifiers /*Shift*/, float /*X*/, float /*Y*/)
+{
+    lblmouse->setText(QString());
+}
+
+void FORM1::mouseMoveEvent(QMouseEvent *event)
+{
+    // Moves over a control that ignores them reach the window too; only the bare surface clears the readout.
+    if (childAt(event->position().toPoint()) == nullptr) {
+        Form_MouseMove(event->buttons(), event->modifiers(), static_cast<float>(event->position().x()),
+                       static_cast<float>(event->position().y()));
+    }
+}
+
+void FORM1::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (const LineShape &line : lines_) {
+        painter.drawLine(line.x1, line.y1, line.x2, line.y2);
+    }
+}
+
+} // namespace trayecta

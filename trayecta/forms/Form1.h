@@ -1,0 +1,131 @@
+#pragma once
+// Trayecta's one window: the problem inputs, the results and the km/h converter
+// on the left, the trajectory graph with its ticks and pointer readout on the
+// right. The handlers only move texts between the fields and the projectile
+// solver, the input rules and the graph plan, which hold all the arithmetic.
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "Failure.h"
+#include "InputRules.h"
+#include "ProjectileSolver.h"
+
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+namespace trayecta {
+
+class GraphArea;
+
+class FORM1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit FORM1(QWidget *parent = nullptr);
+
+    // Replaceable for tests: how the failure report shows its message, and the beep.
+    static inline std::function<void(const QString &title, const QString &text)> failureMessage;
+    static inline std::function<void()> beep;
+
+    // Controls, by their names in the layout.
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QLineEdit *txtrx0 = nullptr, *txtry0 = nullptr;
+    QLineEdit *txtkmh = nullptr, *txtms = nullptr;
+    QLineEdit *txtv0x = nullptr, *txtv0y = nullptr, *txtvinicial = nullptr;
+    QLineEdit *txtangulo = nullptr, *txtsin = nullptr, *txtcos = nullptr;
+    std::array<QLineEdit *, 2> txtaccelinicial{};
+    QLineEdit *txtrfinal = nullptr, *txtvfinal = nullptr;
+    QLineEdit *txtalcance = nullptr, *txtvuelo = nullptr, *txtaltura = nullptr, *txtmin = nullptr;
+    QLineEdit *txtvimpactox = nullptr, *txtvimpactoy = nullptr, *txtmodulo = nullptr;
+    QRadioButton *opt1 = nullptr, *opt2 = nullptr, *opta = nullptr, *optb = nullptr;
+    QPushButton *cmdigual = nullptr, *cmdcalcular = nullptr, *cmdborrar = nullptr;
+    QCheckBox *Check1 = nullptr;
+    GraphArea *Dibu = nullptr;
+    QLabel *lblmouse = nullptr;
+    QLabel *lblescalay = nullptr;
+    QLabel *lblescalax = nullptr; // the only member (13) of its array
+    std::array<QLabel *, 14> lblx{};
+    std::array<QLabel *, 13> blbt{};
+
+    // A fixed line control: from (x1, y1) to (x2, y2) in window pixels.
+    struct LineShape {
+        int x1, y1, x2, y2;
+    };
+    const std::vector<LineShape> &lines() const { return lines_; }
+
+    // Handlers.
+    void Form_Load();
+    void Cmdcalcular_Click();
+    void Cmdborrar_Click();
+    void cmdigual_Click();
+    void opt1_Click();
+    void opt2_Click();
+    void opta_Click();
+    void optb_Click();
+    void txtcos_LostFocus();
+    void txtsin_LostFocus();
+    void txtv0x_LostFocus();
+    void txtv0y_LostFocus();
+    void Dibu_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, float X, float Y);
+    void Form_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, float X, float Y);
+
+    // The key filter: true when the key is to be discarded.
+    bool FiltraTecla(quint16 KeyAscii);
+    void txtrx0_KeyPress(quint16 &KeyAscii);
+    void txtry0_KeyPress(quint16 &KeyAscii);
+    void txtv0x_KeyPress(quint16 &KeyAscii);
+    void txtv0y_KeyPress(quint16 &KeyAscii);
+    void txtvinicial_KeyPress(quint16 &KeyAscii);
+    void txtangulo_KeyPress(quint16 &KeyAscii);
+    void txtsin_KeyPress(quint16 &KeyAscii);
+    void txtcos_KeyPress(quint16 &KeyAscii);
+    void txtkmh_KeyPress(quint16 &KeyAscii);
+    void txtaccelinicial_KeyPress(int Index, quint16 &KeyAscii);
+
+    // The shared failure report of the trapped handlers.
+    void ErroreS(std::optional<Failure> failure);
+
+    const ProjectileSolver &solver() const { return solver_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void buildLayout();
+    void setTabOrder();
+    void connectHandlers();
+    void rejectKey(quint16 &KeyAscii);
+    void applyComponentRule(ComponentAxis leaving);
+    void applyUnitRange(QLineEdit *field, const char *replacement);
+    VelocityMode velocityMode() const;
+    InputTexts inputTexts() const;
+    void showInputTexts(const InputTexts &in);
+    void showResults(const ResultTexts &results);
+    std::optional<Failure> drawGraph();
+
+    struct KeyHandler {
+        QLineEdit *field;
+        std::function<void(quint16 &)> handler;
+    };
+    struct FocusHandler {
+        QLineEdit *field;
+        void (FORM1::*handler)();
+    };
+
+    ProjectileSolver solver_;
+    std::vector<LineShape> lines_;
+    std::vector<KeyHandler> keyHandlers_;
+    std::vector<FocusHandler> focusHandlers_;
+    QLineEdit *keyField_ = nullptr; // the field whose keystroke is being filtered
+};
+
+} // namespace trayecta

@@ -1,0 +1,51 @@
+#pragma once
+// The picture box that shows the trajectory: a user coordinate system with its
+// origin at the top-left corner, x to the right and y downwards, the scale kept
+// in single precision. Points are plotted into an image that the widget keeps,
+// so covering and uncovering the window does not erase the drawing.
+#include <QFrame>
+#include <QImage>
+
+namespace trayecta {
+
+class GraphArea : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr float kInitialScaleWidth = 48.749958f;
+    static constexpr float kInitialScaleHeight = 25.950134f;
+
+    explicit GraphArea(QWidget *parent = nullptr);
+
+    void setDrawWidth(int width) { drawWidth_ = width < 1 ? 1 : width; }
+    // The caller has checked that width and height are non-zero.
+    void setUserScale(float left, float width, float height);
+    float scaleLeft() const { return scaleLeft_; }
+    float scaleWidth() const { return scaleWidth_; }
+    float scaleHeight() const { return scaleHeight_; }
+
+    void clear();
+    void plotPoint(float x, float y, QColor colour);
+
+    // The plotted drawing, one pixel per image pixel.
+    const QImage &drawing() const { return image_; }
+
+signals:
+    // The pointer moved over the area; X and Y in user coordinates.
+    void pointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float X, float Y);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    static constexpr QRgb kBackground = 0xffffffff;
+
+    QImage image_;
+    float scaleLeft_ = 0.0f;
+    float scaleWidth_ = kInitialScaleWidth;
+    float scaleHeight_ = kInitialScaleHeight;
+    int drawWidth_ = 1;
+};
+
+} // namespace trayecta
