@@ -84,17 +84,6 @@ TEST_F(ExperimentFileTest, SaveWritesExactStartStateBytes)
     EXPECT_EQ(entries(), std::vector<std::string>{"inicio.exp"}); // no temporary left
 }
 
-TEST_F(ExperimentFileTest, FieldsGrowAndKeepTheirSign)
-{
-    SimState s;
-    s.x = 12345.5f;
-    s.y = -3.25f;
-    s.t = -0.000004f;
-    const std::string line = dataLine(experimentValues(s));
-    EXPECT_EQ(line.substr(0, 22), "12345.50000\t  -3.25000");
-    EXPECT_EQ(line.substr(line.size() - 10), "  -0.00000");
-}
-
 TEST_F(ExperimentFileTest, RoundTripRestoresAllFourteenValues)
 {
     SimState saved;

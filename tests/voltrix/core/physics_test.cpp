@@ -206,21 +206,6 @@ TEST(Step, ConfinedFieldWithCmFindsParticleInsideAtFiftyCm)
     EXPECT_EQ(s.y, 50.0f);
 }
 
-TEST(Step, CmMagneticRunMatchesMetreRunInDisplayNumbers)
-{
-    // A pure magnetic orbit is scale-free: in cm the displayed numbers follow
-    // the same circle as in m, up to rounding of the conversions.
-    SimState m, cm;
-    for (int i = 0; i < 200; ++i) {
-        integrateStep(m, false);
-        integrateStep(cm, true);
-    }
-    EXPECT_NEAR(cm.y, m.y, 1e-3f);
-    EXPECT_NEAR(cm.z, m.z, 1e-3f);
-    EXPECT_NEAR(cm.vy, m.vy, 1e-3f);
-    EXPECT_NEAR(cm.vz, m.vz, 1e-3f);
-}
-
 TEST(Blink, CaptionChangesAtSteps11_21_31AndAlternates)
 {
     SimState s;
