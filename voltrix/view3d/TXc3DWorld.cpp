@@ -72,6 +72,7 @@ void TXc3DWorld::SetAxes(TColor colour, bool shown)
 
 void TXc3DWorld::DrawWorld()
 {
+    syncVisibleSize();
     ViewCanvas &c = bitmap_;
     c.setBrushColor(Color);
     c.fillRect(0, 0, clipWidth_, clipHeight_);
@@ -100,9 +101,20 @@ void TXc3DWorld::DrawWorld()
 
 void TXc3DWorld::ClearScreen()
 {
+    syncVisibleSize();
     visible_.setBrushColor(Color);
     visible_.fillRect(0, 0, width(), height());
     showImmediately();
+}
+
+void TXc3DWorld::syncVisibleSize()
+{
+    // A hidden widget gets its resize event only when shown, so the visible
+    // canvas follows the size itself; what was shown stays until redrawn.
+    if (visible_.image().size() != size()) {
+        visible_.setBrushColor(Color);
+        visible_.resize(width(), height());
+    }
 }
 
 void TXc3DWorld::showImmediately()
@@ -119,6 +131,7 @@ void TXc3DWorld::MoveParticle(int index, float X, float Y, float Z)
 {
     SceneGeometry::MoveParticle(index, X, Y, Z);
     if (UpdateInmediate) {
+        syncVisibleSize();
         DrawParticle(visible_, index);
         showImmediately();
     }
@@ -128,6 +141,7 @@ void TXc3DWorld::MoveSegment(int index, float X1, float Y1, float Z1, float X2, 
 {
     SceneGeometry::MoveSegment(index, X1, Y1, Z1, X2, Y2, Z2);
     if (UpdateInmediate) {
+        syncVisibleSize();
         DrawSegment(visible_, index);
         showImmediately();
     }
@@ -143,6 +157,7 @@ void TXc3DWorld::MovePoint(int index, float X, float Y, float Z)
 {
     SceneGeometry::MovePoint(index, X, Y, Z);
     if (UpdateInmediate) {
+        syncVisibleSize();
         DrawPoint(visible_, index);
         showImmediately();
     }
@@ -152,6 +167,7 @@ void TXc3DWorld::MoveLabel(int index, float X, float Y, float Z)
 {
     SceneGeometry::MoveLabel(index, X, Y, Z);
     if (UpdateInmediate) {
+        syncVisibleSize();
         DrawLabel(visible_, index);
         showImmediately();
     }
@@ -161,6 +177,7 @@ void TXc3DWorld::ChangeParticleProperties(int property, int index, int value)
 {
     SceneGeometry::ChangeParticleProperties(property, index, value);
     if (UpdateInmediate) {
+        syncVisibleSize();
         DrawParticle(visible_, index);
         showImmediately();
     }
@@ -170,6 +187,7 @@ void TXc3DWorld::ChangeSegmentProperties(int property, int index, int value)
 {
     SceneGeometry::ChangeSegmentProperties(property, index, value);
     if (UpdateInmediate) {
+        syncVisibleSize();
         DrawSegment(visible_, index);
         showImmediately();
     }
@@ -179,6 +197,7 @@ void TXc3DWorld::ChangePointProperties(int property, int index, int value)
 {
     SceneGeometry::ChangePointProperties(property, index, value);
     if (UpdateInmediate) {
+        syncVisibleSize();
         DrawPoint(visible_, index);
         showImmediately();
     }
@@ -193,6 +212,7 @@ void TXc3DWorld::ChangeLabelProperties(int property, int index, int value)
 {
     SceneGeometry::ChangeLabelProperties(property, index, value);
     if (UpdateInmediate) {
+        syncVisibleSize();
         DrawLabel(visible_, index);
         showImmediately();
     }
@@ -360,15 +380,13 @@ void TXc3DWorld::paintEvent(QPaintEvent *)
         if (OnPaint)
             OnPaint();
     }
+    syncVisibleSize();
     QPainter p(this);
     p.drawImage(0, 0, visible_.image());
 }
 
 void TXc3DWorld::resizeEvent(QResizeEvent *event)
 {
-    // The visible canvas always has the widget's size; what was shown stays
-    // until the owner redraws.
-    visible_.setBrushColor(Color);
-    visible_.resize(event->size().width(), event->size().height());
+    syncVisibleSize();
     QWidget::resizeEvent(event);
 }

@@ -87,6 +87,7 @@ protected:
 private:
     bool hidden(TColor colour) const { return colour == Color; }
     void showImmediately();
+    void syncVisibleSize();
 
     ViewCanvas bitmap_;
     ViewCanvas visible_;

@@ -1,0 +1,395 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QTest>
+
+#include "TXc3DWorld.h"
+
+namespace {
+
+// A 200 x 200 view of the box 0..100 with zoom 0.5: on the plane X = 50 one
+// world unit is one pixel, so at(px, py) names the world point drawn at
+// exactly that pixel.
+struct View {
+    TXc3DWorld w;
+    View()
+    {
+        w.resize(200, 200);
+        w.Zoom = 0.5f;
+        w.SetupWorld();
+    }
+};
+
+struct World {
+    float X, Y, Z;
+};
+
+World at(int px, int py)
+{
+    return {50.0f, px - 50.0f, 150.0f - py};
+}
+
+TColor pixel(const QImage &image, int x, int y)
+{
+    return fromQColor(QColor(image.pixel(x, y)));
+}
+
+// Whether `colour` is within one pixel of (x, y).
+bool near(const QImage &image, int x, int y, TColor colour)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (pixel(image, x + dx, y + dy) == colour)
+                return true;
+    return false;
+}
+
+int countPixels(const QImage &image, const std::function<bool(TColor)> &test)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += test(pixel(image, x, y)) ? 1 : 0;
+    return n;
+}
+
+void placeSegment(TXc3DWorld &w, int i, World a, World b)
+{
+    w.MoveSegment(i, a.X, a.Y, a.Z, b.X, b.Y, b.Z);
+}
+
+// Plane i covering the whole view.
+void placeBackdrop(TXc3DWorld &w, int i)
+{
+    const World a = at(0, 0), b = at(199, 0), c = at(199, 199), d = at(0, 199);
+    w.MovePlane(i, a.X, a.Y, a.Z, b.X, b.Y, b.Z, c.X, c.Y, c.Z, d.X, d.Y, d.Z);
+}
+
+} // namespace
+
+TEST(DrawSegment, ArrowHasAnOpenNinePixelHead)
+{
+    View v;
+    v.w.AddNSegments(2, 0, 1, 0, 0, 0, 0, 0, 0, clRed, 0);
+    v.w.NSegments = 2;
+    placeSegment(v.w, 1, at(100, 60), at(150, 60));
+    placeSegment(v.w, 2, at(100, 140), at(100, 140)); // tail and tip on one pixel
+    v.w.DrawWorld();
+    const QImage &img = v.w.bitmapImage();
+    const struct { int x, y; bool red; const char *what; } probes[] = {
+        {150, 60, true, "tip"}, {141, 64, true, "corner"}, {141, 56, true, "corner"},
+        {120, 60, true, "shaft"}, {141, 61, true, "base"}, {146, 60, false, "head not filled"},
+        {152, 60, false, "beyond the tip"}, {141, 66, false, "beyond the corner"},
+        {91, 144, true, "zero-length: corner"}, {91, 136, true, "zero-length: corner"},
+        {95, 140, true, "zero-length: shaft"}, {89, 140, false, "zero-length: behind"},
+    };
+    for (const auto &p : probes)
+        EXPECT_EQ(pixel(img, p.x, p.y) == clRed, p.red) << p.what << " " << p.x << "," << p.y;
+}
+
+TEST(DrawWorld, ObjectsInTheBackgroundColourAreNotDrawn)
+{
+    // Each object over a blue backdrop, once hidden (black, the background)
+    // and once red; only the red one may change a pixel.
+    const std::function<void(TXc3DWorld &, TColor)> objects[] = {
+        [](TXc3DWorld &w, TColor c) {
+            w.AddNParticles(1, 3, 12, 0, 0, 0, c, 1);
+            w.NParticles = 1;
+            w.MoveParticle(1, at(100, 100).X, at(100, 100).Y, at(100, 100).Z);
+        },
+        [](TXc3DWorld &w, TColor c) {
+            w.AddNSegments(1, 1, 7, 0, 0, 0, 0, 0, 0, c, 2);
+            w.NSegments = 1;
+            placeSegment(w, 1, at(20, 20), at(180, 150));
+        },
+        [](TXc3DWorld &w, TColor c) {
+            w.AddNPoints(1, 0, 6, 0, 0, 0, c, 0);
+            w.NPoints = 1;
+            w.MovePoint(1, at(60, 60).X, at(60, 60).Y, at(60, 60).Z);
+        },
+        [](TXc3DWorld &w, TColor c) {
+            w.AddNLabels(1, 16, 0, 0, 0, c, "Velocidad");
+            w.NLabels = 1;
+            w.MoveLabel(1, at(40, 40).X, at(40, 40).Y, at(40, 40).Z);
+        },
+        [](TXc3DWorld &w, TColor c) {
+            w.NPlanes = 2;
+            w.ChangePlaneProperties(0, 2, static_cast<float>(c));
+            w.ChangePlaneProperties(1, 2, 6.0f);
+            const World a = at(30, 30), b = at(90, 30), d = at(60, 90);
+            w.MovePlane(2, a.X, a.Y, a.Z, b.X, b.Y, b.Z, d.X, d.Y, d.Z, d.X, d.Y, d.Z);
+        },
+    };
+    int which = 0;
+    for (const auto &place : objects) {
+        for (TColor colour : {clBlack, clRed}) {
+            View v;
+            v.w.AddNPlanes(2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, clBlue, 0);
+            v.w.NPlanes = 1;
+            placeBackdrop(v.w, 1);
+            place(v.w, colour);
+            v.w.DrawWorld();
+            const int changed =
+                countPixels(v.w.bitmapImage(), [](TColor c) { return c != clBlue; });
+            if (colour == clBlack)
+                EXPECT_EQ(changed, 0) << "hidden object " << which;
+            else
+                EXPECT_GT(changed, 20) << "shown object " << which;
+        }
+        ++which;
+    }
+}
+
+TEST(DrawWorld, BackgroundPlanesUnderForegroundPlanesOverKindTwoNever)
+{
+    View v;
+    v.w.AddNPlanes(3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, clBlue, 0);
+    v.w.NPlanes = 3;
+    placeBackdrop(v.w, 1); // layer 1, blue, everywhere
+    // Foreground yellow square over the left half of the particle.
+    const World a = at(70, 70), b = at(100, 70), c = at(100, 130), d = at(70, 130);
+    v.w.MovePlane(2, a.X, a.Y, a.Z, b.X, b.Y, b.Z, c.X, c.Y, c.Z, d.X, d.Y, d.Z);
+    v.w.ChangePlaneProperties(2, 2, 0.0f);
+    v.w.ChangePlaneProperties(0, 2, static_cast<float>(clYellow));
+    placeBackdrop(v.w, 3);
+    v.w.ChangePlaneProperties(2, 3, 2.0f);
+    v.w.ChangePlaneProperties(0, 3, static_cast<float>(clAqua));
+
+    v.w.AddNParticles(1, 1, 15, 0, 0, 0, clRed, 0);
+    v.w.NParticles = 1;
+    v.w.MoveParticle(1, at(100, 100).X, at(100, 100).Y, at(100, 100).Z);
+    v.w.AddNSegments(1, 1, 3, 0, 0, 0, 0, 0, 0, clLime, 0);
+    v.w.NSegments = 1;
+    placeSegment(v.w, 1, at(10, 180), at(190, 180));
+    v.w.DrawWorld();
+
+    const QImage &img = v.w.bitmapImage();
+    EXPECT_EQ(pixel(img, 100, 180), clLime) << "segment over the background plane";
+    EXPECT_EQ(pixel(img, 5, 5), clBlue);
+    EXPECT_EQ(pixel(img, 90, 100), clYellow) << "foreground plane over the particle";
+    EXPECT_EQ(pixel(img, 108, 100), clRed) << "uncovered part of the particle";
+    EXPECT_EQ(countPixels(img, [](TColor c) { return c == clAqua; }), 0) << "kind 2 never drawn";
+}
+
+TEST(DrawTraces, PolylineEndsAtItsParticleEvenWhenTheParticleIsHidden)
+{
+    View v;
+    v.w.ShowTrace = true;
+    v.w.AddNParticles(1, 1, 3, 0, 0, 0, clBlack, 0);
+    v.w.NParticles = 1;
+    v.w.AddNTraces(1, 0, clLime, 2, 10);
+    v.w.NTraces = 1;
+    v.w.LinkTraceToParticle(1, 1, 0, clLime, 2, 5, true);
+    const int xs[] = {20, 40, 60, 80, 100, 120, 160};
+    for (int x : xs)
+        v.w.MoveParticle(1, at(x, 100).X, at(x, 100).Y, at(x, 100).Z);
+    // Samples at moves 2, 4, 6 (x = 40, 80, 120); the particle stands at 160.
+    v.w.DrawWorld();
+    const QImage &img = v.w.bitmapImage();
+    EXPECT_EQ(pixel(img, 60, 100), clLime);
+    EXPECT_EQ(pixel(img, 140, 100), clLime) << "last sample joined to the particle";
+    EXPECT_EQ(pixel(img, 160, 100), clLime);
+    EXPECT_NE(pixel(img, 30, 100), clLime) << "nothing before the oldest sample";
+    EXPECT_NE(pixel(img, 165, 100), clLime);
+
+    // As dots: rings around the samples, nothing between them.
+    v.w.LinkTraceToParticle(1, 1, 1, clLime, 1, 5, true);
+    v.w.MoveParticle(1, at(50, 50).X, at(50, 50).Y, at(50, 50).Z);
+    v.w.MoveParticle(1, at(150, 50).X, at(150, 50).Y, at(150, 50).Z);
+    v.w.DrawWorld();
+    // Rings in the box (sx - 4, sy - 4, sx + 4, sy + 4), right and bottom outside.
+    EXPECT_TRUE(near(v.w.bitmapImage(), 146, 50, clLime));
+    EXPECT_TRUE(near(v.w.bitmapImage(), 153, 50, clLime));
+    EXPECT_TRUE(near(v.w.bitmapImage(), 50, 46, clLime));
+    EXPECT_NE(pixel(v.w.bitmapImage(), 100, 50), clLime);
+    EXPECT_NE(pixel(v.w.bitmapImage(), 140, 100), clLime) << "relinking emptied the trace";
+}
+
+TEST(DrawPoint, JoinedPointsStartFromTheLastPointDrawn)
+{
+    View v;
+    EXPECT_EQ(v.w.lastDrawnPoint().x, 0);
+    EXPECT_EQ(v.w.lastDrawnPoint().y, 0);
+    v.w.AddNPoints(2, 1, 1, 0, 0, 0, clWhite, 0);
+    v.w.NPoints = 2;
+    v.w.MovePoint(1, at(100, 100).X, at(100, 100).Y, at(100, 100).Z);
+    v.w.MovePoint(2, at(100, 180).X, at(100, 180).Y, at(100, 180).Z);
+    v.w.DrawWorld();
+    const QImage &img = v.w.bitmapImage();
+    EXPECT_EQ(pixel(img, 50, 50), clWhite) << "from the pixel (0, 0) to point 1";
+    EXPECT_EQ(pixel(img, 100, 140), clWhite) << "point 1 to point 2";
+    EXPECT_EQ(v.w.lastDrawnPoint().y, 180);
+}
+
+TEST(DrawWorld, CubeFollowsItsFlagAndKeepsAThinPen)
+{
+    View v;
+    v.w.SetCube(clWhite, false);
+    // A thick segment drawn every frame must not thicken the next frame's cube.
+    v.w.AddNSegments(1, 1, 9, 0, 0, 0, 0, 0, 0, clRed, 0);
+    v.w.NSegments = 1;
+    placeSegment(v.w, 1, at(150, 20), at(150, 40));
+    v.w.DrawWorld();
+    EXPECT_EQ(countPixels(v.w.bitmapImage(), [](TColor c) { return c == clWhite; }), 0);
+
+    v.w.SetCube(clWhite, true);
+    v.w.DrawWorld();
+    v.w.DrawWorld();
+    // The front upright at y = YMin: x = 50 - 50 * 0.5 * 2 * p, p = 100 / 125.
+    const ScreenLine upright = v.w.cubeScreen()[11];
+    ASSERT_EQ(upright.x1, upright.x2);
+    const int x = upright.x1;
+    const int y = (upright.y1 + upright.y2) / 2;
+    const QImage &img = v.w.bitmapImage();
+    EXPECT_EQ(pixel(img, x, y), clWhite);
+    EXPECT_NE(pixel(img, x - 2, y), clWhite);
+    EXPECT_NE(pixel(img, x + 2, y), clWhite);
+}
+
+TEST(DrawLabel, TextSitsOnACellOfTheBackgroundColour)
+{
+    View v;
+    v.w.AddNPlanes(1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, clBlue, 0);
+    v.w.NPlanes = 1;
+    placeBackdrop(v.w, 1);
+    v.w.AddNLabels(1, 20, 0, 0, 0, clWhite, "EB");
+    v.w.NLabels = 1;
+    v.w.MoveLabel(1, at(50, 60).X, at(50, 60).Y, at(50, 60).Z);
+    v.w.DrawWorld();
+    const QImage &img = v.w.bitmapImage();
+    EXPECT_EQ(pixel(img, 50, 60), clBlack) << "cell's top-left corner";
+    EXPECT_EQ(pixel(img, 48, 60), clBlue);
+    EXPECT_EQ(pixel(img, 50, 58), clBlue);
+    const QImage cell = img.copy(50, 60, 20, 18);
+    EXPECT_EQ(countPixels(cell, [](TColor c) { return c == clBlue; }), 0);
+    EXPECT_GT(countPixels(cell, [](TColor c) { return redOf(c) > 128; }), 10) << "the letters";
+}
+
+TEST(ImmediateDrawing, DrawsOnTheVisibleCanvasAndErasesNothing)
+{
+    View v;
+    v.w.AddNParticles(1, 1, 3, 0, 0, 0, clRed, 0);
+    v.w.NParticles = 1;
+    v.w.MoveParticle(1, at(50, 50).X, at(50, 50).Y, at(50, 50).Z);
+    EXPECT_EQ(pixel(v.w.visibleImage(), 50, 50), clBlack) << "off: nothing drawn";
+
+    v.w.UpdateInmediate = true;
+    v.w.MoveParticle(1, at(50, 50).X, at(50, 50).Y, at(50, 50).Z);
+    v.w.MoveParticle(1, at(150, 50).X, at(150, 50).Y, at(150, 50).Z);
+    EXPECT_EQ(pixel(v.w.visibleImage(), 50, 50), clRed) << "former image stays";
+    EXPECT_EQ(pixel(v.w.visibleImage(), 150, 50), clRed);
+    EXPECT_EQ(pixel(v.w.bitmapImage(), 150, 50), clBlack) << "the bitmap is untouched";
+
+    v.w.ChangeParticleProperties(0, 1, static_cast<int>(clLime));
+    EXPECT_EQ(pixel(v.w.visibleImage(), 150, 50), clLime);
+
+    v.w.DrawWorld();
+    EXPECT_EQ(pixel(v.w.visibleImage(), 50, 50), clBlack) << "DrawWorld replaces the picture";
+    EXPECT_TRUE(v.w.visibleImage() == v.w.bitmapImage());
+    v.w.ClearScreen();
+    EXPECT_EQ(pixel(v.w.visibleImage(), 150, 50), clBlack);
+}
+
+TEST(DrawWorld, SurvivesCoordinatesFarOffAndInvalid)
+{
+    const float inf = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    View v;
+    v.w.ShowCube = v.w.ShowAxes = v.w.ShowTrace = true;
+    v.w.AddNSegments(6, 0, 1, 0, 0, 0, 0, 0, 0, clRed, 0);
+    v.w.NSegments = 6;
+    const World centre = at(100, 100);
+    placeSegment(v.w, 1, centre, {50, 1e30f, 50});
+    placeSegment(v.w, 2, centre, {50, 1e30f, 1e30f});
+    placeSegment(v.w, 3, centre, {inf, inf, -inf});
+    placeSegment(v.w, 4, {nan, nan, nan}, centre);
+    placeSegment(v.w, 5, {-1e30f, 1e30f, 0}, {1e30f, -1e30f, 0});
+    for (int i : {3, 4, 5})
+        v.w.ChangeSegmentProperties(0, i, static_cast<int>(clTeal));
+    // The widest pen there is, on a line from one infinity to the other,
+    // running below the view.
+    v.w.ChangeSegmentProperties(3, 6, INT_MAX);
+    placeSegment(v.w, 6, {50, -1e30f, -200}, {50, 1e30f, -200});
+    v.w.AddNParticles(2, 1, INT_MAX, 0, 0, 0, clGreen, 0);
+    v.w.NParticles = 2;
+    v.w.MoveParticle(1, 50, 1e30f, -1e30f);
+    v.w.MoveParticle(2, inf, nan, 0);
+    v.w.AddNPlanes(1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, clNavy, 7);
+    v.w.NPlanes = 1;
+    v.w.MovePlane(1, 0, 1e30f, 0, 0, -1e30f, 1e30f, inf, 0, 0, nan, 3, 3);
+    v.w.AddNLabels(1, INT_MAX, 0, 0, 0, clWhite, "far");
+    v.w.NLabels = 1;
+    v.w.MoveLabel(1, 50, -1e30f, 1e30f);
+    v.w.AddNTraces(1, 0, clAqua, 1, 4);
+    v.w.NTraces = 1;
+    v.w.LinkTraceToParticle(1, 1, 0, clAqua, 1, 4, true);
+    v.w.MoveParticle(1, 50, -1e30f, 1e30f);
+    v.w.MoveParticle(1, 50, 1e30f, 1e30f);
+    v.w.Zoom = 0.0f;
+    v.w.ProjectAll();
+    v.w.Zoom = 1e30f;
+    v.w.ProjectAll();
+    v.w.DrawWorld();
+    v.w.Zoom = 0.5f;
+    v.w.ProjectAll();
+    v.w.ChangeParticleProperties(0, 1, static_cast<int>(clBlack));
+    v.w.ChangeParticleProperties(0, 2, static_cast<int>(clBlack));
+    v.w.DrawWorld();
+    const QImage &img = v.w.bitmapImage();
+    // Segment 1 runs from the centre straight to the right, off to "infinity".
+    EXPECT_EQ(pixel(img, 195, 100), clRed);
+    // Segment 2 runs up and to the right at 45 degrees.
+    EXPECT_TRUE(near(img, 160, 40, clRed));
+    EXPECT_NE(pixel(img, 40, 100), clRed);
+    EXPECT_NE(pixel(img, 100, 190), clRed);
+}
+
+TEST(DrawWorld, HugeDiscCoversTheView)
+{
+    View v;
+    v.w.AddNParticles(1, 1, INT_MAX, 0, 0, 0, clGreen, 0);
+    v.w.NParticles = 1;
+    v.w.MoveParticle(1, at(100, 100).X, at(100, 100).Y, at(100, 100).Z);
+    v.w.DrawWorld();
+    EXPECT_EQ(countPixels(v.w.bitmapImage(), [](TColor c) { return c != clGreen; }), 0);
+}
+
+TEST(PaintHandler, DrawWorldInsideItDoesNotQueueAnotherPaint)
+{
+    View v;
+    int paints = 0;
+    v.w.OnPaint = [&] {
+        v.w.ClearScreen();
+        v.w.DrawWorld();
+        ++paints;
+    };
+    v.w.AddNParticles(1, 1, 4, 0, 0, 0, clYellow, 0);
+    v.w.NParticles = 1;
+    v.w.MoveParticle(1, at(30, 30).X, at(30, 30).Y, at(30, 30).Z);
+    v.w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&v.w));
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    const int settled = paints;
+    EXPECT_GE(settled, 1);
+    v.w.repaint();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(paints, settled + 1) << "a paint must not schedule the next one";
+
+    // Outside the handler, many redraws queue a single paint.
+    for (int i = 0; i < 1000; ++i)
+        v.w.DrawWorld();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(paints, settled + 2);
+
+    const QImage shown = v.w.grab().toImage();
+    EXPECT_EQ(fromQColor(shown.pixelColor(30, 30)), clYellow) << "the widget shows the canvas";
+}
