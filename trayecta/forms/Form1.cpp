@@ -376,7 +376,7 @@ std::optional<Failure> FORM1::drawGraph()
     const ProblemQuantities &q = solver_.quantities();
     const TrajectoryInputs inputs{q.vx, q.vy, q.hx, q.hy, q.x0, q.y0,
                                   text(txtvuelo), text(txtaltura), text(txtalcance)};
-    const QSize area = Dibu->drawing().size();
+    const QSize area = Dibu->plotSize();
     const double aspect = area.height() > 0 ? static_cast<double>(area.width()) / area.height() : 1.0;
     const TrajectoryPlan plan = planTrajectory(inputs, aspect);
 

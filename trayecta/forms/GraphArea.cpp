@@ -26,15 +26,30 @@ void GraphArea::setUserScale(float left, float width, float height)
 
 void GraphArea::clear()
 {
+    fitImageToArea();
     image_.fill(kBackground);
     update();
 }
 
-void GraphArea::plotPoint(float x, float y, QColor colour)
+// A hidden area gets no resize events, yet it can be drawn on.
+void GraphArea::fitImageToArea()
 {
-    if (image_.isNull()) {
+    const QSize size = contentsRect().size();
+    if (size == image_.size()) {
         return;
     }
+    QImage resized(size, QImage::Format_RGB32);
+    resized.fill(kBackground);
+    if (!image_.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, image_);
+    }
+    image_ = resized;
+}
+
+void GraphArea::plotPoint(float x, float y, QColor colour)
+{
+    fitImageToArea();
     // Pixel of a user coordinate; far-off points saturate and fall outside.
     const double column = std::floor((static_cast<double>(x) - scaleLeft_) / scaleWidth_ * image_.width());
     const double row = std::floor(static_cast<double>(y) / scaleHeight_ * image_.height());
@@ -63,23 +78,15 @@ void GraphArea::paintEvent(QPaintEvent *event)
 void GraphArea::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
-    const QSize size = contentsRect().size();
-    if (size != image_.size()) {
-        QImage resized(size, QImage::Format_RGB32);
-        resized.fill(kBackground);
-        if (!image_.isNull()) {
-            QPainter painter(&resized);
-            painter.drawImage(0, 0, image_);
-        }
-        image_ = resized;
-    }
+    fitImageToArea();
 }
 
 void GraphArea::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF pixel = event->position() - contentsRect().topLeft();
-    const float w = image_.width() > 0 ? static_cast<float>(image_.width()) : 1.0f;
-    const float h = image_.height() > 0 ? static_cast<float>(image_.height()) : 1.0f;
+    const QSize area = contentsRect().size();
+    const float w = area.width() > 0 ? static_cast<float>(area.width()) : 1.0f;
+    const float h = area.height() > 0 ? static_cast<float>(area.height()) : 1.0f;
     const float X = scaleLeft_ + static_cast<float>(pixel.x()) * scaleWidth_ / w;
     const float Y = static_cast<float>(pixel.y()) * scaleHeight_ / h;
     emit pointerMoved(event->buttons(), event->modifiers(), X, Y);

@@ -28,6 +28,7 @@ public:
 
     // The plotted drawing, one pixel per image pixel.
     const QImage &drawing() const { return image_; }
+    QSize plotSize() const { return contentsRect().size(); }
 
 signals:
     // The pointer moved over the area; X and Y in user coordinates.
@@ -39,6 +40,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void fitImageToArea();
+
     static constexpr QRgb kBackground = 0xffffffff;
 
     QImage image_;

@@ -1,0 +1,184 @@
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "Form1Fixture.h"
+
+using trayecta::FORM1;
+
+TEST_F(Form1Test, CalculateFillsEveryResultAndDrawsTheParabola)
+{
+    calculate();
+    ASSERT_TRUE(reports.empty());
+    EXPECT_EQ(form->txtrfinal->text(), QStringLiteral("(+15t  ,  15+25,9807621135331t-4,9t²)"));
+    EXPECT_EQ(form->txtvfinal->text(), QStringLiteral("(15  ,  25,9807621135331-9,8t)"));
+    EXPECT_EQ(form->txtvuelo->text(), QStringLiteral("5,82750274959999"));
+    EXPECT_EQ(form->txtmin->text(), QStringLiteral("0,09712504583"));
+    EXPECT_EQ(form->txtalcance->text(), QStringLiteral("87,412541244"));
+    EXPECT_EQ(form->txtaltura->text(), QStringLiteral("49,438775510204"));
+    EXPECT_EQ(form->txtvimpactox->text(), QStringLiteral("15"));
+    EXPECT_EQ(form->txtvimpactoy->text(), QStringLiteral("-31,1287648325468"));
+    EXPECT_EQ(form->txtmodulo->text(), QStringLiteral("34,554305086342"));
+    EXPECT_TRUE(form->cmdcalcular->isEnabled());
+
+    EXPECT_EQ(form->lblx[0]->text(), QStringLiteral("3,92"));
+    EXPECT_EQ(form->lblx[13]->text(), QStringLiteral("54,93"));
+    EXPECT_EQ(form->blbt[0]->text(), QStringLiteral("0,45"));
+    EXPECT_EQ(form->blbt[1]->text(), QStringLiteral("0,9"));
+    EXPECT_EQ(form->blbt[12]->text(), QStringLiteral("5,83"));
+    EXPECT_GT(form->lblx[13]->width(), 3); // sized to its text
+
+    const Ink ink = graphInk();
+    EXPECT_GT(ink.black, 300);
+    EXPECT_GT(ink.red, 0);
+    EXPECT_LT(ink.red, ink.black / 10);
+    EXPECT_FLOAT_EQ(form->Dibu->scaleHeight(), 54.933163f);
+}
+
+TEST_F(Form1Test, DrawingSurvivesARepaint)
+{
+    form->show();
+    calculate();
+    form->hide();
+    form->show();
+    const Ink shown = inkOf(form->Dibu->grab().toImage());
+    EXPECT_GT(shown.black, 300);
+    EXPECT_GT(shown.red, 0);
+}
+
+TEST_F(Form1Test, FailureReportsInCatalanClearsTheGraphAndFreesTheButton)
+{
+    calculate();
+    const QString rangeBefore = form->txtalcance->text();
+    form->txtaccelinicial[1]->setText(QStringLiteral("0"));
+    calculate();
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(reports[0].text, QStringLiteral("Impossible realitzar càlcul.\r\nTipo de error: "
+                                              "divisió per zero (l'acceleració vertical no pot ser 0)."));
+    EXPECT_FALSE(reports[0].calculateEnabled);
+    EXPECT_TRUE(form->cmdcalcular->isEnabled());
+    EXPECT_EQ(graphInk().black, 0);
+    // The formulas were written before the failing step; the rest keep their texts.
+    EXPECT_EQ(form->txtvfinal->text(), QStringLiteral("(15  ,  25,9807621135331)"));
+    EXPECT_EQ(form->txtalcance->text(), rangeBefore);
+    EXPECT_EQ(form->lblx[0]->text(), QStringLiteral("3,92"));
+}
+
+TEST_F(Form1Test, NoGraphWhenSuppressedAndClearLeavesResults)
+{
+    calculate();
+    const QImage drawn = form->Dibu->drawing();
+    form->Check1->setChecked(true);
+    form->txtry0->setText(QStringLiteral("40"));
+    calculate();
+    EXPECT_TRUE(reports.empty());
+    EXPECT_NE(form->txtvuelo->text(), QStringLiteral("5,82750274959999"));
+    EXPECT_EQ(form->Dibu->drawing(), drawn);
+    EXPECT_EQ(form->lblx[13]->text(), QStringLiteral("54,93"));
+
+    QTest::mouseClick(form->cmdborrar, Qt::LeftButton);
+    EXPECT_TRUE(reports.empty());
+    EXPECT_EQ(graphInk().black, 0);
+    EXPECT_EQ(form->lblx[13]->text(), QStringLiteral("54,93"));
+    EXPECT_FALSE(form->txtvuelo->text().isEmpty());
+}
+
+TEST_F(Form1Test, ComponentModeCalculationUsesTheComponentFields)
+{
+    QTest::mouseClick(form->opt1, Qt::LeftButton);
+    form->txtv0x->setText(QStringLiteral("0")); // a zero component keeps the window in component mode
+    form->txtv0y->setText(QStringLiteral("19,6"));
+    form->txtry0->setText(QStringLiteral("0"));
+    calculate();
+    // A vertical flight: no range, yet a graph drawn down the middle of the area.
+    ASSERT_TRUE(reports.empty()) << reports[0].text.toStdString();
+    EXPECT_EQ(form->txtvfinal->text(), QStringLiteral("(  ,  19,6-9,8t)"));
+    EXPECT_EQ(form->txtvuelo->text(), QStringLiteral("4"));
+    EXPECT_EQ(form->txtalcance->text(), QStringLiteral("0"));
+    EXPECT_GT(graphInk().black, 100);
+    EXPECT_LT(form->Dibu->scaleLeft(), 0.0f);
+}
+
+TEST_F(Form1Test, EveryBadInputWorksOrEndsInTheReport)
+{
+    const QString bad[] = {QString(),          QStringLiteral("   "),  QStringLiteral("-"),
+                           QStringLiteral(","), QStringLiteral("1-2"), QStringLiteral("1,,2"),
+                           QStringLiteral("abc"), QString(300, QChar('7')), QStringLiteral("1E308"),
+                           QStringLiteral("-1E308"), QStringLiteral("1E-300")};
+    struct Target {
+        QLineEdit *field;
+        QRadioButton *mode;
+    };
+    const Target targets[] = {
+        {form->txtrx0, form->opt2},      {form->txtry0, form->opt2},          {form->txtvinicial, form->opt2},
+        {form->txtangulo, form->opt2},   {form->txtaccelinicial[0], form->opt2},
+        {form->txtaccelinicial[1], form->opt2}, {form->txtsin, form->optb}, {form->txtcos, form->optb},
+        {form->txtv0x, form->opt1},      {form->txtv0y, form->opt1},
+    };
+    form->Check1->setChecked(false);
+    for (const Target &target : targets) {
+        for (const QString &text : bad) {
+            auto fresh = std::make_unique<FORM1>();
+            std::swap(form, fresh);
+            reports.clear();
+            if (target.mode == form->optb || target.mode == form->opt1) {
+                QTest::mouseClick(form->findChild<QRadioButton *>(target.mode->objectName()), Qt::LeftButton);
+            }
+            if (target.mode == form->opt1) {
+                form->txtv0x->setText(QStringLiteral("0"));
+                form->txtv0y->setText(QStringLiteral("10"));
+            }
+            QLineEdit *field = form->findChild<QLineEdit *>(target.field->objectName());
+            field->setText(text);
+            calculate();
+            const std::string where = field->objectName().toStdString() + " = " + text.left(20).toStdString();
+            EXPECT_TRUE(form->cmdcalcular->isEnabled()) << where;
+            if (reports.empty()) {
+                EXPECT_FALSE(form->txtmodulo->text().isEmpty()) << where;
+            } else {
+                EXPECT_EQ(reports.size(), 1u) << where;
+                EXPECT_TRUE(reports[0].text.startsWith(QStringLiteral("Impossible realitzar càlcul.\r\n")));
+                EXPECT_EQ(graphInk().black, 0) << where;
+            }
+            std::swap(form, fresh);
+        }
+    }
+}
+
+namespace {
+
+void moveMouse(QWidget *widget, QPoint at)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace
+
+TEST_F(Form1Test, PointerReadoutFollowsTheGraphScale)
+{
+    const QPoint topLeft = form->Dibu->contentsRect().topLeft();
+    moveMouse(form->Dibu, topLeft);
+    EXPECT_EQ(form->lblmouse->text(), QStringLiteral("Posició: 000,00  ,  025,9501"));
+
+    calculate();
+    form->txtrx0->setText(QStringLiteral("10"));
+    moveMouse(form->Dibu, topLeft);
+    EXPECT_EQ(form->lblmouse->text(), QStringLiteral("Posició: 010,00  ,  054,9332"));
+
+    // Bottom-right corner: the range and the ground.
+    const QPoint bottomRight = form->Dibu->contentsRect().bottomRight() + QPoint(1, 1);
+    moveMouse(form->Dibu, bottomRight);
+    EXPECT_EQ(form->lblmouse->text(), QStringLiteral("Posició: 097,4125  ,  000,00"));
+
+    form->txtrx0->setText(QStringLiteral("-"));
+    moveMouse(form->Dibu, topLeft + QPoint(5, 5));
+    EXPECT_EQ(form->lblmouse->text(), QStringLiteral("Posició: 097,4125  ,  000,00"));
+
+    // Over another control the reading stays; over the bare window it clears.
+    moveMouse(form->findChild<QLabel *>(QStringLiteral("Label23")), QPoint(1, 1));
+    EXPECT_FALSE(form->lblmouse->text().isEmpty());
+    moveMouse(form.get(), QPoint(440, 200));
+    EXPECT_EQ(form->lblmouse->text(), QString());
+}

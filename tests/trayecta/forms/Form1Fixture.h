@@ -1,0 +1,74 @@
+#pragma once
+// A window with the failure report and the beep caught, so tests read them
+// instead of facing a modal dialog.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "Form1.h"
+#include "GraphArea.h"
+
+struct Report {
+    QString title;
+    QString text;
+    bool calculateEnabled; // the state of "&Calcular" while the report shows
+};
+
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        trayecta::FORM1::failureMessage = [this](const QString &title, const QString &text) {
+            reports.push_back({title, text, form->cmdcalcular->isEnabled()});
+        };
+        trayecta::FORM1::beep = [this] { ++beeps; };
+        form = std::make_unique<trayecta::FORM1>();
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        trayecta::FORM1::failureMessage = nullptr;
+        trayecta::FORM1::beep = nullptr;
+    }
+
+    void showActive()
+    {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    void calculate() { QTest::mouseClick(form->cmdcalcular, Qt::LeftButton); }
+
+    // Pixels of the graph in black and in red.
+    struct Ink {
+        int black = 0;
+        int red = 0;
+    };
+    static Ink inkOf(const QImage &image)
+    {
+        Ink ink;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb p = image.pixel(x, y) & 0xffffff;
+                ink.black += p == 0x000000;
+                ink.red += p == 0xff0000;
+            }
+        }
+        return ink;
+    }
+    Ink graphInk() const { return inkOf(form->Dibu->drawing()); }
+
+    std::unique_ptr<trayecta::FORM1> form;
+    std::vector<Report> reports;
+    int beeps = 0;
+};
