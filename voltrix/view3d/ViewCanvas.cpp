@@ -145,18 +145,34 @@ QPainter &ViewCanvas::painter()
         painter_ = std::make_unique<QPainter>(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, true);
+        penApplied_ = brushApplied_ = false;
     }
     return *painter_;
 }
 
+// Building a pen is the costly part of a short line; most objects of a frame
+// reuse the one before.
 void ViewCanvas::applyPen(QPainter &p)
 {
+    if (penApplied_ && applied_.penColor == state_.penColor
+        && applied_.penStyle == state_.penStyle && applied_.penWidth == state_.penWidth)
+        return;
     p.setPen(makePen(state_));
+    applied_.penColor = state_.penColor;
+    applied_.penStyle = state_.penStyle;
+    applied_.penWidth = state_.penWidth;
+    penApplied_ = true;
 }
 
 void ViewCanvas::applyBrush(QPainter &p)
 {
+    if (brushApplied_ && applied_.brushColor == state_.brushColor
+        && applied_.brushStyle == state_.brushStyle)
+        return;
     p.setBrush(makeBrush(state_));
+    applied_.brushColor = state_.brushColor;
+    applied_.brushStyle = state_.brushStyle;
+    brushApplied_ = true;
 }
 
 void ViewCanvas::line(long long x1, long long y1, long long x2, long long y2)
@@ -243,6 +259,7 @@ void ViewCanvas::textOut(long long x, long long y, const std::string &text)
     p.fillRect(cell, toQColor(state_.brushColor));
     p.setFont(font_);
     p.setPen(toQColor(state_.fontColor));
+    penApplied_ = false;
     p.drawText(QPoint(X, Y + metrics.ascent()), s);
 }
 

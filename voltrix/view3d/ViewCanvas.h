@@ -71,5 +71,8 @@ private:
     QImage image_;
     std::unique_ptr<QPainter> painter_;
     CanvasState state_;
+    CanvasState applied_; // what the open painter holds
+    bool penApplied_ = false;
+    bool brushApplied_ = false;
     QFont font_;
 };
