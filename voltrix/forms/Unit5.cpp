@@ -24,6 +24,9 @@ constexpr int kLeft = 316, kTop = 223, kWidth = 114, kHeight = 114;
 constexpr int kFontPoints = 8;
 constexpr float kFactorStep = 0.1f;
 constexpr char kEnterKey = 13;
+// A toggle button that is down must be seen at a glance: sunken and darker.
+constexpr auto kDownLook = "QPushButton:checked { background-color: #b4b4c8; color: #000080;"
+                           " border: 2px inset #808080; }";
 
 QString text31(float value)
 {
@@ -75,6 +78,7 @@ TForm5::TForm5(QWidget *parent)
         auto *button = new QPushButton(caption, Panel1);
         button->setGeometry(margin, margin + row * rowHeight, kWidth - 2 * margin, rowHeight);
         button->setCheckable(true);
+        button->setStyleSheet(kDownLook);
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
