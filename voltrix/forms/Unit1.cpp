@@ -99,6 +99,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     Xc3DWorld->UpdateInmediate = false;
     Xc3DWorld->ShowCube = true;
     Xc3DWorld->OnPaint = [this] { Xc3DWorldPaint(); };
+    Xc3DWorld->installEventFilter(this); // its resizes follow the window's
     column->addWidget(Xc3DWorld, 1);
 
     Panel2 = new QFrame(client);
@@ -110,9 +111,10 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     buildMenu();
     buildTimers();
 
-    // Lay the children out now, so the view has its real size when the scene
-    // is set up below (the window is not shown yet).
-    layout()->activate();
+    // Lay the window out now, though it is not shown yet, so the view has its
+    // real size when the scene is set up.
+    layout()->setGeometry(rect());
+    column->setGeometry(client->rect());
     FormCreate();
     sceneBuilt_ = true;
 }
@@ -126,6 +128,8 @@ TForm1::~TForm1()
 void TForm1::buildStrip(QWidget *strip)
 {
     QFont font(QStringLiteral("MS Sans Serif"), kStripPointSize, QFont::Bold);
+    // Narrow like the captions were drawn for: the substitute sans is wider.
+    font.setStretch(QFont::SemiCondensed);
     strip->setFont(font);
     QPalette palette = strip->palette();
     palette.setColor(QPalette::WindowText, kStripTextColour);
@@ -353,16 +357,16 @@ void TForm1::Xc3DWorldPaint()
     Xc3DWorld->DrawWorld();
 }
 
-void TForm1::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    if (sceneBuilt_)
-        FormResize();
-}
-
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    // The view is laid out after the window itself has been resized, so the
+    // scene is rescaled when the view's own size has changed.
+    if (watched == Xc3DWorld) {
+        if (type == QEvent::Resize && sceneBuilt_)
+            FormResize();
+        return false;
+    }
     // A quick second press arrives as a double click; it is a press as well.
     const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
     const bool release = type == QEvent::MouseButtonRelease;

@@ -15,22 +15,22 @@ inline constexpr int kStripPointSize = 8;
 inline const QColor kStripTextColour = toQColor(clNavy);
 
 // Row 1 (y 2..19), the separating line, row 2 (y 24..43).
-inline const QRect kCheckCuboRect{4, 2, 50, 17};
-inline const QRect kCheckEjesRect{56, 2, 46, 17};
-inline const QRect kGiroLRect{104, 2, 18, 17};
-inline const QRect kGiroDRect{122, 2, 18, 17};
-inline const QRect kLabelGiroRect{140, 2, 30, 17};
-inline const QRect kGiroURect{170, 2, 18, 17};
-inline const QRect kGiroRRect{188, 2, 18, 17};
-inline const QRect kZoomURect{222, 2, 18, 17};
-inline const QRect kLabelZoomRect{240, 2, 38, 17};
-inline const QRect kZoomDRect{278, 2, 18, 17};
+inline const QRect kCheckCuboRect{3, 2, 50, 17};
+inline const QRect kCheckEjesRect{54, 2, 46, 17};
+inline const QRect kGiroLRect{104, 2, 17, 17};
+inline const QRect kGiroDRect{121, 2, 17, 17};
+inline const QRect kLabelGiroRect{138, 2, 32, 17};
+inline const QRect kGiroURect{170, 2, 17, 17};
+inline const QRect kGiroRRect{187, 2, 17, 17};
+inline const QRect kZoomURect{222, 2, 17, 17};
+inline const QRect kLabelZoomRect{239, 2, 40, 17};
+inline const QRect kZoomDRect{279, 2, 17, 17};
 inline const QRect kBevelRect{0, 20, 316, 3};
-inline const QRect kBtnAniStopRect{4, 24, 72, 19};
-inline const QRect kCheckParpadeoRect{80, 25, 74, 17};
-inline const QRect kCheckTrazaRect{156, 25, 52, 17};
-inline const QRect kCheckTiempoRect{208, 25, 60, 17};
-inline const QRect kEditTRect{268, 24, 42, 19};
+inline const QRect kBtnAniStopRect{3, 24, 72, 19};
+inline const QRect kCheckParpadeoRect{78, 25, 72, 17};
+inline const QRect kCheckTrazaRect{151, 25, 52, 17};
+inline const QRect kCheckTiempoRect{204, 25, 60, 17};
+inline const QRect kEditTRect{265, 24, 46, 19};
 
 inline constexpr int kTimerIntervalMs = 1;
 inline constexpr char kEnterKey = 13;
