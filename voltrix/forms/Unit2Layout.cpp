@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "PanelFont.h"
 #include "Unit1.h"
 
 namespace {
@@ -138,9 +139,7 @@ void TForm2::buildWindow()
     setWindowTitle(QString(22, QLatin1Char(' ')) + QStringLiteral("Panel de Control"));
     move(kLeft, kTop);
     setFixedSize(kClientWidth, kClientHeight);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(kFontPixels);
-    setFont(font);
+    setFont(panelFont(kFontPixels));
 
     Panel1 = new QFrame(this);
     Panel1->setFrameShape(QFrame::Panel);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "FigurePlacement.h"
+#include "PanelFont.h"
 #include "Figures.h"
 #include "NumberText.h"
 #include "SimState.h"
@@ -234,9 +235,7 @@ void TForm4::buildWindow()
     setWindowTitle(QStringLiteral("Muestra"));
     move(kLeft, kTop);
     setFixedSize(kClientWidth, kClientHeight);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(kFontPixels);
-    setFont(font);
+    setFont(panelFont(kFontPixels));
 
     struct GroupSpec {
         QGroupBox **group;
