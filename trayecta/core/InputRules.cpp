@@ -31,11 +31,20 @@ std::optional<PolarVelocity> polarFromComponents(double vx, double vy)
     // The principal arctangent of vy/vx would fold a leftward velocity onto a
     // rightward one; atan2 keeps the quadrant.
     const double angle = std::atan2(vy, vx) * 180.0 / kPi;
-    const double speed = std::sqrt(vy * vy + vx * vx);
+    const double speed = speedOf(vx, vy);
     if (!std::isfinite(angle) || !std::isfinite(speed)) {
         return std::nullopt;
     }
     return PolarVelocity{angle, speed};
+}
+
+double speedOf(double vx, double vy)
+{
+    const double squares = vy * vy + vx * vx;
+    if (std::isnormal(squares)) {
+        return std::sqrt(squares);
+    }
+    return std::hypot(vx, vy);
 }
 
 ComponentUpdate componentRule(std::string_view v0xText, std::string_view v0yText, ComponentAxis leaving)

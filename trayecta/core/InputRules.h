@@ -32,6 +32,12 @@ struct PolarVelocity {
 };
 std::optional<PolarVelocity> polarFromComponents(double vx, double vy);
 
+// The length of (vx, vy), √(vx² + vy²). Where the squares underflow to zero or
+// overflow although the length itself is a fine double (components beyond
+// about 1e±154), it is computed without squaring, so a tiny velocity never
+// reads as speed 0 and a huge one never as an overflow.
+double speedOf(double vx, double vy);
+
 // What a component field does when it loses the focus. A component of 0 points
 // the direction straight along the other axis; two non-zero components turn
 // into speed and angle, and the window leaves component mode. A field that holds

@@ -194,7 +194,7 @@ bool Calculation::run(InputTexts &in, VelocityMode mode)
     if (!read(*r.vimpactox, px) || !read(*r.vimpactoy, py)) {
         return false;
     }
-    const double speed = std::sqrt(px * px + py * py);
+    const double speed = speedOf(px, py);
     if (!finite({speed})) {
         return false;
     }
