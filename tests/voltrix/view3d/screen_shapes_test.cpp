@@ -30,15 +30,6 @@ TEST(ArrowShape, HeadIsNinePixelsLongAndNineWide)
     }
 }
 
-TEST(ArrowShape, SaturatedEndsDoNotOverflow)
-{
-    const ArrowShape a = arrowShape(INT_MIN, 0, INT_MAX, 0);
-    EXPECT_EQ(a.baseX, static_cast<long long>(INT_MAX) - 9);
-    const ArrowShape b = arrowShape(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
-    EXPECT_EQ(b.baseX, static_cast<long long>(INT_MIN) + 6);
-    EXPECT_EQ(b.c1x - b.c2x, 6);
-}
-
 TEST(ClipLine, KeepsTheDirectionOfFarLines)
 {
     const DrawBox box = safeDrawBox(300, 200);
@@ -58,23 +49,9 @@ TEST(ClipLine, KeepsTheDirectionOfFarLines)
     EXPECT_EQ(x2, box.right);
     EXPECT_EQ(y1, 100);
 
-    // Inside: untouched.
-    x1 = 3, y1 = 4, x2 = 250, y2 = 190;
-    ASSERT_TRUE(clipLine(x1, y1, x2, y2, box));
-    EXPECT_EQ(x1, 3);
-    EXPECT_EQ(y2, 190);
-
     // Wholly outside, or not a number: nothing to draw.
     x1 = 2e6, y1 = 0, x2 = 3e6, y2 = 5;
     EXPECT_FALSE(clipLine(x1, y1, x2, y2, box));
     x1 = std::nan(""), y1 = 0, x2 = 3, y2 = 5;
     EXPECT_FALSE(clipLine(x1, y1, x2, y2, box));
-}
-
-TEST(ClampCoord, StaysInRange)
-{
-    EXPECT_EQ(clampCoord(5.7, -10, 10), 5);
-    EXPECT_EQ(clampCoord(1e300, -10, 10), 10);
-    EXPECT_EQ(clampCoord(-INFINITY, -10, 10), -10);
-    EXPECT_EQ(clampCoord(std::nan(""), -10, 10), 0);
 }

