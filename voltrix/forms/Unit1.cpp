@@ -5,6 +5,8 @@
 #include "Unit1.h"
 
 #include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFocusEvent>
@@ -355,6 +357,15 @@ void TForm1::Xc3DWorldPaint()
 {
     Xc3DWorld->ClearScreen();
     Xc3DWorld->DrawWorld();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // Closing the main window ends the program, even while other windows
+    // are open (Qt alone would wait for the last one).
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        QCoreApplication::quit();
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)

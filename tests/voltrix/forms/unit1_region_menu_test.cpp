@@ -2,6 +2,9 @@
 // scale timer, saving and loading through the main window, and "Fin".
 #include <QAction>
 #include <QDir>
+#include <QApplication>
+
+#include <cstdlib>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -288,6 +291,21 @@ TEST_F(MainWindowTest, StoredExperimentComesBackWithEveryDisplay)
     // q (E + v x B) with v = (0, -3, 50), B = (2, 2.57, 0), E = (0, 0, 4).
     EXPECT_EQ(Form4->EditAx->text(), QStringLiteral("-257.0"));
     EXPECT_EQ(Form4->EditAy->text(), QStringLiteral("200.0"));
+}
+
+TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheRunWhileOtherWindowsAreOpen)
+{
+    // The program's own event loop, in a child process: it must return when
+    // the main window closes, although the control panel is still open.
+    const auto runUntilClosed = [] {
+        Form1->show();
+        Form1->Control->trigger();
+        QTimer::singleShot(10000, [] { std::_Exit(3); }); // fallback against a hang
+        QTimer::singleShot(0, [] { Form1->close(); });
+        const int code = QApplication::exec();
+        std::_Exit(code == 0 ? 7 : 4);
+    };
+    EXPECT_EXIT(runUntilClosed(), ::testing::ExitedWithCode(7), "");
 }
 
 TEST_F(MainWindowTest, FinEndsTheProgramAtOnceWithCodeZero)
