@@ -6,6 +6,7 @@
 
 #include <exception>
 
+#include "CommandLine.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -16,6 +17,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    voltrix::prepareApplication(app);
     try {
         // The main window's creation builds the scene before any other
         // window exists, so it must not touch them.
