@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Inside a (virtual) X display: starts PROGRAM, waits for its main window,
+# drives it a little so the picture shows something, and saves the window as
+# a PNG. Called by screenshots.sh under xvfb-run.
+# usage: screenshot-window.sh PROGRAM OUTPUT.png
+set -euo pipefail
+exe=$1
+output=$2
+program=$(basename "$exe")
+export LC_ALL=C.UTF-8
+
+# The id of the largest mapped top-level window of the running program.
+main_window() {
+    local id
+    xwininfo -root -children | awk '$1 ~ /^0x/ {print $1}' | while read -r id; do
+        local info
+        info=$(xwininfo -id "$id" 2>/dev/null) || continue
+        grep -q 'Map State: IsViewable' <<<"$info" || continue
+        xprop -id "$id" _NET_WM_PID 2>/dev/null | grep -q "= $pid\$" || continue
+        local w h
+        w=$(awk '/Width:/ {print $2}' <<<"$info")
+        h=$(awk '/Height:/ {print $2}' <<<"$info")
+        echo "$((w * h)) $id"
+    done | sort -n | tail -n 1 | cut -d' ' -f2
+}
+
+"$exe" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+window=
+for _ in $(seq 100); do
+    window=$(main_window)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "$program showed no window" >&2; exit 1; }
+sleep 1
+
+case "$program" in
+    voltrix)
+        # "Animación" starts the particle; let it draw some of its path.
+        xdotool mousemove --window "$window" 38 386 click 1
+        sleep 4
+        xdotool mousemove --window "$window" 38 386 click 1
+        ;;
+    trayecta)
+        # Alt+C is "&Calcular": solve the default problem and plot it.
+        xdotool windowfocus --sync "$window" key alt+c
+        ;;
+esac
+sleep 1
+import -window "$window" "$output"
+echo "saved $output ($(identify -format '%wx%h' "$output"))"

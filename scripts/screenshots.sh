@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Remakes the README's screenshots (docs/screenshots/*.png): builds both
+# programs, starts each in a virtual X display and photographs its main window.
+# Voltrix is caught with its animation running for a moment, so the trace
+# shows; Trayecta after "Calcular" with its default problem.
+# BUILD_DIR picks the build folder (default build/).
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+
+install_missing xvfb xauth x11-utils xdotool imagemagick
+configure_and_build -DORVALIS_BENCHMARKS=OFF
+out_dir=$ROOT/docs/screenshots
+mkdir -p "$out_dir"
+
+for program in voltrix trayecta; do
+    exe=$BUILD_DIR/$program/app/$program
+    [ -x "$exe" ] || { echo "$exe is not built" >&2; exit 1; }
+    echo "Photographing $program"
+    xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
+        bash "$ROOT/scripts/screenshot-window.sh" "$exe" "$out_dir/$program.png"
+done
