@@ -138,6 +138,22 @@ std::string resolvedTarget(const std::string &path)
     return ec ? path : target.string();
 }
 
+// A device, pipe or other special file is written in place: renaming a
+// regular file over it would destroy the node (saving to /dev/full as root
+// replaced the device) and report a success where the write itself fails.
+FileResult writeInPlace(const std::string &path, const std::string &bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return failure(reasonFor(errno));
+    int error = writeAll(fd, bytes) ? 0 : errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0)
+        return failure(reasonFor(error));
+    return FileResult{true, {}};
+}
+
 } // namespace
 
 std::string chooseExperimentFileName(SimState &s)
@@ -211,6 +227,12 @@ FileResult saveExperiment(const std::string &path, const SimState &s)
     if (path.empty())
         return failure("no se ha indicado ningún nombre de archivo");
     const std::string target = resolvedTarget(path);
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        if (S_ISDIR(existing.st_mode))
+            return failure(reasonFor(EISDIR));
+        return writeInPlace(target, experimentFileText(s));
+    }
     std::filesystem::path folder = std::filesystem::path(target).parent_path();
     if (folder.empty())
         folder = ".";

@@ -44,7 +44,8 @@ void setExperimentValues(SimState &s, const std::array<float, kExperimentValueCo
 // CR LF line ends read like LF.
 int applyExperimentText(std::string_view content, SimState &s);
 
-// Writes s to path (temporary file + rename). s is not changed.
+// Writes s to path (temporary file + rename; a device or pipe is written in
+// place, a folder is refused). s is not changed.
 FileResult saveExperiment(const std::string &path, const SimState &s);
 
 // Reads path and applies it to s as applyExperimentText does. A file that
