@@ -246,6 +246,18 @@ TEST_F(ExperimentDialogs, SaveAndLoadThroughTheMenuRoundTrip)
     EXPECT_EQ(Form2->EditQ->text(), QStringLiteral("0.5"));
 }
 
+TEST_F(ExperimentDialogs, LongFileNameIsUsedWhole)
+{
+    // Cutting the name to the old 124-character buffer would write elsewhere.
+    const QString path = folder_.filePath(QString(150, QLatin1Char('n')) + QStringLiteral(".exp"));
+    ASSERT_GT(path.size(), 124);
+    ModalAnswers answers(path);
+    Form1->Grabar->trigger();
+    EXPECT_TRUE(answers.messages.isEmpty());
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files).size(), 1);
+}
+
 TEST_F(ExperimentDialogs, CancelledDialogsReadAndWriteNothing)
 {
     Sim.NombreFichero = "anterior.exp";

@@ -47,8 +47,11 @@ TEST_F(Inicia, WholeSpacePresetRestoresEveryControl)
     Sim.FactorE = 4.0f;
     Sim.FactorB = 5.0f;
     Form2->ComboUnidades->setCurrentText(QStringLiteral("cm"));
+    Form1->TimeAnimacion->start();
 
     pressInicia();
+    EXPECT_TRUE(Form1->TimeAnimacion->isActive()); // a running animation goes on from the preset
+    Form1->TimeAnimacion->stop();
 
     struct Shown {
         QScrollBar *slider;

@@ -253,13 +253,6 @@ TEST_F(ControlPanel, TypedValuesCommitThroughTheirSlider)
     EXPECT_TRUE(std::isfinite(Sim.ax) && std::isfinite(Sim.ay) && std::isfinite(Sim.az));
 }
 
-TEST_F(ControlPanel, TypedZeroPointSevenKeepsItsTenths)
-{
-    typeAndEnter(Form2->EditX, QStringLiteral("0.7"));
-    EXPECT_EQ(Form2->ScX->value(), 7);
-    EXPECT_FLOAT_EQ(Sim.x, 0.7f);
-}
-
 TEST_F(ControlPanel, OnlyEnterOrLeavingTheBoxCommits)
 {
     Form2->EditVz->clear();
