@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -86,7 +87,10 @@ inline std::vector<std::string> nonFiniteValues(const voltrix::SimState &s)
 // box is read and accepted. Its timer only fires inside the modal loops.
 class ModalAnswers {
 public:
-    explicit ModalAnswers(QString fileName = QString()) : fileName_(std::move(fileName))
+    // afterConfirm runs once the dialog is accepted and before the handler
+    // that opened it goes on, as something else might act in between.
+    explicit ModalAnswers(QString fileName = QString(), std::function<void()> afterConfirm = {})
+        : fileName_(std::move(fileName)), afterConfirm_(std::move(afterConfirm))
     {
         QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
         timer_.start(0);
@@ -106,6 +110,8 @@ private:
             } else {
                 dialog->selectFile(fileName_);
                 static_cast<QDialog *>(dialog)->accept();
+                if (afterConfirm_)
+                    afterConfirm_();
             }
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             messages << box->text();
@@ -116,6 +122,7 @@ private:
     }
 
     QString fileName_;
+    std::function<void()> afterConfirm_;
     QTimer timer_;
 };
 
