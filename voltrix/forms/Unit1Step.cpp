@@ -29,9 +29,18 @@ using namespace voltrix::mainwin;
 
 namespace {
 
+// Ten boxes are written on every step; an unchanged text is left alone, which
+// spares the box its text layout.
+void showText(QLineEdit *edit, const std::string &text)
+{
+    const QString shown = QString::fromStdString(text);
+    if (edit->text() != shown)
+        edit->setText(shown);
+}
+
 void show31(QLineEdit *edit, float value)
 {
-    edit->setText(QString::fromStdString(voltrix::format31(value)));
+    showText(edit, voltrix::format31(value));
 }
 
 // Which figure a scale-window button redraws.
@@ -177,7 +186,7 @@ void TForm1::showAnimationCaption(const char *caption, unsigned colour)
 void TForm1::TimeAnimacionTimer()
 {
     voltrix::integrateStep(Sim, cmSelected());
-    EditT->setText(QString::fromStdString(voltrix::format32(Sim.t)));
+    showText(EditT, voltrix::format32(Sim.t));
     IMPRIME_ACELERACION(); // the force at the start of the step
 
     Xc3DWorld->MoveParticle(1, Sim.x, Sim.y, Sim.z);
