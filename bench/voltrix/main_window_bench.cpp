@@ -18,17 +18,13 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
+#include "ProgramWindows.h"
 
 namespace {
 
 void createWindows()
 {
-    Form1 = new TForm1;
-    Form3 = new TForm3;
-    Form2 = new TForm2;
-    Form4 = new TForm4;
-    Form5 = new TForm5;
-    Form6 = new TForm6;
+    createVoltrixWindows();
     Form1->show();
 }
 

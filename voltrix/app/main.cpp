@@ -1,5 +1,5 @@
 // Voltrix: one charged particle in uniform electric and magnetic fields.
-// The six windows are created once, in this order, and live for the whole
+// The six windows are created once, in the program's order, and live for the whole
 // run; only the main window is shown, its menu shows the others.
 #include <QApplication>
 #include <QMessageBox>
@@ -8,11 +8,7 @@
 
 #include "CommandLine.h"
 #include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
-#include "Unit6.h"
+#include "ProgramWindows.h"
 
 int main(int argc, char *argv[])
 {
@@ -21,12 +17,7 @@ int main(int argc, char *argv[])
     try {
         // The main window's creation builds the scene before any other
         // window exists, so it must not touch them.
-        Form1 = new TForm1;
-        Form3 = new TForm3;
-        Form2 = new TForm2;
-        Form4 = new TForm4;
-        Form5 = new TForm5;
-        Form6 = new TForm6;
+        createVoltrixWindows();
         Form1->show();
         return app.exec();
     } catch (const std::exception &error) {

@@ -26,6 +26,7 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
+#include "ProgramWindows.h"
 
 namespace panel_test {
 
@@ -45,28 +46,12 @@ protected:
     void SetUp() override
     {
         voltrix::Sim = voltrix::SimState{};
-        Form1 = new TForm1;
-        Form3 = new TForm3;
-        Form2 = new TForm2;
-        Form4 = new TForm4;
-        Form5 = new TForm5;
-        Form6 = new TForm6;
+        createVoltrixWindows();
     }
 
     void TearDown() override
     {
-        delete Form6;
-        Form6 = nullptr;
-        delete Form5;
-        Form5 = nullptr;
-        delete Form4;
-        Form4 = nullptr;
-        delete Form2;
-        Form2 = nullptr;
-        delete Form3;
-        Form3 = nullptr;
-        delete Form1;
-        Form1 = nullptr;
+        destroyVoltrixWindows();
     }
 
     static TXc3DWorld &view() { return *Form1->Xc3DWorld; }
