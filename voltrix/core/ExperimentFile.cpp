@@ -87,15 +87,18 @@ public:
             return;
         }
         lastCount_ = parseDataLine(text, values_);
+        totalCount_ += lastCount_;
     }
 
     const std::array<float, kExperimentValueCount> &values() const { return values_; }
     int lastCount() const { return lastCount_; }
+    bool readAnyValue() const { return totalCount_ > 0; }
 
 private:
     std::array<float, kExperimentValueCount> values_;
     bool markerSeen_ = false;
     int lastCount_ = 0;
+    int totalCount_ = 0;
 };
 
 struct FileCloser {
@@ -293,6 +296,10 @@ FileResult loadExperiment(const std::string &path, SimState &s)
     if (lineOpen)
         parser.line(line);
 
+    // An empty, binary or foreign file would otherwise "load" with the beep of
+    // success while nothing was read.
+    if (!parser.readAnyValue())
+        return failure("el fichero no contiene ningún experimento");
     setExperimentValues(s, parser.values());
     return FileResult{true, {}};
 }

@@ -49,7 +49,8 @@ int applyExperimentText(std::string_view content, SimState &s);
 FileResult saveExperiment(const std::string &path, const SimState &s);
 
 // Reads path and applies it to s as applyExperimentText does. A file that
-// cannot be opened or read changes nothing. On success the window refreshes:
+// cannot be opened or read, or in which no value follows a "===" line (empty,
+// binary or foreign files), changes nothing and is reported as a failure. On success the window refreshes:
 // EditT; position, velocity, E and B boxes and sliders; the force
 // (computeForceForDisplay) with its readout and arrow; EditQ; particle 1,
 // velocity figure, ticked position lines and label 2; then redraws.

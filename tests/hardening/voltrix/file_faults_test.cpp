@@ -163,9 +163,9 @@ TEST_F(FileFaults, LoadingAFolderReportsItAndChangesNothing)
     expectStateUnchanged();
 }
 
-// Files that hold no experiment: nothing is read from them, so every value
-// and box keeps what it had, and the files themselves are untouched.
-TEST_F(FileFaults, FilesWithoutAnExperimentLeaveTheStateAlone)
+// Files that hold no experiment: nothing is read from them, the user is told
+// so, every value and box keeps what it had and the files are untouched.
+TEST_F(FileFaults, FilesWithoutAnExperimentAreReportedAndLeaveTheStateAlone)
 {
     std::string binary;
     for (int i = 0; i < 64 * 1024; ++i)
@@ -185,8 +185,7 @@ TEST_F(FileFaults, FilesWithoutAnExperimentLeaveTheStateAlone)
         SCOPED_TRACE(f.name);
         const fs::path path = folder_ / f.name;
         std::ofstream(path, std::ios::binary) << f.bytes;
-        const QStringList messages = load(path.string());
-        EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+        expectOneMessage(load(path.string()), kLoadFailed, path.string(), "no contiene ningún experimento");
         expectStateUnchanged();
         EXPECT_EQ(fs::file_size(path), f.bytes.size());
     }

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -137,7 +139,6 @@ TEST_F(ExperimentFileTest, LoadingTextFollowsTheLineRules)
         std::array<float, 14> expected;
     } cases[] = {
         {"one data line", kHeader + full, kDistinct},
-        {"no marker", "\n# title\n\nx\t\ty\t\tz\n" + full, s0},
         {"marker anywhere in a line", "abc===def\n" + full, kDistinct},
         {"later lines overwrite", kHeader + dataLine(s0) + "\n" + full, kDistinct},
         {"partial line keeps the rest", kHeader + full + "\n4 5\t\t6 texto 7", firstThree},
@@ -171,7 +172,19 @@ TEST_F(ExperimentFileTest, FailedLoadChangesNothing)
     setExperimentValues(s, kDistinct);
     const fs::path folder = dir / "carpeta";
     fs::create_directory(folder);
-    const std::string paths[] = {(dir / "no-existe.exp").string(), folder.string(), ""};
+    // Files that open but hold no experiment: nothing is read from them, so
+    // they must not pass for a successful load.
+    const std::pair<const char *, std::string> empties[] = {
+        {"vacio.exp", ""},
+        {"sin-marca.exp", "\n# title\n\nx\t\ty\t\tz\n" + dataLine(kDistinct)},
+        {"marca-sin-datos.exp", kHeader + "\n"},
+        {"binario.exp", std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10)},
+    };
+    std::vector<std::string> paths = {(dir / "no-existe.exp").string(), folder.string(), ""};
+    for (const auto &[name, content] : empties) {
+        writeBytes(dir / name, content);
+        paths.push_back((dir / name).string());
+    }
     for (const std::string &p : paths) {
         const FileResult r = loadExperiment(p, s);
         EXPECT_FALSE(r.ok) << p;
