@@ -8,6 +8,7 @@ BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev locales fonts-dejavu-core)
 PACKAGES+=(desktop-file-utils appstream file dpkg-dev)  # packaging checks and the .deb
+PACKAGES+=(qt6-translations-l10n)  # Qt's dialogs in Spanish and Catalan
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

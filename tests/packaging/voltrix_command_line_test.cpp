@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 #include "CommandLine.h"
@@ -76,6 +78,15 @@ TEST(VoltrixIdentity, EveryWindowShowsTheVoltrixIconAtEachSize)
         const QImage shown = icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         EXPECT_EQ(shown, expected);
     }
+}
+
+TEST(VoltrixIdentity, QtDialogsSpeakTheProgramsLanguage)
+{
+    QApplication *app = qApp;
+    ASSERT_TRUE(voltrix::installQtTranslation(*app));
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancelar"));
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -99,9 +102,21 @@ void setApplicationIdentity()
     QApplication::setWindowIcon(icon);
 }
 
+bool installQtTranslation(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QLocale(QLocale::Catalan, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 void prepareApplication(QApplication &app)
 {
     setApplicationIdentity();
+    installQtTranslation(app);
     const CommandLineRequest request = parseCommandLine(app.arguments());
     switch (request.action) {
     case CommandLineAction::Run:

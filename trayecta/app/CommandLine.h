@@ -24,6 +24,11 @@ CommandLineRequest parseCommandLine(const QStringList &arguments);
 // shared by every window.
 void setApplicationIdentity();
 
+// Qt's own texts (file dialogs, message-box buttons) in Catalan, the
+// program's language, whatever the desktop's. False when the translation is
+// not installed; Qt's texts then stay in English.
+bool installQtTranslation(QApplication &app);
+
 // Call right after creating the QApplication. Prints the help or the version
 // and ends the process (status 0), or ends it with status 1 on an argument it
 // does not know; otherwise returns and the program starts as usual.
