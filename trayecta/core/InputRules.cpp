@@ -28,9 +28,16 @@ RangeCheck checkUnitRange(std::string_view text, std::string_view replacement)
 
 std::optional<PolarVelocity> polarFromComponents(double vx, double vy)
 {
-    // The principal arctangent of vy/vx would fold a leftward velocity onto a
-    // rightward one; atan2 keeps the quadrant.
-    const double angle = std::atan2(vy, vx) * 180.0 / kPi;
+    // The angle is the principal arctangent of the ratio of the components in
+    // radians, as students work it out by hand; it alone would fold a leftward
+    // velocity onto a rightward one, so a leftward one is turned half a circle.
+    // Where that ratio leaves the double range, atan2 gives the same direction.
+    const double ratio = (vy * kPi / 180.0) / (vx * kPi / 180.0);
+    double angle = std::atan2(vy, vx) * 180.0 / kPi;
+    if (std::isfinite(ratio) && ratio != 0.0) {
+        const double principal = std::atan(ratio) * 180.0 / kPi;
+        angle = vx > 0.0 ? principal : (vy > 0.0 ? principal + 180.0 : principal - 180.0);
+    }
     const double speed = speedOf(vx, vy);
     if (!std::isfinite(angle) || !std::isfinite(speed)) {
         return std::nullopt;

@@ -159,7 +159,7 @@ bool Calculation::run(InputTexts &in, VelocityMode mode)
         return fail(Failure::NoImpactAfterLaunch);
     }
 
-    const double range = x0 + q_.vx * q_.T + q_.hx * q_.T * q_.T;
+    const double range = x0 + q_.vx * q_.T + q_.hx * (q_.T * q_.T);
     if (!finite({range})) {
         return false;
     }
@@ -175,7 +175,7 @@ bool Calculation::run(InputTexts &in, VelocityMode mode)
     q_.ttop = q_.vy / (-ay);
     // A vertex before the launch (launched downwards, pulled downwards) is never
     // reached: the highest point of the flight is the launch itself.
-    const double height = q_.ttop < 0.0 ? y0 : y0 + q_.vy * q_.ttop + q_.hy * q_.ttop * q_.ttop;
+    const double height = q_.ttop < 0.0 ? y0 : y0 + q_.vy * q_.ttop + q_.hy * (q_.ttop * q_.ttop);
     if (!finite({q_.ttop, height})) {
         return false;
     }

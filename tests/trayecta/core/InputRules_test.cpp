@@ -51,6 +51,25 @@ TEST(InputRules, ComponentsTurnIntoSpeedAndFullQuadrantAngle)
     }
 }
 
+TEST(InputRules, ComponentAngleTextKeepsTheDigitsOfTheRatioArctangent)
+{
+    // The angle comes from the arctangent of the ratio of the components in
+    // radians; a leftward velocity is turned half a circle. A two-argument
+    // arctangent lands one digit off in the last shown place for these.
+    const struct {
+        const char *vx, *vy;
+        const char *angle;
+    } cases[] = {
+        {"7", "15", "64,9831065219"},           {"11", "17", "57,0947570770121"},
+        {"14", "31", "65,6954507340633"},       {"7", "-27", "-75,4655449194599"},
+        {"-7", "15", "115,0168934781"},         {"-11", "-17", "-122,905242922988"},
+    };
+    for (const auto &c : cases) {
+        const ComponentUpdate update = componentRule(c.vx, c.vy, ComponentAxis::Y);
+        EXPECT_EQ(update.angleText, c.angle) << c.vx << " " << c.vy;
+    }
+}
+
 TEST(InputRules, ComponentRulesNeedNumbersAndNonZeroComponents)
 {
     const struct {

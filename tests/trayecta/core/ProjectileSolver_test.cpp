@@ -160,6 +160,36 @@ TEST(ProjectileSolver, FullQuadrantAngleReproducesTypedComponents)
     EXPECT_NEAR(shown(out.results.vimpactox), -3.0, 1e-12);
 }
 
+TEST(ProjectileSolver, HalfAccelerationMultipliesTheSquaredTime)
+{
+    // Range and height take hx·T² and hy·ttop² with the square rounded first;
+    // multiplying hx·T by T again lands one digit off in the last shown place.
+    const struct {
+        const char *ry0, *v0x, *v0y, *ax, *ay;
+        const char *alcance, *altura;
+    } cases[] = {
+        {"5", "1", "3", "3", "-1", "88,5889894354067", nullptr},
+        {"1", "1", "6", "3", "-1", "234,12386605641", nullptr},
+        {"0", "1", "10", "0", "-9", nullptr, "5,55555555555555"},
+        {"2", "1", "10", "0", "-9", nullptr, "7,55555555555555"},
+    };
+    for (const auto &c : cases) {
+        InputTexts in = startUpInputs();
+        in.ry0 = c.ry0;
+        in.v0x = c.v0x;
+        in.v0y = c.v0y;
+        in.accelinicial = {c.ax, c.ay};
+        const SolveOutcome out = ProjectileSolver().solve(in, VelocityMode::Components);
+        ASSERT_FALSE(out.failure) << c.ry0 << " " << c.v0y;
+        if (c.alcance) {
+            EXPECT_EQ(out.results.alcance, c.alcance);
+        }
+        if (c.altura) {
+            EXPECT_EQ(out.results.altura, c.altura);
+        }
+    }
+}
+
 TEST(ProjectileSolver, VertexBeforeTheLaunchLeavesLaunchHeightAsMaximum)
 {
     ProjectileSolver solver;
