@@ -132,3 +132,33 @@ TEST_F(Form1Test, TabOrderFollowsTheInputsThenResultsThenTheRest)
     } while (w != form->txtrx0 && chain.size() < 2 * expected.size());
     EXPECT_EQ(chain, expected);
 }
+
+TEST_F(Form1Test, AccessKeysPressTheirButtons)
+{
+    showActive();
+    form->txtkmh->setText(QStringLiteral("36"));
+    form->txtrx0->setFocus();
+    const struct {
+        Qt::Key key;
+        QPushButton *button;
+    } cases[] = {
+        {Qt::Key_C, form->cmdcalcular},
+        {Qt::Key_B, form->cmdborrar},
+        {Qt::Key_Equal, form->cmdigual},
+    };
+    for (const auto &c : cases) {
+        int presses = 0;
+        const auto connection = QObject::connect(c.button, &QPushButton::clicked, [&presses] { ++presses; });
+        // Through the window, as the platform delivers keys, so the shortcut map sees them.
+        QTest::keyClick(form->windowHandle(), c.key, Qt::AltModifier);
+        // An access key animates the press, so the click lands a moment later.
+        QTest::qWaitFor([&presses] { return presses > 0; }, 2000);
+        QObject::disconnect(connection);
+        EXPECT_EQ(presses, 1) << c.button->objectName().toStdString();
+    }
+    // Each key ran its button's handler: calculate, clear the curve, convert.
+    EXPECT_EQ(form->txtvuelo->text(), QStringLiteral("5,82750274959999"));
+    EXPECT_EQ(graphInk().black, 0);
+    EXPECT_EQ(form->txtms->text(), QStringLiteral("10"));
+    EXPECT_TRUE(reports.empty());
+}
