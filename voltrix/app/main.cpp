@@ -7,12 +7,29 @@
 #include <exception>
 
 #include "CommandLine.h"
+#include "HandlerFailure.h"
 #include "Unit1.h"
 #include "ProgramWindows.h"
 
+namespace {
+
+// A failure in any handler is shown and the program goes on.
+class VoltrixApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        return deliverShowingFailure([&] { return QApplication::notify(receiver, event); });
+    }
+};
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    VoltrixApplication app(argc, argv);
     voltrix::prepareApplication(app);
     try {
         // The main window's creation builds the scene before any other

@@ -5,11 +5,16 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <set>
+#include <stdexcept>
 
 #include "Colors.h"
+#include "HandlerFailure.h"
 #include "unit1_windows.h"
 
 namespace {
@@ -244,6 +249,46 @@ TEST_F(MainWindowTest, ResizingRescalesTheSceneAndKeepsTheState)
     EXPECT_EQ(voltrix::Sim.x, before.x);
     EXPECT_EQ(voltrix::Sim.t, before.t);
     EXPECT_EQ(voltrix::Sim.ZoomActual, before.ZoomActual);
+}
+
+// The program delivers every event through deliverShowingFailure: a handler
+// that fails shows its message and the run goes on.
+TEST(HandlerFailureTest, FailureEscapingAHandlerIsShownAndTheRunGoesOn)
+{
+    struct Case {
+        const char *name;
+        std::function<bool()> handler;
+        bool expectedResult;
+        QString expectedBox; // empty: no box
+    };
+    const Case cases[] = {
+        {"handled", [] { return true; }, true, QString()},
+        {"not handled", [] { return false; }, false, QString()},
+        {"std exception", []() -> bool { throw std::runtime_error("disco lleno"); }, false,
+         QStringLiteral("disco lleno")},
+        {"bad_alloc", []() -> bool { throw std::bad_alloc(); }, false,
+         QString::fromUtf8(std::bad_alloc().what())},
+        {"not an exception class", []() -> bool { throw 42; }, false,
+         QStringLiteral("Error desconocido.")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QString shown;
+        QTimer closer;
+        closer.setInterval(5);
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                EXPECT_EQ(box->icon(), QMessageBox::Critical);
+                box->accept();
+            }
+        });
+        closer.start();
+        const bool result = deliverShowingFailure(c.handler);
+        closer.stop();
+        EXPECT_EQ(result, c.expectedResult);
+        EXPECT_EQ(shown, c.expectedBox);
+    }
 }
 
 } // namespace

@@ -1,0 +1,12 @@
+#include "HandlerFailure.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+void showHandlerFailure(const char *message)
+{
+    const QString text = message != nullptr && *message != '\0'
+        ? QString::fromUtf8(message)
+        : QStringLiteral("Error desconocido.");
+    QMessageBox::critical(nullptr, QCoreApplication::applicationName(), text);
+}
