@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
@@ -35,6 +36,18 @@ bool runDialog(QFileDialog &dialog)
     return true;
 }
 
+// The last filter stands for every file, but its pattern "*.*" would hide
+// every name without a dot here; choosing it lists every file instead.
+void listEveryFileForTheLastFilter(QFileDialog &dialog)
+{
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        if (filter != dialog.nameFilters().constLast())
+            return;
+        if (auto *files = dialog.findChild<QFileSystemModel *>())
+            files->setNameFilters({QStringLiteral("*")});
+    });
+}
+
 } // namespace
 
 QString experimentDialogTitle()
@@ -64,6 +77,7 @@ void setUpOpenDialog(QFileDialog &dialog)
     // Any name may be typed; one that cannot be read is reported by the load.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(openDialogFilter().split(QStringLiteral(";;")));
+    listEveryFileForTheLastFilter(dialog);
 }
 
 void setUpSaveDialog(QFileDialog &dialog)
@@ -72,6 +86,7 @@ void setUpSaveDialog(QFileDialog &dialog)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(saveDialogFilter().split(QStringLiteral(";;")));
+    listEveryFileForTheLastFilter(dialog);
     // Saving has always replaced an existing file without asking.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(saveDialogInitialName());

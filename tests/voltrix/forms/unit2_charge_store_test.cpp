@@ -1,9 +1,11 @@
 // The charge group, store and recall through "DATOS.exp", the region box, and
 // the "Cargar"/"Grabar" dialogs with their failure reports.
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -207,6 +209,30 @@ TEST_F(ExperimentDialogs, DialogsCarryTheirTitleFiltersAndInitialName)
                                                QStringLiteral("Todos los Ficheros (*.*)")}));
     EXPECT_EQ(voltrix::openDialogFilter(),
               QStringLiteral("Archivos de Experiencias  (*.exp);;Todos los Ficheros (*.*)"));
+}
+
+// "Todos los Ficheros (*.*)" must list names without a dot too ("DATOS",
+// "notas"), not only those the pattern "*.*" matches; the experiment filter
+// still narrows the list to "*.exp".
+TEST_F(ExperimentDialogs, AllFilesChoiceListsNamesWithoutADot)
+{
+    using SetUp = void (*)(QFileDialog &);
+    for (const SetUp setUp : {&voltrix::setUpOpenDialog, &voltrix::setUpSaveDialog}) {
+        QFileDialog dialog;
+        setUp(dialog);
+        auto *filters = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        auto *files = dialog.findChild<QFileSystemModel *>();
+        ASSERT_NE(filters, nullptr);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->nameFilters(), QStringList{QStringLiteral("*.exp")});
+
+        QTest::keyClick(filters, Qt::Key_Down);
+        EXPECT_EQ(filters->currentText(), QStringLiteral("Todos los Ficheros (*.*)"));
+        EXPECT_EQ(files->nameFilters(), QStringList{QStringLiteral("*")});
+
+        QTest::keyClick(filters, Qt::Key_Up);
+        EXPECT_EQ(files->nameFilters(), QStringList{QStringLiteral("*.exp")});
+    }
 }
 
 TEST_F(ExperimentDialogs, SaveAndLoadThroughTheMenuRoundTrip)
