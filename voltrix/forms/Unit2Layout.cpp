@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHideEvent>
@@ -55,6 +56,19 @@ QLabel *makeLabel(QWidget *parent, const QString &text, int left, int top)
     label->adjustSize();
     label->move(left, top);
     return label;
+}
+
+// The design's face is narrower than the sans faces found here: a caption
+// that would be cut at its fixed width is narrowed until it fits.
+void narrowToFit(QWidget *widget, const QString &caption)
+{
+    constexpr int kNarrowest = 50, kStep = 5;
+    QFont font = widget->font();
+    for (int stretch = 100 - kStep;
+         stretch >= kNarrowest && QFontMetrics(font).horizontalAdvance(caption) > widget->width();
+         stretch -= kStep)
+        font.setStretch(stretch);
+    widget->setFont(font);
 }
 
 QLineEdit *makeEdit(QWidget *parent, int left, int top, int width = kEditWidth)
@@ -181,6 +195,7 @@ void TForm2::buildTopRow()
 
     Label1 = new QLabel(QStringLiteral("Increm.Tiempo"), Panel1);
     Label1->setGeometry(148, 18, 70, 13);
+    narrowToFit(Label1, Label1->text());
     ScDt = makeSlider(Panel1, 148, 32, 70, 5, 1, 100);
 }
 

@@ -1,5 +1,6 @@
 // The control panel's window, its start-up fill, its sliders, edit commits,
 // time step and length-unit switch, driven through the real widgets.
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 
@@ -107,6 +108,24 @@ TEST_F(ControlPanel, CaptionsFontsRangesAndHints)
     EXPECT_EQ(Form2->ComboUnidades->itemText(0), QStringLiteral("m"));
     EXPECT_EQ(Form2->ComboUnidades->itemText(1), QStringLiteral("cm"));
     EXPECT_TRUE(Form2->ComboUnidades->isEditable());
+}
+
+// The captions of fixed width are read whole, not clipped at their right end,
+// whichever sans faces the machine has.
+TEST_F(ControlPanel, FixedSizeCaptionsAreNotClipped)
+{
+    struct Caption {
+        QWidget *widget;
+        QString text;
+    };
+    const Caption captions[] = {{Form2->Label1, Form2->Label1->text()},
+                                {Form2->BtnAlmacenar, Form2->BtnAlmacenar->text()},
+                                {Form2->BtnRecuperar, Form2->BtnRecuperar->text()},
+                                {Form2->SpeedButton1, Form2->SpeedButton1->text()}};
+    for (const Caption &c : captions) {
+        const int advance = QFontMetrics(c.widget->font()).horizontalAdvance(c.text);
+        EXPECT_LE(advance, c.widget->width()) << c.text.toStdString();
+    }
 }
 
 TEST_F(ControlPanel, StartUpFillShowsTheStartState)
