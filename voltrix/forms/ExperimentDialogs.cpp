@@ -1,6 +1,7 @@
 #include "ExperimentDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMessageBox>
@@ -48,6 +49,17 @@ void listEveryFileForTheLastFilter(QFileDialog &dialog)
     });
 }
 
+// The dialog collapses runs of blanks in the filters it is given; the list
+// shows them as written ("Archivos de Experiencias  (*.exp)").
+void showFiltersAsWritten(QFileDialog &dialog, const QStringList &filters)
+{
+    auto *list = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+    if (list == nullptr || list->count() != filters.size())
+        return;
+    for (int i = 0; i < filters.size(); ++i)
+        list->setItemText(i, filters.at(i));
+}
+
 } // namespace
 
 QString experimentDialogTitle()
@@ -77,6 +89,7 @@ void setUpOpenDialog(QFileDialog &dialog)
     // Any name may be typed; one that cannot be read is reported by the load.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(openDialogFilter().split(QStringLiteral(";;")));
+    showFiltersAsWritten(dialog, openDialogFilter().split(QStringLiteral(";;")));
     listEveryFileForTheLastFilter(dialog);
 }
 
@@ -86,6 +99,7 @@ void setUpSaveDialog(QFileDialog &dialog)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(saveDialogFilter().split(QStringLiteral(";;")));
+    showFiltersAsWritten(dialog, saveDialogFilter().split(QStringLiteral(";;")));
     listEveryFileForTheLastFilter(dialog);
     // Saving has always replaced an existing file without asking.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -211,10 +211,10 @@ TEST_F(ExperimentDialogs, DialogsCarryTheirTitleFiltersAndInitialName)
               QStringLiteral("Archivos de Experiencias  (*.exp);;Todos los Ficheros (*.*)"));
 }
 
-// "Todos los Ficheros (*.*)" must list names without a dot too ("DATOS",
-// "notas"), not only those the pattern "*.*" matches; the experiment filter
-// still narrows the list to "*.exp".
-TEST_F(ExperimentDialogs, AllFilesChoiceListsNamesWithoutADot)
+// The filter list reads exactly as written, and "Todos los Ficheros (*.*)"
+// lists names without a dot too ("DATOS", "notas"), not only those the
+// pattern "*.*" matches; the experiment filter still narrows to "*.exp".
+TEST_F(ExperimentDialogs, FilterListShowsItsTextsAndAllFilesListsNamesWithoutADot)
 {
     using SetUp = void (*)(QFileDialog &);
     for (const SetUp setUp : {&voltrix::setUpOpenDialog, &voltrix::setUpSaveDialog}) {
@@ -225,6 +225,13 @@ TEST_F(ExperimentDialogs, AllFilesChoiceListsNamesWithoutADot)
         ASSERT_NE(filters, nullptr);
         ASSERT_NE(files, nullptr);
         EXPECT_EQ(files->nameFilters(), QStringList{QStringLiteral("*.exp")});
+        // The list shows each filter as written, two blanks included.
+        const QString written = setUp == &voltrix::setUpOpenDialog ? voltrix::openDialogFilter()
+                                                                   : voltrix::saveDialogFilter();
+        const QStringList expected = written.split(QStringLiteral(";;"));
+        ASSERT_EQ(filters->count(), expected.size());
+        for (int i = 0; i < filters->count(); ++i)
+            EXPECT_EQ(filters->itemText(i), expected.at(i));
 
         QTest::keyClick(filters, Qt::Key_Down);
         EXPECT_EQ(filters->currentText(), QStringLiteral("Todos los Ficheros (*.*)"));
