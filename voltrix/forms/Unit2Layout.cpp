@@ -348,8 +348,10 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
         if (enter)
             return true;
     } else if (type == QEvent::FocusOut && componentOf(watched) >= 0) {
-        // A context menu of the box itself is not leaving it.
-        if (static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+        // Another window becoming active, or a context menu of the box
+        // itself, is not leaving it: the focus comes back to the same box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             (this->*kExitHandlers[componentOf(watched)])();
     }
     return QWidget::eventFilter(watched, event);

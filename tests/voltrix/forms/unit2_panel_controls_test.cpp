@@ -279,6 +279,13 @@ TEST_F(ControlPanel, OnlyEnterOrLeavingTheBoxCommits)
     EXPECT_FLOAT_EQ(Sim.vz, 50.0f);
     EXPECT_EQ(Form2->EditVz->text(), QStringLiteral("12.5"));
 
+    // Another window (the main window's "Animación") becoming active is not
+    // leaving the box: the typed text waits.
+    QFocusEvent windowLeft(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(Form2->EditVz, &windowLeft);
+    EXPECT_FLOAT_EQ(Sim.vz, 50.0f);
+    EXPECT_EQ(Form2->EditVz->text(), QStringLiteral("12.5"));
+
     leave(Form2->EditVz);
     EXPECT_FLOAT_EQ(Sim.vz, 12.5f);
     EXPECT_EQ(Form2->ScVz->value(), 125);
