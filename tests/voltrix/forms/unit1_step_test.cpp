@@ -257,4 +257,41 @@ TEST_F(MainWindowTest, OverflowingRunStaysResponsiveAndClampsTheSliders)
     EXPECT_EQ(view().Alfa, 1);
 }
 
+// The panel after a step: the boxes show the true values, the sliders the
+// whole part times ten (truncated toward zero), clamped to their range.
+TEST_F(MainWindowTest, StepReadoutTruncatesTowardZeroAndClampsTheSliders)
+{
+    struct Case {
+        const char *name;
+        float x, vx;        // position and velocity along x before the step
+        const char *editX, *editVx;
+        int scX, scVx;
+    };
+    // With no force and dt 0.01 the particle moves vx / 100 along x.
+    const Case cases[] = {
+        {"inside", 12.0f, 97.0f, "13.0", "97.0", 120, 970},
+        {"fraction below a whole", 12.5f, 44.0f, "12.9", "44.0", 120, 440},
+        {"negative velocity", 50.0f, -3.7f, "50.0", "-3.7", 490, -30},
+        {"crossing x = 100", 99.9f, 50.0f, "100.4", "50.0", 1000, 500},
+        {"far beyond the box", 150.0f, 20.0f, "150.2", "20.0", 1000, 200},
+        {"below the box", -30.0f, -500.0f, "-35.0", "-500.0", 0, -1000},
+        {"fast", 10.0f, 2000.0f, "30.0", "2000.0", 300, 1000},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        Sim.Bx = Sim.By = Sim.Bz = 0;
+        Sim.Ex = Sim.Ey = Sim.Ez = 0;
+        Sim.x = c.x;
+        Sim.vx = c.vx;
+        Sim.vy = Sim.vz = 0;
+        step();
+        EXPECT_EQ(Form2->EditX->text(), QString::fromUtf8(c.editX));
+        EXPECT_EQ(Form2->EditVx->text(), QString::fromUtf8(c.editVx));
+        EXPECT_EQ(Form2->ScX->value(), c.scX);
+        EXPECT_EQ(Form2->ScVx->value(), c.scVx);
+    }
+}
+
 } // namespace
