@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "NumberText.h"
+#include "PanelFont.h"
 #include "SimState.h"
 #include "Unit1.h"
 
@@ -20,8 +21,12 @@ using voltrix::Sim;
 
 namespace {
 
-constexpr int kLeft = 316, kTop = 223, kWidth = 114, kHeight = 114;
-constexpr int kFontPoints = 8;
+constexpr int kLeft = 316, kTop = 223;
+// The client area of the 114 x 114 window (frame 8 wide, title and frame 27
+// high, as for the control panel and the vector options), so that its
+// bottom meets the vector options window below it as designed.
+constexpr int kWidth = 106, kHeight = 87;
+constexpr int kFontPixels = 11;
 constexpr float kFactorStep = 0.1f;
 constexpr char kEnterKey = 13;
 // A toggle button that is down must be seen at a glance: sunken and darker.
@@ -63,17 +68,15 @@ TForm5::TForm5(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Escala"));
     move(kLeft, kTop);
-    resize(kWidth, kHeight);
-    QFont font = this->font();
-    font.setPointSize(kFontPoints);
-    setFont(font);
+    setFixedSize(kWidth, kHeight);
+    setFont(panelFont(kFontPixels));
 
     Panel1 = new QFrame(this);
     Panel1->setGeometry(0, 0, kWidth, kHeight);
     Panel1->setFrameShape(QFrame::Panel);
     Panel1->setFrameShadow(QFrame::Raised);
 
-    constexpr int margin = 3, rowHeight = 20;
+    constexpr int margin = 2, rowHeight = 15;
     auto toggle = [&](int row, const QString &caption, void (TForm5::*handler)()) {
         auto *button = new QPushButton(caption, Panel1);
         button->setGeometry(margin, margin + row * rowHeight, kWidth - 2 * margin, rowHeight);
@@ -88,7 +91,7 @@ TForm5::TForm5(QWidget *parent)
     ScaleB = toggle(3, QStringLiteral("Campo Magnético"), &TForm5::ScaleBClick);
     ScaleV->setChecked(true);
 
-    constexpr int bottomTop = margin + 4 * rowHeight + 4, buttonSide = 24;
+    constexpr int bottomTop = margin + 4 * rowHeight + 2, buttonSide = 21;
     ScaleDown = new QPushButton(Panel1);
     ScaleDown->setGeometry(margin, bottomTop, buttonSide, buttonSide);
     ScaleDown->setIcon(arrowIcon(false));
@@ -103,8 +106,9 @@ TForm5::TForm5(QWidget *parent)
     }
 
     EditScale = new QLineEdit(Panel1);
-    EditScale->setGeometry(margin + buttonSide + 2, bottomTop + 1, kWidth - 2 * (margin + buttonSide + 2),
-                           buttonSide - 2);
+    EditScale->setGeometry(margin + buttonSide + 2, bottomTop, kWidth - 2 * (margin + buttonSide + 2),
+                           buttonSide);
+    EditScale->setTextMargins(0, 0, 0, 0);
     EditScale->installEventFilter(this);
 
     EditScale->setText(text31(Sim.FactorV));

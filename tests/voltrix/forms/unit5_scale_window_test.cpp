@@ -1,3 +1,4 @@
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -32,12 +33,35 @@ protected:
 TEST_F(ScaleWindow, StartsWithVelocityDownAndItsFactorShown)
 {
     EXPECT_EQ(Form5->windowTitle(), QStringLiteral("Escala"));
-    EXPECT_EQ(Form5->size(), QSize(114, 114));
+    // The client area of the 114 x 114 window.
+    EXPECT_EQ(Form5->size(), QSize(106, 87));
     EXPECT_EQ(Form5->pos(), QPoint(316, 223));
     EXPECT_EQ(downButtons(), (std::vector<bool>{true, false, false, false}));
     EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("1.0"));
     EXPECT_FLOAT_EQ(Sim.FactorActual, Sim.FactorV);
     EXPECT_FALSE(Form1->TimeScale->isActive());
+}
+
+// Every control lies inside the small client area, none over another, and
+// the four captions are read whole.
+TEST_F(ScaleWindow, ControlsFitTheWindowWithoutOverlapOrClipping)
+{
+    const std::vector<QWidget *> controls{Form5->ScaleV, Form5->ScaleA, Form5->ScaleE, Form5->ScaleB,
+                                          Form5->ScaleDown, Form5->EditScale, Form5->ScaleUp};
+    const QRect client(QPoint(0, 0), Form5->size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const QRect place(controls[i]->mapTo(Form5, QPoint(0, 0)), controls[i]->size());
+        EXPECT_TRUE(client.contains(place)) << i;
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            const QRect other(controls[j]->mapTo(Form5, QPoint(0, 0)), controls[j]->size());
+            EXPECT_FALSE(place.intersects(other)) << i << " " << j;
+        }
+    }
+    for (QPushButton *toggle : {Form5->ScaleV, Form5->ScaleA, Form5->ScaleE, Form5->ScaleB}) {
+        const QFontMetrics metrics(toggle->font());
+        EXPECT_LE(metrics.horizontalAdvance(toggle->text()), toggle->width() - 4) << toggle->text().toStdString();
+        EXPECT_LE(metrics.height(), toggle->height()) << toggle->text().toStdString();
+    }
 }
 
 TEST_F(ScaleWindow, ToggleButtonsKeepAtMostOneDown)
