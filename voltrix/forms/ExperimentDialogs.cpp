@@ -4,9 +4,12 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+
+#include <memory>
 
 #include "SimState.h"
 #include "Unit1.h"
@@ -38,14 +41,27 @@ bool runDialog(QFileDialog &dialog)
 }
 
 // The last filter stands for every file, but its pattern "*.*" would hide
-// every name without a dot here; choosing it lists every file instead.
+// every name without a dot here; choosing it lists every file instead. The
+// save dialog would also turn the name's extension into "*" ("fichero.*"):
+// the name stays as it was.
 void listEveryFileForTheLastFilter(QFileDialog &dialog)
 {
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+    auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    auto lastName = std::make_shared<QString>();
+    if (name != nullptr) {
+        *lastName = name->text();
+        QObject::connect(name, &QLineEdit::textChanged, &dialog, [lastName](const QString &text) {
+            if (!text.endsWith(QStringLiteral(".*")))
+                *lastName = text;
+        });
+    }
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, name, lastName](const QString &filter) {
         if (filter != dialog.nameFilters().constLast())
             return;
         if (auto *files = dialog.findChild<QFileSystemModel *>())
             files->setNameFilters({QStringLiteral("*")});
+        if (name != nullptr && name->text().endsWith(QStringLiteral(".*")))
+            name->setText(*lastName);
     });
 }
 
@@ -100,10 +116,10 @@ void setUpSaveDialog(QFileDialog &dialog)
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(saveDialogFilter().split(QStringLiteral(";;")));
     showFiltersAsWritten(dialog, saveDialogFilter().split(QStringLiteral(";;")));
-    listEveryFileForTheLastFilter(dialog);
     // Saving has always replaced an existing file without asking.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.selectFile(saveDialogInitialName());
+    listEveryFileForTheLastFilter(dialog);
 }
 
 bool runSaveDialog(QWidget *parent)

@@ -236,6 +236,12 @@ TEST_F(ExperimentDialogs, FilterListShowsItsTextsAndAllFilesListsNamesWithoutADo
         QTest::keyClick(filters, Qt::Key_Down);
         EXPECT_EQ(filters->currentText(), QStringLiteral("Todos los Ficheros (*.*)"));
         EXPECT_EQ(files->nameFilters(), QStringList{QStringLiteral("*")});
+        // The name to save under keeps its extension, never "fichero.*".
+        if (setUp == &voltrix::setUpSaveDialog) {
+            ASSERT_EQ(dialog.selectedFiles().size(), 1);
+            EXPECT_TRUE(dialog.selectedFiles().front().endsWith(QStringLiteral("/fichero.exp")))
+                << dialog.selectedFiles().front().toStdString();
+        }
 
         QTest::keyClick(filters, Qt::Key_Up);
         EXPECT_EQ(files->nameFilters(), QStringList{QStringLiteral("*.exp")});
