@@ -87,6 +87,9 @@ QScrollBar *makeSlider(QWidget *parent, int left, int top, int width, int height
     slider->setSingleStep(1);
     slider->setPageStep(1);
     slider->setGeometry(left, top, width, height);
+    // A click takes the focus, as the design's scroll bars do, so a value
+    // typed into a box is committed before the slider moves.
+    slider->setFocusPolicy(Qt::ClickFocus);
     return slider;
 }
 
@@ -96,6 +99,9 @@ QPushButton *makeFlatButton(QWidget *parent, const QString &caption, int left, i
     auto *button = new QPushButton(caption, parent);
     button->setFlat(true);
     button->setGeometry(left, top, width, height);
+    // Flat buttons take no focus: pressing one leaves a box being typed in
+    // (and its text) as it is.
+    button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 
@@ -209,11 +215,8 @@ void TForm2::buildChargeGroup()
     EditQ = makeEdit(GroupBoxQ, 25, 16);
     QUp = makeFlatButton(GroupBoxQ, QString(), 62, 16, 21, 20);
     QUp->setIcon(arrowGlyph(true));
-    for (QPushButton *button : {QDown, QUp}) {
+    for (QPushButton *button : {QDown, QUp})
         button->setIconSize(QSize(kGlyphSide, kGlyphSide));
-        // Holding a button must not take the focus from a box being typed in.
-        button->setFocusPolicy(Qt::NoFocus);
-    }
 }
 
 void TForm2::buildPositionPanel()

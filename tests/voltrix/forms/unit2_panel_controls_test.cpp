@@ -1,5 +1,6 @@
 // The control panel's window, its start-up fill, its sliders, edit commits,
 // time step and length-unit switch, driven through the real widgets.
+#include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -295,6 +296,37 @@ TEST_F(ControlPanel, OnlyEnterOrLeavingTheBoxCommits)
     leave(Form2->EditVz);
     EXPECT_FLOAT_EQ(Sim.vz, -7.7f);
     EXPECT_EQ(Form2->EditVz->text(), QStringLiteral("-7.7"));
+}
+
+// Clicking a slider takes the focus, so a value typed into a box is committed
+// before the slider moves; the flat buttons take no focus and leave the box
+// being typed in as it is.
+TEST_F(ControlPanel, SliderClickCommitsTheTypedBoxFlatButtonsDoNot)
+{
+    Form2->show();
+    QApplication::setActiveWindow(Form2);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form2));
+
+    Form2->EditBx->setFocus();
+    Form2->EditBx->clear();
+    QTest::keyClicks(Form2->EditBx, QStringLiteral("5"));
+    ASSERT_FLOAT_EQ(Sim.Bx, 2.0f);
+    // The arrow at the right end of the slider: one position up from the
+    // typed value's position, not from the old one.
+    QTest::mouseClick(Form2->ScBx, Qt::LeftButton, {}, QPoint(Form2->ScBx->width() - 2, Form2->ScBx->height() / 2));
+    EXPECT_EQ(Form2->ScBx->value(), 51);
+    EXPECT_FLOAT_EQ(Sim.Bx, 5.1f);
+    EXPECT_EQ(Form2->EditBx->text(), QStringLiteral("5.1"));
+
+    for (QPushButton *flat : {Form2->SpeedButton1, Form2->BtnAlmacenar, Form2->BtnRecuperar}) {
+        EXPECT_EQ(flat->focusPolicy(), Qt::NoFocus) << flat->text().toStdString();
+    }
+    Form2->EditVz->setFocus();
+    Form2->EditVz->clear();
+    QTest::keyClicks(Form2->EditVz, QStringLiteral("7"));
+    QTest::mouseClick(Form2->SpeedButton1, Qt::LeftButton);
+    EXPECT_TRUE(Form2->EditVz->hasFocus());
+    EXPECT_FLOAT_EQ(Sim.vz, 50.0f); // the preset, not the typed 7
 }
 
 TEST_F(ControlPanel, TimeStepFollowsItsSliderFromUserAndCode)
