@@ -82,6 +82,8 @@ TForm5::TForm5(QWidget *parent)
         button->setGeometry(margin, margin + row * rowHeight, kWidth - 2 * margin, rowHeight);
         button->setCheckable(true);
         button->setStyleSheet(kDownLook);
+        // Picking a factor leaves the focus in EditScale, ready for a value.
+        button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };

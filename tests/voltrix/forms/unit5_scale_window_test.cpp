@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,6 +63,24 @@ TEST_F(ScaleWindow, ControlsFitTheWindowWithoutOverlapOrClipping)
         EXPECT_LE(metrics.horizontalAdvance(toggle->text()), toggle->width() - 4) << toggle->text().toStdString();
         EXPECT_LE(metrics.height(), toggle->height()) << toggle->text().toStdString();
     }
+}
+
+// Picking a quantity leaves the focus in the box, so its value can be typed
+// at once.
+TEST_F(ScaleWindow, PickingAQuantityKeepsTheBoxReadyForTyping)
+{
+    Form5->show();
+    QApplication::setActiveWindow(Form5);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form5));
+    Form5->EditScale->setFocus();
+
+    click(Form5->ScaleA);
+    EXPECT_TRUE(Form5->EditScale->hasFocus());
+    Form5->EditScale->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2.5"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FLOAT_EQ(Sim.FactorA, 2.5f);
+    EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("2.5"));
 }
 
 TEST_F(ScaleWindow, ToggleButtonsKeepAtMostOneDown)
