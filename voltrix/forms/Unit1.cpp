@@ -87,7 +87,7 @@ QAction *checkableItem(QMenu *menu, const QString &caption, bool checked)
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Carga en Campos Eléctrico y Magnético"));
-    resize(kWindowWidth, kWindowHeight);
+    resize(kClientSize);
 
     auto *client = new QWidget(this);
     auto *column = new QVBoxLayout(client);

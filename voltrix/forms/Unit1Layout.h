@@ -5,11 +5,14 @@
 #include <QRect>
 
 #include "Colors.h"
+#include "WindowFrame.h"
 
 namespace voltrix::mainwin {
 
+// Outer size of the window; the inside is 308 wide, menu bar included.
 inline constexpr int kWindowWidth = 316;
 inline constexpr int kWindowHeight = 399;
+inline constexpr QSize kClientSize = clientSizeOf(kWindowWidth, kWindowHeight);
 inline constexpr int kStripHeight = 45;
 inline constexpr int kStripPointSize = 8;
 inline const QColor kStripTextColour = toQColor(clNavy);
@@ -25,12 +28,12 @@ inline const QRect kGiroRRect{187, 2, 17, 17};
 inline const QRect kZoomURect{222, 2, 17, 17};
 inline const QRect kLabelZoomRect{239, 2, 40, 17};
 inline const QRect kZoomDRect{279, 2, 17, 17};
-inline const QRect kBevelRect{0, 20, 316, 3};
+inline const QRect kBevelRect{0, 20, kClientSize.width(), 3};
 inline const QRect kBtnAniStopRect{3, 24, 72, 19};
 inline const QRect kCheckParpadeoRect{78, 25, 72, 17};
 inline const QRect kCheckTrazaRect{151, 25, 52, 17};
 inline const QRect kCheckTiempoRect{204, 25, 60, 17};
-inline const QRect kEditTRect{265, 24, 46, 19};
+inline const QRect kEditTRect{264, 24, 42, 19};
 
 inline constexpr int kTimerIntervalMs = 1;
 inline constexpr char kEnterKey = 13;

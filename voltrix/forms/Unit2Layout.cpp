@@ -20,13 +20,15 @@
 #include <QScrollBar>
 
 #include "PanelFont.h"
+#include "WindowFrame.h"
 #include "Unit1.h"
 
 namespace {
 
 constexpr int kLeft = 0, kTop = 393;
 // Panel1 fills the client area of the 317 x 207 window.
-constexpr int kClientWidth = 309, kClientHeight = 180;
+constexpr QSize kClient = voltrix::clientSizeOf(317, 207);
+constexpr int kClientWidth = kClient.width(), kClientHeight = kClient.height();
 constexpr int kFontPixels = 11;
 constexpr int kEditXFontPixels = 8;
 constexpr char kEnterKey = 13;

@@ -11,6 +11,7 @@
 #include "SimState.h"
 #include "TXc3DWorld.h"
 #include "Unit1.h"
+#include "WindowFrame.h"
 
 TForm4 *Form4 = nullptr;
 
@@ -22,7 +23,8 @@ namespace {
 
 constexpr int kLeft = 316, kTop = 328;
 // The client area of the 146 x 272 window.
-constexpr int kClientWidth = 138, kClientHeight = 245;
+constexpr QSize kClient = voltrix::clientSizeOf(146, 272);
+constexpr int kClientWidth = kClient.width(), kClientHeight = kClient.height();
 constexpr int kFontPixels = 11;
 
 // Rectangles are shown in blue; the view takes plane colours as floats.

@@ -14,6 +14,7 @@
 #include "PanelFont.h"
 #include "SimState.h"
 #include "Unit1.h"
+#include "WindowFrame.h"
 
 TForm5 *Form5 = nullptr;
 
@@ -22,10 +23,10 @@ using voltrix::Sim;
 namespace {
 
 constexpr int kLeft = 316, kTop = 223;
-// The client area of the 114 x 114 window (frame 8 wide, title and frame 27
-// high, as for the control panel and the vector options), so that its
-// bottom meets the vector options window below it as designed.
-constexpr int kWidth = 106, kHeight = 87;
+// The client area of the 114 x 114 window, so that its bottom meets the
+// vector options window below it as designed.
+constexpr QSize kClient = voltrix::clientSizeOf(114, 114);
+constexpr int kWidth = kClient.width(), kHeight = kClient.height();
 constexpr int kFontPixels = 11;
 constexpr float kFactorStep = 0.1f;
 constexpr char kEnterKey = 13;
