@@ -39,10 +39,11 @@ sleep 1
 
 case "$program" in
     voltrix)
-        # "Animación" starts the particle; let it draw some of its path.
-        xdotool mousemove --window "$window" 38 386 click 1
+        # "Animación" (left of the strip's lower row) starts the particle; let
+        # it draw some of its path.
+        xdotool mousemove --window "$window" 38 359 click 1
         sleep 4
-        xdotool mousemove --window "$window" 38 386 click 1
+        xdotool mousemove --window "$window" 38 359 click 1
         ;;
     trayecta)
         # Alt+C is "&Calcular": solve the default problem and plot it.
