@@ -35,7 +35,7 @@ QRect pixels(const Rect &r, int originTop = 0)
     return {twips(r.left), twips(r.top - originTop), twips(r.width), twips(r.height)};
 }
 
-struct LabelSpec {
+struct LabelLayout {
     const char *name;
     const char *text;
     Rect rect;
@@ -44,7 +44,7 @@ struct LabelSpec {
 };
 
 // Labels of the inputs, results and converter.
-const LabelSpec kLabels[] = {
+const LabelLayout kLabels[] = {
     {"Label8", "X", {1800, 0, 105, 195}, true, Parent::Form},
     {"Label9", "Y", {2520, 0, 255, 255}, false, Parent::Form},
     {"Label28", "Convertidor ", {4320, 0, 855, 195}, true, Parent::Form},
@@ -84,7 +84,7 @@ const LabelSpec kLabels[] = {
     {"Label27", "s", {11640, 3480, 75, 195}, true, Parent::Form},
 };
 
-struct FieldSpec {
+struct FieldLayout {
     QLineEdit *FORM1::*member;
     const char *name;
     const char *text;
@@ -94,7 +94,7 @@ struct FieldSpec {
     bool enabled;
 };
 
-const FieldSpec kFields[] = {
+const FieldLayout kFields[] = {
     {&FORM1::txtrx0, "txtrx0", "0", {1560, 240, 615, 285}, Parent::Form, false, true},
     {&FORM1::txtry0, "txtry0", "15", {2280, 240, 615, 285}, Parent::Form, false, true},
     {&FORM1::txtkmh, "txtkmh", "", {3240, 240, 735, 285}, Parent::Form, false, true},
@@ -116,7 +116,7 @@ const FieldSpec kFields[] = {
     {&FORM1::txtmodulo, "txtmodulo", "", {4080, 4080, 1575, 285}, Parent::Form, true, true},
 };
 
-struct OptionSpec {
+struct OptionLayout {
     QRadioButton *FORM1::*member;
     const char *name;
     Rect rect;
@@ -124,21 +124,21 @@ struct OptionSpec {
     bool checked;
 };
 
-const OptionSpec kOptions[] = {
+const OptionLayout kOptions[] = {
     {&FORM1::opt1, "opt1", {120, 720, 245, 300}, Parent::Frame1, false},
     {&FORM1::opt2, "opt2", {3240, 735, 245, 240}, Parent::Frame1, true},
     {&FORM1::opta, "opta", {120, 1200, 245, 300}, Parent::Frame2, true},
     {&FORM1::optb, "optb", {3240, 1200, 255, 255}, Parent::Frame2, false},
 };
 
-struct ButtonSpec {
+struct ButtonLayout {
     QPushButton *FORM1::*member;
     const char *name;
     const char *text;
     Rect rect;
 };
 
-const ButtonSpec kButtons[] = {
+const ButtonLayout kButtons[] = {
     {&FORM1::cmdigual, "cmdigual", "&=", {4440, 240, 495, 255}},
     {&FORM1::cmdcalcular, "cmdcalcular", "&Calcular", {3240, 1680, 1215, 255}},
     {&FORM1::cmdborrar, "cmdborrar", "Es&borrar", {6000, 3840, 735, 255}},
@@ -236,17 +236,17 @@ void FORM1::buildLayout()
         return label;
     };
 
-    for (const LabelSpec &spec : kLabels) {
-        makeLabel(spec.name, QString::fromUtf8(spec.text), spec.rect, spec.autoSize, spec.parent);
+    for (const LabelLayout &entry : kLabels) {
+        makeLabel(entry.name, QString::fromUtf8(entry.text), entry.rect, entry.autoSize, entry.parent);
     }
-    for (const FieldSpec &spec : kFields) {
-        auto *field = new QLineEdit(QString::fromUtf8(spec.text));
-        field->setObjectName(QString::fromUtf8(spec.name));
+    for (const FieldLayout &entry : kFields) {
+        auto *field = new QLineEdit(QString::fromUtf8(entry.text));
+        field->setObjectName(QString::fromUtf8(entry.name));
         field->setTextMargins(0, 0, 0, 0);
-        place(field, spec.rect, spec.parent);
-        field->setReadOnly(spec.readOnly);
-        field->setEnabled(spec.enabled);
-        this->*spec.member = field;
+        place(field, entry.rect, entry.parent);
+        field->setReadOnly(entry.readOnly);
+        field->setEnabled(entry.enabled);
+        this->*entry.member = field;
     }
     const char *accelerationTexts[2] = {"0", "-9,8"};
     for (int i = 0; i < 2; ++i) {
@@ -256,18 +256,18 @@ void FORM1::buildLayout()
         place(field, {1560 + 720 * i, 1680, 615, 285}, Parent::Form);
         txtaccelinicial[static_cast<std::size_t>(i)] = field;
     }
-    for (const OptionSpec &spec : kOptions) {
+    for (const OptionLayout &entry : kOptions) {
         auto *option = new QRadioButton;
-        option->setObjectName(QString::fromUtf8(spec.name));
-        place(option, spec.rect, spec.parent);
-        option->setChecked(spec.checked);
-        this->*spec.member = option;
+        option->setObjectName(QString::fromUtf8(entry.name));
+        place(option, entry.rect, entry.parent);
+        option->setChecked(entry.checked);
+        this->*entry.member = option;
     }
-    for (const ButtonSpec &spec : kButtons) {
-        auto *button = new QPushButton(QString::fromUtf8(spec.text), this);
-        button->setObjectName(QString::fromUtf8(spec.name));
-        button->setGeometry(pixels(spec.rect));
-        this->*spec.member = button;
+    for (const ButtonLayout &entry : kButtons) {
+        auto *button = new QPushButton(QString::fromUtf8(entry.text), this);
+        button->setObjectName(QString::fromUtf8(entry.name));
+        button->setGeometry(pixels(entry.rect));
+        this->*entry.member = button;
     }
     Check1 = new QCheckBox(QStringLiteral("No realitzar gràfica"), this);
     Check1->setObjectName(QStringLiteral("Check1"));

@@ -179,6 +179,11 @@ private:
     void setElectricField(float ex, float ey, float ez);
     void setPosition(float px, float py, float pz);
     void setVelocity(float wx, float wy, float wz);
+    // The preset writes one quantity's three components, then shows each: the
+    // velocity shows its text before placing its slider, the others after.
+    enum ShowOrder { SliderFirst, TextFirst };
+    void setComponents(Component first, const std::array<float *, 3> &targets, const std::array<float, 3> &values,
+                       ShowOrder order);
     void placeParticleAndVelocityArrow();
     void showAccelerationPreset(float factor, bool confined);
     void traceOff();

@@ -110,37 +110,31 @@ void TForm2::presetConfined()
 
 void TForm2::setElectricField(float ex, float ey, float ez)
 {
-    Sim.Ex = ex;
-    Sim.Ey = ey;
-    Sim.Ez = ez;
-    for (Component c : {Ex, Ey, Ez}) {
-        const float value = c == Ex ? ex : c == Ey ? ey : ez;
-        placeWholePart(components_[c].slider, value);
-        showValue(components_[c].edit, value);
-    }
+    setComponents(Ex, {&Sim.Ex, &Sim.Ey, &Sim.Ez}, {ex, ey, ez}, SliderFirst);
 }
 
 void TForm2::setPosition(float px, float py, float pz)
 {
-    Sim.x = px;
-    Sim.y = py;
-    Sim.z = pz;
-    for (Component c : {X, Y, Z}) {
-        const float value = c == X ? px : c == Y ? py : pz;
-        placeWholePart(components_[c].slider, value);
-        showValue(components_[c].edit, value);
-    }
+    setComponents(X, {&Sim.x, &Sim.y, &Sim.z}, {px, py, pz}, SliderFirst);
 }
 
 void TForm2::setVelocity(float wx, float wy, float wz)
 {
-    Sim.vx = wx;
-    Sim.vy = wy;
-    Sim.vz = wz;
-    for (Component c : {Vx, Vy, Vz}) {
-        const float value = c == Vx ? wx : c == Vy ? wy : wz;
-        showValue(components_[c].edit, value);
-        placeWholePart(components_[c].slider, value);
+    setComponents(Vx, {&Sim.vx, &Sim.vy, &Sim.vz}, {wx, wy, wz}, TextFirst);
+}
+
+void TForm2::setComponents(Component first, const std::array<float *, 3> &targets,
+                           const std::array<float, 3> &values, ShowOrder order)
+{
+    for (int axis = 0; axis < 3; ++axis)
+        *targets[axis] = values[axis];
+    for (int axis = 0; axis < 3; ++axis) {
+        const ComponentControls &controls = components_[first + axis];
+        if (order == TextFirst)
+            showValue(controls.edit, values[axis]);
+        placeWholePart(controls.slider, values[axis]);
+        if (order == SliderFirst)
+            showValue(controls.edit, values[axis]);
     }
 }
 

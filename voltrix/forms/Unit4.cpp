@@ -239,7 +239,7 @@ void TForm4::buildWindow()
     setFixedSize(kClientWidth, kClientHeight);
     setFont(panelFont(kFontPixels));
 
-    struct GroupSpec {
+    struct GroupLayout {
         QGroupBox **group;
         const char *caption;
         QCheckBox **vector;
@@ -247,7 +247,7 @@ void TForm4::buildWindow()
         std::array<const char *, 3> names;
         int height;
     };
-    const std::array<GroupSpec, QuantityCount> specs{{
+    const std::array<GroupLayout, QuantityCount> groups{{
         {&MuestraPos, "Posición", &CheckVectorPo, {&CheckPosX, &CheckPosY, &CheckPosZ}, {"X", "Y", "Z"},
          kGroupHeight},
         {&MuestraVel, "Velocidad", &CheckVectorVel, {&CheckVx, &CheckVy, &CheckVz}, {"Vx", "Vy", "Vz"},
@@ -260,13 +260,13 @@ void TForm4::buildWindow()
          kGroupHeight},
     }};
     int top = 0;
-    for (const GroupSpec &spec : specs) {
-        QGroupBox *group = makeGroup(this, QString::fromUtf8(spec.caption), top, spec.height);
-        *spec.group = group;
-        *spec.vector = makeBox(group, QStringLiteral("Vector"), 0, kRowVector, 2 * kColumnWidth);
+    for (const GroupLayout &entry : groups) {
+        QGroupBox *group = makeGroup(this, QString::fromUtf8(entry.caption), top, entry.height);
+        *entry.group = group;
+        *entry.vector = makeBox(group, QStringLiteral("Vector"), 0, kRowVector, 2 * kColumnWidth);
         for (int axis = 0; axis < 3; ++axis)
-            *spec.components[axis] = makeBox(group, QString::fromUtf8(spec.names[axis]), axis, kRowComponents);
-        top += spec.height + 1;
+            *entry.components[axis] = makeBox(group, QString::fromUtf8(entry.names[axis]), axis, kRowComponents);
+        top += entry.height + 1;
     }
 
     std::array<QLineEdit **, 3> numbers{&EditAx, &EditAy, &EditAz};

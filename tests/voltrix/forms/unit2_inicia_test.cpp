@@ -183,8 +183,9 @@ TEST_F(Inicia, TraceIsRestartedAndShownWhetherOrNotItWasTicked)
         Form1->TimeAnimacionTimer();
         for (int i = 0; i < 200; ++i)
             Form1->TimeAnimacionTimer();
-        if (tickedBefore)
+        if (tickedBefore) {
             ASSERT_GT(validTraceSamples(), 0);
+        }
 
         pressInicia();
         EXPECT_TRUE(Form1->CheckTraza->isChecked());

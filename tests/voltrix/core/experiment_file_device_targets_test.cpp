@@ -19,11 +19,11 @@ using voltrix::SimState;
 
 namespace {
 
-class SpecialTargets : public ::testing::Test {
+class NonRegularTargets : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string name = (fs::temp_directory_path() / "voltrix-special-XXXXXX").string();
+        std::string name = (fs::temp_directory_path() / "voltrix-targets-XXXXXX").string();
         ASSERT_NE(::mkdtemp(name.data()), nullptr);
         folder_ = name;
     }
@@ -37,7 +37,7 @@ fs::file_type typeOf(const fs::path &p)
     return fs::symlink_status(p).type();
 }
 
-TEST_F(SpecialTargets, PipeWithoutReaderFailsAndStaysAPipe)
+TEST_F(NonRegularTargets, PipeWithoutReaderFailsAndStaysAPipe)
 {
     const fs::path fifo = folder_ / "tuberia.exp";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -47,7 +47,7 @@ TEST_F(SpecialTargets, PipeWithoutReaderFailsAndStaysAPipe)
     EXPECT_EQ(typeOf(fifo), fs::file_type::fifo);
 }
 
-TEST_F(SpecialTargets, FolderIsRefusedAndKeepsItsFiles)
+TEST_F(NonRegularTargets, FolderIsRefusedAndKeepsItsFiles)
 {
     const fs::path dir = folder_ / "carpeta.exp";
     fs::create_directory(dir);
@@ -64,7 +64,7 @@ TEST_F(SpecialTargets, FolderIsRefusedAndKeepsItsFiles)
 // A full disk: the kernel's "full" device refuses every write with ENOSPC.
 // Only root may make a copy of the node; the device itself is never used, so
 // a regression cannot replace the machine's /dev/full.
-TEST_F(SpecialTargets, FullDeviceReportsNoSpaceAndStaysADevice)
+TEST_F(NonRegularTargets, FullDeviceReportsNoSpaceAndStaysADevice)
 {
     const fs::path full = folder_ / "lleno.exp";
     if (::mknod(full.c_str(), S_IFCHR | 0666, ::makedev(1, 7)) != 0)
