@@ -1,25 +1,16 @@
 #!/usr/bin/env bash
 # Builds and starts Voltrix; "./run.sh trayecta" starts Trayecta instead.
+# Arguments after the program's name go to it (./run.sh voltrix --scale 2).
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 
 program="${1:-voltrix}"
 case "$program" in
     voltrix|trayecta) ;;
-    *) echo "usage: ./run.sh [voltrix|trayecta]" >&2; exit 2 ;;
+    *) echo "usage: ./run.sh [voltrix|trayecta] [program options]" >&2; exit 2 ;;
 esac
+shift || true
 
 install_missing
-configure_and_build -DORVALIS_BENCHMARKS=OFF
-exe="$BUILD_DIR/$program/app/$program"
-if [ ! -x "$exe" ]; then
-    for other in voltrix trayecta; do
-        if [ -x "$BUILD_DIR/$other/app/$other" ]; then
-            echo "$program is not built yet; starting $other instead."
-            exec "$BUILD_DIR/$other/app/$other"
-        fi
-    done
-    echo "No program is built yet." >&2
-    exit 1
-fi
-exec "$exe"
+build_program "$program"
+exec "$BUILD_DIR/$program/app/$program" "$@"

@@ -1,13 +1,20 @@
 include(GoogleTest)
 
-# Every test runs three times: under C and under the two locales the users run,
-# so a number text that follows the user's locale fails loudly.
+# Warnings for every target of the project (not for what it finds on the
+# system); -Werror in the CI builds.
+add_library(orvalis_warnings INTERFACE)
+target_compile_options(orvalis_warnings INTERFACE -Wall -Wextra -Wshadow $<$<BOOL:${ORVALIS_WERROR}>:-Werror>)
+
+# The suites whose numbers could follow the user's locale (number texts,
+# files, everything a window shows) run three times: under C and under the
+# two locales the users run, so a number text that follows the locale fails
+# loudly. The others run once.
 set(ORVALIS_TEST_LOCALES C es_ES.UTF-8 ca_ES.UTF-8)
 
-# orvalis_add_test(NAME name SOURCES ... LIBS ... [QT])
+# orvalis_add_test(NAME name SOURCES ... LIBS ... [QT] [ONE_LOCALE])
 # QT gives the test a QApplication on the offscreen platform.
 function(orvalis_add_test)
-  cmake_parse_arguments(T "QT" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT;ONE_LOCALE" "NAME" "SOURCES;LIBS" ${ARGN})
   if(T_QT)
     set(main ${PROJECT_SOURCE_DIR}/tests/support/qt_test_main.cpp)
     set(extra Qt6::Widgets Qt6::Test)
@@ -17,8 +24,13 @@ function(orvalis_add_test)
   endif()
   add_executable(${T_NAME} ${T_SOURCES} ${main})
   target_include_directories(${T_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
-  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} ${extra} GTest::gtest GTest::gmock)
-  foreach(loc IN LISTS ORVALIS_TEST_LOCALES)
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} ${extra} GTest::gtest GTest::gmock orvalis_warnings)
+  if(T_ONE_LOCALE)
+    set(locales C)
+  else()
+    set(locales ${ORVALIS_TEST_LOCALES})
+  endif()
+  foreach(loc IN LISTS locales)
     gtest_discover_tests(${T_NAME}
       TEST_SUFFIX "@${loc}"
       DISCOVERY_MODE PRE_TEST
@@ -26,20 +38,25 @@ function(orvalis_add_test)
       PROPERTIES ENVIRONMENT "LC_ALL=${loc};QT_QPA_PLATFORM=offscreen;ORVALIS_TEST_LOCALE=${loc}"
                  TIMEOUT 600)
   endforeach()
+  # The whole binary in one run as well: a case that leaves something behind
+  # (a pressed button, a changed global) fails the cases after it.
+  add_test(NAME ${T_NAME}.whole COMMAND ${T_NAME})
+  set_tests_properties(${T_NAME}.whole PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORVALIS_TEST_LOCALE=C" TIMEOUT 1800 LABELS whole)
 endfunction()
 
 # One test executable per folder: every *_test.cpp in it.
 function(orvalis_add_test_folder name)
-  cmake_parse_arguments(T "QT" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT;ONE_LOCALE" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
-  if(NOT sources)
-    return()
-  endif()
+  set(flags)
   if(T_QT)
-    orvalis_add_test(NAME ${name} SOURCES ${sources} LIBS ${T_LIBS} QT)
-  else()
-    orvalis_add_test(NAME ${name} SOURCES ${sources} LIBS ${T_LIBS})
+    list(APPEND flags QT)
   endif()
+  if(T_ONE_LOCALE)
+    list(APPEND flags ONE_LOCALE)
+  endif()
+  orvalis_add_test(NAME ${name} SOURCES ${sources} LIBS ${T_LIBS} ${flags})
 endfunction()
 
 # Every *.cpp in the folder becomes one benchmark program.
@@ -49,7 +66,7 @@ function(orvalis_add_bench_folder)
   foreach(src IN LISTS sources)
     get_filename_component(stem ${src} NAME_WE)
     add_executable(bench_${stem} ${src})
-    target_link_libraries(bench_${stem} PRIVATE ${B_LIBS} benchmark::benchmark)
+    target_link_libraries(bench_${stem} PRIVATE ${B_LIBS} benchmark::benchmark orvalis_warnings)
   endforeach()
 endfunction()
 
@@ -57,20 +74,8 @@ endfunction()
 # current folder, so that programs and tests link the same compiled code.
 function(orvalis_add_library name)
   cmake_parse_arguments(L "" "" "LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
-  list(FILTER sources INCLUDE REGEX "\\.cpp$")
-  if(NOT sources)
-    # A folder still being written: headers only.
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
-    target_link_libraries(${name} INTERFACE ${L_LIBS})
-    return()
-  endif()
-  file(GLOB all CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
-       ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
-  add_library(${name} STATIC ${all})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(${name} PUBLIC ${L_LIBS})
+  target_link_libraries(${name} PUBLIC ${L_LIBS} PRIVATE orvalis_warnings)
 endfunction()

@@ -41,10 +41,8 @@ bool restUnchanged(const SimState &a, const SimState &b)
 {
     return sameBits(a.x0, b.x0) && sameBits(a.y0, b.y0) && sameBits(a.z0, b.z0)
         && sameBits(a.vx0, b.vx0) && sameBits(a.vy0, b.vy0) && sameBits(a.vz0, b.vz0)
-        && sameBits(a.m, b.m) && sameBits(a.dt, b.dt) && sameBits(a.FactorV, b.FactorV)
-        && sameBits(a.FactorA, b.FactorA) && sameBits(a.FactorE, b.FactorE)
-        && sameBits(a.FactorB, b.FactorB) && a.CampoConfinado == b.CampoConfinado
-        && a.UsarDatos == b.UsarDatos && a.NombreFichero == b.NombreFichero;
+        && sameBits(a.m, b.m) && sameBits(a.dt, b.dt) && sameBits(a.PasoQ, b.PasoQ)
+        && a.CampoConfinado == b.CampoConfinado;
 }
 
 // One scratch file per fuzzing process, written and removed for every input

@@ -12,7 +12,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "FloatToInt.h"
+#include "common/SaturatingTrunc.h"
 #include "FuzzCheck.h"
 #include "NumberText.h"
 #include "SliderRules.h"
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int precision = in.ConsumeIntegralInRange(0, 60);
     const int position = in.ConsumeIntegral<int>();
 
-    checkTruncation(saturatingTrunc(wide), wide);
+    checkTruncation(orvalis::saturatingTrunc(wide), wide);
 
     const int whole = wholePartPosition(value);
     if (std::isfinite(value) && !saturated(whole)) {

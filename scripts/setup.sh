@@ -39,3 +39,10 @@ configure_and_build() {
     cmake -S "$ROOT" -B "$BUILD_DIR" "$@" >/dev/null
     cmake --build "$BUILD_DIR" --parallel "$(nproc)"
 }
+
+# build_program NAME: configures (plain, or as the folder already is) and
+# builds just that program.
+build_program() {
+    cmake -S "$ROOT" -B "$BUILD_DIR" >/dev/null
+    cmake --build "$BUILD_DIR" --parallel "$(nproc)" --target "$1"
+}

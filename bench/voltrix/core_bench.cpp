@@ -24,6 +24,7 @@ BENCHMARK(IntegrateStep)->Arg(0)->Arg(1);
 static void StepTextsAndFigures(benchmark::State &state)
 {
     SimState s;
+    const DrawingFactors factors;
     for (auto _ : state) {
         integrateStep(s, false);
         const float shown[] = {s.t, s.ax, s.ay, s.az, s.x, s.y, s.z, s.vx, s.vy, s.vz};
@@ -32,9 +33,9 @@ static void StepTextsAndFigures(benchmark::State &state)
         const int positions[] = {wholePartPosition(s.x), wholePartPosition(s.y), wholePartPosition(s.z),
                                  wholePartPosition(s.vx), wholePartPosition(s.vy), wholePartPosition(s.vz)};
         benchmark::DoNotOptimize(positions);
-        benchmark::DoNotOptimize(velocityFigure(s));
-        benchmark::DoNotOptimize(accelerationFigure(s));
-        benchmark::DoNotOptimize(positionFigure(s));
+        benchmark::DoNotOptimize(vectorFigure(VectorQuantity::Velocity, s, factors));
+        benchmark::DoNotOptimize(vectorFigure(VectorQuantity::Acceleration, s, factors));
+        benchmark::DoNotOptimize(vectorFigure(VectorQuantity::Position, s, factors));
     }
 }
 BENCHMARK(StepTextsAndFigures);

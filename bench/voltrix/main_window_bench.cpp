@@ -20,6 +20,8 @@
 #include "Unit6.h"
 #include "ProgramWindows.h"
 
+using namespace voltrix;
+
 namespace {
 
 void createWindows()

@@ -10,6 +10,8 @@
 
 #include "TXc3DWorld.h"
 
+using namespace voltrix;
+
 namespace {
 
 constexpr int kWidth = 316;

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "NumberText.h"
-#include "SaturatingTrunc.h"
+#include "common/SaturatingTrunc.h"
 
 namespace trayecta {
 
@@ -37,10 +37,10 @@ std::vector<std::int64_t> plottedIndices(std::int64_t lastIndex, std::optional<d
     for (std::int64_t i = 0; i < samples; ++i) {
         const double k = std::round(static_cast<double>(i) * static_cast<double>(lastIndex) /
                                     static_cast<double>(samples - 1));
-        indices.push_back(std::clamp(saturatingTrunc<std::int64_t>(k), std::int64_t{0}, lastIndex));
+        indices.push_back(std::clamp(orvalis::saturatingTrunc<std::int64_t>(k), std::int64_t{0}, lastIndex));
     }
     if (apexIndex && *apexIndex >= 0.0 && *apexIndex <= static_cast<double>(lastIndex)) {
-        const std::int64_t below = saturatingTrunc<std::int64_t>(*apexIndex);
+        const std::int64_t below = orvalis::saturatingTrunc<std::int64_t>(*apexIndex);
         indices.push_back(below);
         indices.push_back(std::min(below + 1, lastIndex));
         std::sort(indices.begin(), indices.end());
@@ -87,7 +87,7 @@ TrajectoryPlan planTrajectory(const TrajectoryInputs &in, double areaAspect)
     }
 
     const double N = T * kPointsPerSecond;
-    const std::int64_t lastIndex = N < 0.0 ? -1 : saturatingTrunc<std::int64_t>(N);
+    const std::int64_t lastIndex = N < 0.0 ? -1 : orvalis::saturatingTrunc<std::int64_t>(N);
     std::optional<double> apexIndex;
     if (in.hy != 0.0) {
         apexIndex = -in.vy / (2.0 * in.hy) * kPointsPerSecond;

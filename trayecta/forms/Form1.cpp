@@ -14,7 +14,7 @@
 #include "GraphArea.h"
 #include "NumberText.h"
 #include "TrajectoryPlan.h"
-#include "TrayectaVersion.h"
+#include "common/Version.h"
 
 namespace trayecta {
 
@@ -125,7 +125,7 @@ void FORM1::connectHandlers()
 
 void FORM1::Form_Load()
 {
-    setWindowTitle(QStringLiteral("Trayecta v%1.%2").arg(kVersionMajor).arg(kVersionMinor));
+    setWindowTitle(QStringLiteral("Trayecta v%1.%2").arg(orvalis::kVersionMajor).arg(orvalis::kVersionMinor));
 }
 
 // ---- Keys -------------------------------------------------------------------

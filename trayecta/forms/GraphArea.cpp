@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "SaturatingTrunc.h"
+#include "common/SaturatingTrunc.h"
 
 namespace trayecta {
 
@@ -53,8 +53,8 @@ void GraphArea::plotPoint(float x, float y, QColor colour)
     // Pixel of a user coordinate; far-off points saturate and fall outside.
     const double column = std::floor((static_cast<double>(x) - scaleLeft_) / scaleWidth_ * image_.width());
     const double row = std::floor(static_cast<double>(y) / scaleHeight_ * image_.height());
-    const int px = saturatingTrunc(column);
-    const int py = saturatingTrunc(row);
+    const int px = orvalis::saturatingTrunc(column);
+    const int py = orvalis::saturatingTrunc(row);
     const QRgb rgb = colour.rgb();
     for (int dy = 0; dy < drawWidth_; ++dy) {
         for (int dx = 0; dx < drawWidth_; ++dx) {

@@ -6,7 +6,7 @@
 
 #include <exception>
 
-#include "CommandLine.h"
+#include "Identity.h"
 #include "HandlerFailure.h"
 #include "Unit1.h"
 #include "ProgramWindows.h"
@@ -21,7 +21,7 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override
     {
-        return deliverShowingFailure([&] { return QApplication::notify(receiver, event); });
+        return voltrix::deliverShowingFailure([&] { return QApplication::notify(receiver, event); });
     }
 };
 
@@ -30,12 +30,12 @@ public:
 int main(int argc, char *argv[])
 {
     VoltrixApplication app(argc, argv);
-    voltrix::prepareApplication(app);
+    orvalis::prepareApplication(app, voltrix::programIdentity());
     try {
         // The main window's creation builds the scene before any other
         // window exists, so it must not touch them.
-        createVoltrixWindows();
-        Form1->show();
+        voltrix::createVoltrixWindows();
+        voltrix::Form1->show();
         return app.exec();
     } catch (const std::exception &error) {
         QMessageBox::critical(nullptr, QStringLiteral("Voltrix"), QString::fromUtf8(error.what()));

@@ -159,13 +159,13 @@ FileResult writeInPlace(const std::string &path, const std::string &bytes)
 
 } // namespace
 
-std::string chooseExperimentFileName(SimState &s)
+std::string chooseExperimentFileName(FileChoice &choice)
 {
-    if (s.UsarDatos == 1) {
-        s.UsarDatos = 0;
+    if (choice.UsarDatos) {
+        choice.UsarDatos = false;
         return kStoreFileName;
     }
-    return s.NombreFichero;
+    return choice.NombreFichero;
 }
 
 std::array<float, kExperimentValueCount> experimentValues(const SimState &s)

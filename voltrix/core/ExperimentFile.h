@@ -26,9 +26,17 @@ struct FileResult {
     std::string reason; // Spanish, empty when ok
 };
 
-// The file the next save or load uses: "DATOS.exp" when UsarDatos is 1 (which
-// is then reset to 0), otherwise NombreFichero, whole however long.
-std::string chooseExperimentFileName(SimState &s);
+// Which file the next save or load uses: the store/recall buttons ask for
+// "DATOS.exp" once; otherwise the last name confirmed in a file dialog.
+struct FileChoice {
+    bool UsarDatos = false;
+    // Kept whole, however long.
+    std::string NombreFichero;
+};
+
+// The file the next save or load uses: "DATOS.exp" when UsarDatos is set
+// (which is then cleared), otherwise NombreFichero.
+std::string chooseExperimentFileName(FileChoice &choice);
 
 // The exact bytes of a file holding s.
 std::string experimentFileText(const SimState &s);

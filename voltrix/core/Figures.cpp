@@ -38,11 +38,6 @@ FigureGeometry figureGeometry(Point3 a, Point3 w, Point3 o)
     return g;
 }
 
-FigureGeometry velocityFigure(const SimState &s)
-{
-    return velocityFigure(s, s.FactorV);
-}
-
 FigureGeometry velocityFigure(const SimState &s, float velocityFactor)
 {
     const Point3 w{scaled(velocityFactor, s.vx), scaled(velocityFactor, s.vy),
@@ -55,22 +50,39 @@ FigureGeometry positionFigure(const SimState &s, Point3 labelOffset)
     return figureGeometry(Point3{}, particle(s), labelOffset);
 }
 
-FigureGeometry accelerationFigure(const SimState &s)
+FigureGeometry accelerationFigure(const SimState &s, float factor)
 {
-    const Point3 w{scaled(s.FactorA, s.ax), scaled(s.FactorA, s.ay), scaled(s.FactorA, s.az)};
+    const Point3 w{scaled(factor, s.ax), scaled(factor, s.ay), scaled(factor, s.az)};
     return figureGeometry(particle(s), w);
 }
 
-FigureGeometry electricFigure(const SimState &s)
+FigureGeometry electricFigure(const SimState &s, float factor)
 {
-    const Point3 w{scaled(s.FactorE, s.Ex), scaled(s.FactorE, s.Ey), scaled(s.FactorE, s.Ez)};
+    const Point3 w{scaled(factor, s.Ex), scaled(factor, s.Ey), scaled(factor, s.Ez)};
     return figureGeometry(kElectricAnchor, w);
 }
 
-FigureGeometry magneticFigure(const SimState &s)
+FigureGeometry magneticFigure(const SimState &s, float factor)
 {
-    const Point3 w{scaled(s.FactorB, s.Bx), scaled(s.FactorB, s.By), scaled(s.FactorB, s.Bz)};
+    const Point3 w{scaled(factor, s.Bx), scaled(factor, s.By), scaled(factor, s.Bz)};
     return figureGeometry(kMagneticAnchor, w);
+}
+
+FigureGeometry vectorFigure(VectorQuantity quantity, const SimState &s, const DrawingFactors &f)
+{
+    switch (quantity) {
+    case VectorQuantity::Position:
+        return positionFigure(s);
+    case VectorQuantity::Velocity:
+        return velocityFigure(s, f.FactorV);
+    case VectorQuantity::Acceleration:
+        return accelerationFigure(s, f.FactorA);
+    case VectorQuantity::Electric:
+        return electricFigure(s, f.FactorE);
+    case VectorQuantity::Magnetic:
+        break;
+    }
+    return magneticFigure(s, f.FactorB);
 }
 
 } // namespace voltrix

@@ -7,6 +7,7 @@
 // Results are floats; each coordinate is computed in double and rounded once.
 #include <array>
 
+#include "DrawingFactors.h"
 #include "SimState.h"
 
 namespace voltrix {
@@ -36,13 +37,20 @@ inline constexpr Point3 kVelocityLabelOffset{5, 5, 5};
 // Label 2 as the step and loading place it: (x/2, y/2 + 10, z/2 + 5).
 inline constexpr Point3 kStepPositionLabelOffset{0, 10, 5};
 
-// The five figures from the state. velocityFactor lets the control panel draw
-// the velocity at true length (1) instead of FactorV.
-FigureGeometry velocityFigure(const SimState &s);
+// The five figures from the state, each drawn with the factor given (the
+// control panel draws the velocity at true length, 1, instead of FactorV).
 FigureGeometry velocityFigure(const SimState &s, float velocityFactor);
 FigureGeometry positionFigure(const SimState &s, Point3 labelOffset = kStepPositionLabelOffset);
-FigureGeometry accelerationFigure(const SimState &s);
-FigureGeometry electricFigure(const SimState &s);
-FigureGeometry magneticFigure(const SimState &s);
+FigureGeometry accelerationFigure(const SimState &s, float factor);
+FigureGeometry electricFigure(const SimState &s, float factor);
+FigureGeometry magneticFigure(const SimState &s, float factor);
+
+// The five vector quantities the view draws, in the vector options' order.
+enum class VectorQuantity { Position, Velocity, Acceleration, Electric, Magnetic };
+inline constexpr int kVectorQuantities = 5;
+
+// A quantity's figure as the animation step and the scale timer draw it:
+// with its own drawing factor and the step's position label.
+FigureGeometry vectorFigure(VectorQuantity quantity, const SimState &s, const DrawingFactors &f);
 
 } // namespace voltrix

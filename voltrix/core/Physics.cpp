@@ -59,7 +59,7 @@ bool insideRegion(float x, float y, float z)
 
 void ACELERACION(SimState &s, bool positionInMetres)
 {
-    if (s.CampoConfinado == 0) {
+    if (!s.CampoConfinado) {
         s.PvA = {s.vx, s.vy, s.vz};
         s.PvB = {s.Bx, s.By, s.Bz};
         PRODUCTO_VECTORIAL(s);
@@ -115,7 +115,7 @@ void integrateStep(SimState &s, bool cmSelected)
     s.vym = static_cast<float>(s.ay * dt * 0.5 + s.vy);
     s.vzm = static_cast<float>(s.az * dt * 0.5 + s.vz);
 
-    if (s.CampoConfinado == 0) {
+    if (!s.CampoConfinado) {
         s.PvA = {s.vxm, s.vym, s.vzm};
         s.PvB = {s.Bx, s.By, s.Bz};
         PRODUCTO_VECTORIAL(s);
@@ -149,38 +149,6 @@ void integrateStep(SimState &s, bool cmSelected)
 
     if (cmSelected)
         scalePositionAndVelocity(s, kMToCm);
-}
-
-BlinkState blinkRule(int ParpadeoActivo, int ContParpadeo, int FaseParpadeo)
-{
-    constexpr int kStepsPerBlink = 10;
-    BlinkState next{ContParpadeo, FaseParpadeo, CaptionChange::Unchanged};
-    if (ParpadeoActivo != 1) {
-        next.caption = CaptionChange::Stop;
-        return next;
-    }
-    // ">=" rather than "==": the same in every reachable state, and a counter
-    // set out of step elsewhere can never run on to an int overflow.
-    if (next.ContParpadeo >= kStepsPerBlink) {
-        if (next.FaseParpadeo == 0) {
-            next.caption = CaptionChange::Stop;
-            next.FaseParpadeo = 1;
-        } else {
-            next.caption = CaptionChange::Blank;
-            next.FaseParpadeo = 0;
-        }
-        next.ContParpadeo = 0;
-    }
-    ++next.ContParpadeo;
-    return next;
-}
-
-CaptionChange applyBlink(SimState &s)
-{
-    const BlinkState next = blinkRule(s.ParpadeoActivo, s.ContParpadeo, s.FaseParpadeo);
-    s.ContParpadeo = next.ContParpadeo;
-    s.FaseParpadeo = next.FaseParpadeo;
-    return next.caption;
 }
 
 } // namespace voltrix

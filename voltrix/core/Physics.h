@@ -7,8 +7,6 @@
 // stored result is a float; each expression is evaluated in double and rounded
 // once when stored. Lengths are integrated in metres: while "cm" is selected
 // the step scales position and velocity by 0.01 before and by 100 after.
-// The blink rule of the animation button is here too, as a pure function, so
-// the window only applies the caption it returns.
 #include "SimState.h"
 
 namespace voltrix {
@@ -37,25 +35,5 @@ void computeForceForDisplay(SimState &s, bool cmSelected);
 // midpoint force, position and velocity updates, back to display units.
 // The caller then moves the scene, refreshes the panel and redraws.
 void integrateStep(SimState &s, bool cmSelected);
-
-// What the animation button's caption must become after one step.
-enum class CaptionChange {
-    Unchanged, // leave caption and font as they are
-    Stop,      // caption "STOP"
-    Blank,     // font colour red, caption " " (one space)
-};
-
-struct BlinkState {
-    int ContParpadeo = 0;
-    int FaseParpadeo = 0;
-    CaptionChange caption = CaptionChange::Unchanged;
-};
-
-// The blink rule alone: from the switch and the counter/phase before the step,
-// the counter/phase after it and the caption change.
-BlinkState blinkRule(int ParpadeoActivo, int ContParpadeo, int FaseParpadeo);
-
-// blinkRule applied to Sim's counters; returns the caption change.
-CaptionChange applyBlink(SimState &s);
 
 } // namespace voltrix

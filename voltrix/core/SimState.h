@@ -1,17 +1,13 @@
 #pragma once
-// The whole simulation of Voltrix: one charged particle, two uniform fields,
-// the step, the drawing factors and the little interaction state the windows
-// share. Every physical quantity is a 32-bit float; arithmetic may run wider,
-// but each result is rounded to float when stored. A vector is three named
-// scalars handled in x, y, z order. Lengths and velocities are held in the
-// display unit (m or cm); fields, charge, mass, step and time are always SI.
-// The unit itself is the control panel's combo text, so functions that care
-// take "cm selected" as a parameter instead of reading it from here.
-//
-// There is exactly one instance, `Sim`, owned by the main window's module and
-// read and written directly by every window on the GUI thread.
+// The physics of Voltrix: one charged particle in two uniform fields, the
+// step, and the values the force law derives for the displays. Every physical
+// quantity is a 32-bit float; arithmetic may run wider, but each result is
+// rounded to float when stored. A vector is three named scalars handled in x,
+// y, z order. Lengths and velocities are held in the display unit (m or cm);
+// fields, charge, mass, step and time are always SI. The unit itself is the
+// control panel's combo text, so functions that care take "cm selected" as a
+// parameter instead of reading it from here.
 #include <array>
-#include <string>
 
 namespace voltrix {
 
@@ -29,6 +25,8 @@ struct SimState {
     float q = 1.0f;
     float m = 1.0f;
     float dt = 0.01f;
+    // Charge change per tick while a charge button is held.
+    float PasoQ = 0;
 
     // Derived by the force law and kept between ticks for the displays.
     float Fx = 0, Fy = 0, Fz = 0;
@@ -40,31 +38,12 @@ struct SimState {
     // Cross-product workspace: PvR = PvA x PvB.
     std::array<float, 3> PvA{}, PvB{}, PvR{};
 
-    // Drawing factors: world-box length per unit of each quantity.
-    float FactorV = 1.0f, FactorA = 1.0f, FactorE = 10.0f, FactorB = 10.0f;
-    float FactorActual = 1.0f;
-    float PasoFactor = 0;
-
-    // Confined electric-field region (display units; constants) and its mode.
+    // Confined electric-field region (display units; constants) and the mode:
+    // while confined, E acts only inside the region and B is off.
     static constexpr float RegXmin = 40, RegXmax = 60;
     static constexpr float RegYmin = 40, RegYmax = 60;
     static constexpr float RegZmin = 40, RegZmax = 60;
-    int CampoConfinado = 0;
-
-    // Interaction state of the main window.
-    float AnguloAlfa = 0, AnguloBeta = 0;
-    float PasoAlfa = 0, PasoBeta = 0;
-    float ZoomActual = 0.55f;
-    float PasoZoom = 0;
-    float PasoQ = 0;
-    int ParpadeoActivo = 1;
-    int ContParpadeo = 0, FaseParpadeo = 0;
-    int UsarDatos = 0;
-    // Last file chosen in the open or save dialog; kept whole, however long.
-    std::string NombreFichero;
+    bool CampoConfinado = false;
 };
-
-// The single instance shared by all windows.
-extern SimState Sim;
 
 } // namespace voltrix

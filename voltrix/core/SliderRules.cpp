@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "FloatToInt.h"
+#include "common/SaturatingTrunc.h"
 
 namespace voltrix {
 
@@ -19,7 +19,7 @@ float timeStepValue(int position)
 int wholePartPosition(float value)
 {
     // Truncate first, then scale in double: 10 × INT_MAX would overflow int.
-    return saturatingTrunc(10.0 * std::trunc(static_cast<double>(value)));
+    return orvalis::saturatingTrunc(10.0 * std::trunc(static_cast<double>(value)));
 }
 
 int typedTenthsPosition(float value)
@@ -27,17 +27,17 @@ int typedTenthsPosition(float value)
     // The product is rounded to float before truncation: a typed 0.7 is a
     // little below 0.7, but 10 × it rounds to exactly 7.0f.
     const float tenths = static_cast<float>(10.0 * value);
-    return saturatingTrunc(tenths);
+    return orvalis::saturatingTrunc(tenths);
 }
 
 int tenthsPosition(float value)
 {
-    return saturatingTrunc(10.0 * value);
+    return orvalis::saturatingTrunc(10.0 * value);
 }
 
 int timeStepPosition(float dt)
 {
-    return saturatingTrunc(std::round(2000.0 * dt));
+    return orvalis::saturatingTrunc(std::round(2000.0 * dt));
 }
 
 } // namespace voltrix

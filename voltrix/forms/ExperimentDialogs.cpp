@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "SimState.h"
+#include "Simulation.h"
 #include "Unit1.h"
 
 namespace voltrix {
@@ -36,7 +36,7 @@ bool runDialog(QFileDialog &dialog)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const QStringList chosen = dialog.selectedFiles();
-    Sim.NombreFichero = chosen.isEmpty() ? std::string() : chosen.front().toStdString();
+    Files.NombreFichero = chosen.isEmpty() ? std::string() : chosen.front().toStdString();
     return true;
 }
 
@@ -144,7 +144,7 @@ void GrabarExperimento(QWidget *parent)
 
 void CargarExperimento(QWidget *parent)
 {
-    if (runOpenDialog(parent) && !Sim.NombreFichero.empty())
+    if (runOpenDialog(parent) && !Files.NombreFichero.empty())
         Form1->loadFromFile();
 }
 

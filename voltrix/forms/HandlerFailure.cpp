@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+namespace voltrix {
+
 void showHandlerFailure(const char *message)
 {
     const QString text = message != nullptr && *message != '\0'
@@ -10,3 +12,5 @@ void showHandlerFailure(const char *message)
         : QStringLiteral("Error desconocido.");
     QMessageBox::critical(nullptr, QCoreApplication::applicationName(), text);
 }
+
+} // namespace voltrix

@@ -3,6 +3,8 @@
 // and the run goes on, so one failed action never takes the program down.
 #include <exception>
 
+namespace voltrix {
+
 // The message box for a failure that escaped a handler (message may be null
 // when the failure carries no text).
 void showHandlerFailure(const char *message);
@@ -21,3 +23,5 @@ bool deliverShowingFailure(Deliver &&deliver)
     }
     return false;
 }
+
+} // namespace voltrix

@@ -6,6 +6,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+namespace voltrix {
+
 inline QFont panelFont(int pixels)
 {
     // Font configuration answers any family name with some face, so the
@@ -22,3 +24,5 @@ inline QFont panelFont(int pixels)
     font.setPixelSize(pixels);
     return font;
 }
+
+} // namespace voltrix

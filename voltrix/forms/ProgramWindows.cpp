@@ -1,7 +1,7 @@
 #include "ProgramWindows.h"
 
-#include <QTimer>
 
+#include "SceneFigures.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -9,12 +9,15 @@
 #include "Unit5.h"
 #include "Unit6.h"
 
+namespace voltrix {
+
 void createVoltrixWindows()
 {
     Form1 = new TForm1;
     Form3 = new TForm3;
-    Form2 = new TForm2;
-    Form4 = new TForm4;
+    // The panels move the main window's scene; they are handed it here.
+    Form2 = new TForm2(Form1->scene());
+    Form4 = new TForm4(Form1->scene());
     Form5 = new TForm5;
     Form6 = new TForm6;
 }
@@ -32,10 +35,8 @@ void destroy(Form *&form)
 
 void destroyVoltrixWindows()
 {
-    if (Form1) {
-        for (QTimer *timer : {Form1->TimeAnimacion, Form1->TimeGiro, Form1->TimeZoom, Form1->TimeScale, Form1->TimeQ})
-            timer->stop();
-    }
+    if (Form1)
+        Form1->stopTimers();
     destroy(Form6);
     destroy(Form5);
     destroy(Form4);
@@ -43,3 +44,5 @@ void destroyVoltrixWindows()
     destroy(Form3);
     destroy(Form1);
 }
+
+} // namespace voltrix

@@ -1,4 +1,6 @@
 #pragma once
+
+namespace voltrix {
 // The program's six windows, created once in a fixed order: the main window
 // first (its creation builds the scene before any other window exists and must
 // not touch them), then about, control panel, vector options, scale and help.
@@ -11,3 +13,5 @@ void createVoltrixWindows();
 // Stops the main window's timers and destroys the six windows in reverse
 // order, leaving every global pointer null (tests start each case clean).
 void destroyVoltrixWindows();
+
+} // namespace voltrix

@@ -24,17 +24,19 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "SimState.h"
+#include "EnterKey.h"
+#include "SceneFigures.h"
+#include "Simulation.h"
 #include "TXc3DWorld.h"
 #include "Unit1Layout.h"
 
-using voltrix::Sim;
+namespace voltrix {
 
 TForm1 *Form1 = nullptr;
 
 namespace {
 
-using namespace voltrix::mainwin;
+using namespace mainwin;
 
 // A small filled triangle pointing the given way, for the rotation buttons.
 enum class ArrowWay { Left, Right, Up, Down };
@@ -108,6 +110,8 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     Panel2->setFixedHeight(kStripHeight);
     column->addWidget(Panel2);
     buildStrip(Panel2);
+
+    scene_ = std::make_unique<SceneFigures>(*Xc3DWorld);
 
     setCentralWidget(client);
     buildMenu();
@@ -259,23 +263,13 @@ void TForm1::FormCreate()
     // Ticking runs the axes handler, which turns them lime.
     CheckEjes->setChecked(true);
 
-    Sim.AnguloAlfa = Sim.AnguloBeta = 0;
+    Camera.AnguloAlfa = Camera.AnguloBeta = 0;
     view.Alfa = view.Beta = 0;
-    Sim.ZoomActual = kStartZoom;
-    view.Zoom = Sim.ZoomActual;
+    Camera.ZoomActual = kStartZoom;
+    view.Zoom = Camera.ZoomActual;
     view.SetupWorld();
 
-    view.AddNSegments(kSegmentsAllocated, kSegmentArrow, 1, 0, 0, 0, 0, 0, 0, clBlack, kPenSolid);
-    view.NSegments = kSegmentsInUse;
-    view.AddNParticles(kParticlesAllocated, kParticleFilledDisc, kParticleRadius, 0, 0, 0, clRed,
-                       kPenSolid);
-    view.NParticles = 1;
-    view.AddNPlanes(kPlanes, kPlaneForeground, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, clBlack, 0);
-    view.NPlanes = kPlanes;
-    view.AddNTraces(1, kTracePolyline, clGray, kTraceIntervalAllocated, kTraceSamples);
-    view.NTraces = 1;
-    view.AddNLabels(kLabels, kLabelFontHeight, 0, 0, 0, clAqua, "WALL");
-    view.NLabels = kLabels;
+    scene_->allocate();
 
     Sim.x0 = 0;
     Sim.y0 = 20;
@@ -284,57 +278,7 @@ void TForm1::FormCreate()
     Sim.Bx = 2;
     Sim.Ex = 0;
 
-    view.MovePlane(kFloorPlane, 0, 0, 0, 100, 0, 0, 100, 100, 0, 0, 100, 0);
-    view.ChangePlaneProperties(kPropKind, kFloorPlane, kPlaneBackground);
-    view.ChangePlaneProperties(kPropColour, kFloorPlane, clNavy);
-
-    view.LinkTraceToParticle(1, 1, kTracePolyline, clLime, kTraceIntervalAtStart, kTraceSamples, true);
-    view.ShowTrace = true;
-
-    view.MoveParticle(1, Sim.x0, Sim.y0, Sim.z0);
-
-    // Velocity: only the arrow is coloured; the construction lines stay black.
-    view.ChangeSegmentProperties(kPropColour, 1, clAqua);
-    view.MoveSegment(1, Sim.x0, Sim.y0, Sim.z0, Sim.x0 + Sim.vx0, Sim.y0 + Sim.vy0, Sim.z0 + Sim.vz0);
-    for (int s = 2; s <= 4; ++s) {
-        view.ChangeSegmentProperties(kPropKind, s, kSegmentPlain);
-        view.ChangeSegmentProperties(kPropPenStyle, s, kPenDot);
-    }
-    view.ChangeLabelText(1, "V");
-    view.MoveLabel(1, Sim.x0 + Sim.vx0 / 2 + 5, Sim.y0 + Sim.vy0 / 2 + 5, Sim.z0 + Sim.vz0 / 2 + 5);
-    view.ChangePlaneProperties(kPropKind, 2, kPlaneBackground);
-
-    // Position, acceleration and the two fields start hidden.
-    const auto hiddenFigure = [&view](int firstSegment, bool hideArrow) {
-        if (hideArrow)
-            view.ChangeSegmentProperties(kPropColour, firstSegment, clBlack);
-        for (int s = firstSegment + 1; s <= firstSegment + 3; ++s) {
-            view.ChangeSegmentProperties(kPropColour, s, clBlack);
-            view.ChangeSegmentProperties(kPropKind, s, kSegmentPlain);
-            view.ChangeSegmentProperties(kPropPenStyle, s, kPenDot);
-        }
-    };
-    const auto hiddenLabel = [&view](int label, const char *text, float x, float y, float z) {
-        view.ChangeLabelText(label, text);
-        view.ChangeLabelProperties(kPropColour, label, clBlack);
-        view.MoveLabel(label, x, y, z);
-    };
-
-    hiddenFigure(5, true);
-    hiddenLabel(2, "r", Sim.x0 / 2 + 5, Sim.y0 / 2 + 5, Sim.z0 / 2 + 5);
-
-    hiddenFigure(9, false); // segment 9 keeps the black it was allocated with
-    hiddenLabel(3, "a", Sim.x + Sim.ax / 2, Sim.y + Sim.ay / 2, Sim.z + Sim.az / 2);
-    view.ChangePlaneProperties(kPropKind, 3, kPlaneBackground);
-
-    hiddenFigure(13, true);
-    hiddenLabel(4, "E", 50 + Sim.FactorE * Sim.Ex / 2, 50 + Sim.FactorE * Sim.Ey / 2,
-                50 + Sim.FactorE * Sim.Ez / 2);
-    view.ChangePlaneProperties(kPropKind, 4, kPlaneBackground);
-
-    hiddenFigure(17, true);
-    hiddenLabel(5, "B", 50 + 2 * Sim.Bx, 60 + 2 * Sim.By, 50 + 2 * Sim.Bz);
-    view.ChangePlaneProperties(kPropKind, 5, kPlaneBackground);
+    scene_->placeStartRoles(Sim, Factors);
 
     Sim.x = Sim.x0;
     Sim.y = Sim.y0;
@@ -427,8 +371,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
     if (watched == EditT) {
         if (type == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (isEnter(*static_cast<QKeyEvent *>(event))) {
                 char enter = kEnterKey;
                 EditTKeyPress(enter);
                 return true;
@@ -445,3 +388,5 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
     return QMainWindow::eventFilter(watched, event);
 }
+
+} // namespace voltrix

@@ -1,20 +1,27 @@
 #pragma once
 // The main window of Voltrix: the 3D view with its scene, the strip of view
 // and animation controls below it, the main menu and the five timers. It owns
-// the animation step and the displays every other window calls after changing
-// the shared state (the force, the acceleration readout and arrow, the vector
-// figures, saving and loading an experiment).
+// the animation step and the displays every other window asks for after
+// changing the shared state (the force, the acceleration readout and arrow,
+// saving and loading an experiment), listed together below.
 #include <QMainWindow>
+
+#include <memory>
+
+#include "Figures.h"
 
 class QAction;
 class QCheckBox;
-class QFileDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
 class QTimer;
+
+namespace voltrix {
+
+class SceneFigures;
 class TXc3DWorld;
 
 class TForm1 : public QMainWindow
@@ -24,6 +31,27 @@ class TForm1 : public QMainWindow
 public:
     explicit TForm1(QWidget *parent = nullptr);
     ~TForm1() override;
+
+    // What the other windows ask of the main window. ACELERACION takes the
+    // velocities as stored (display unit); with "cm" selected it converts them
+    // to m/s for the call itself, so callers must not convert them first.
+    void ACELERACION();
+    void PRODUCTO_VECTORIAL();
+    void IMPRIME_ACELERACION();
+    void DIBUJA_ACELERACION();
+    void saveToFile();
+    void loadFromFile();
+    bool cmSelected() const;
+    SceneFigures &scene() { return *scene_; }
+    void showTime();              // EditT shows t with "%3.2f"
+    void setTrace(bool on);       // "Traza" switched as "Inicia" does: off, then on afresh
+    void startChargeTimer();      // the charge buttons' hold
+    void stopChargeTimer();
+    void startScaleTimer();       // the scale window's hold
+    void stopScaleTimer();
+    void stopTimers();            // all five, before the windows go
+    // Also asked for by name: TodoEspacioClick (the region box's double
+    // click) and TimeScaleTimer (a factor typed into the scale window).
 
     // The view and the strip.
     TXc3DWorld *Xc3DWorld = nullptr;
@@ -67,29 +95,6 @@ public:
     QAction *FactordeEscala = nullptr;
     QAction *Informacion = nullptr;
     QAction *Ayuda1 = nullptr;
-
-    // Computations shared with the other windows. ACELERACION takes the
-    // velocities as stored (display unit); with "cm" selected it converts them
-    // to m/s for the call itself, so callers must not convert them first.
-    void ACELERACION();
-    void PRODUCTO_VECTORIAL();
-    void IMPRIME_ACELERACION();
-    void DIBUJA_ACELERACION();
-    void saveToFile();
-    void loadFromFile();
-    // True when the control panel's unit box reads exactly "cm".
-    bool cmSelected() const;
-
-    // Vector figures: arrow segment, three construction lines, optional plane
-    // (0 = none) and a label placed at (labelX, labelY, labelZ).
-    void placeFigure(int firstSegment, int plane, int label,
-                     float Ax, float Ay, float Az,
-                     float wx, float wy, float wz,
-                     float labelX, float labelY, float labelZ);
-    void placeVelocityFigure();
-    void placePositionFigure(); // the position lines ticked in the vector options, then label 2
-    void placeElectricFigure();
-    void placeMagneticFigure();
 
     // Creation, resize and paint.
     void FormCreate();
@@ -143,13 +148,18 @@ private:
     void buildStrip(QWidget *strip);
     void buildMenu();
     void buildTimers();
-    void placeAccelerationFigure();
+    void placeVectorFigure(VectorQuantity quantity);
+    void placePositionFigure();
     void commitTimeEntry();
-    void refreshPanelReadout();
     void showAnimationCaption(const char *caption, unsigned colour);
     void toggleWindow(QWidget *window, QAction *item);
+    void holdTurn(float stepAlfa, float stepBeta);
+    void holdZoom(float step);
 
+    std::unique_ptr<SceneFigures> scene_;
     bool sceneBuilt_ = false;
 };
 
 extern TForm1 *Form1;
+
+} // namespace voltrix

@@ -5,21 +5,18 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "EnterKey.h"
 #include "ExperimentDialogs.h"
-#include "FloatToInt.h"
 #include "NumberText.h"
-#include "SimState.h"
-#include "SliderRules.h"
+#include "SceneFigures.h"
+#include "Simulation.h"
 #include "TXc3DWorld.h"
 #include "Unit1Layout.h"
 #include "Unit2.h"
@@ -28,59 +25,23 @@
 #include "Unit5.h"
 #include "Unit6.h"
 
-using voltrix::Sim;
-using namespace voltrix::mainwin;
+namespace voltrix {
 
-namespace {
-
-// One camera angle after a rotation tick: whole degrees 0..359. Going down
-// from 0 shows 359 and leaves the accumulator at 360, so the next tick shows
-// 359 once more before moving on to 358.
-void turn(float &accumulator, float step, int &viewAngle)
-{
-    accumulator = accumulator + step;
-    viewAngle = saturatingTrunc(accumulator);
-    if (viewAngle > kLastDegree) {
-        viewAngle = 0;
-        accumulator = 0;
-    }
-    if (viewAngle < 0) {
-        viewAngle = kLastDegree;
-        accumulator = kFullTurn;
-    }
-}
-
-} // namespace
+using namespace mainwin;
 
 // Rotation.
 
-void TForm1::GiroLMouseDown()
+void TForm1::holdTurn(float stepAlfa, float stepBeta)
 {
-    Sim.PasoAlfa = -1;
-    Sim.PasoBeta = 0;
+    Camera.PasoAlfa = stepAlfa;
+    Camera.PasoBeta = stepBeta;
     TimeGiro->start();
 }
 
-void TForm1::GiroRMouseDown()
-{
-    Sim.PasoAlfa = 1;
-    Sim.PasoBeta = 0;
-    TimeGiro->start();
-}
-
-void TForm1::GiroUMouseDown()
-{
-    Sim.PasoAlfa = 0;
-    Sim.PasoBeta = -1;
-    TimeGiro->start();
-}
-
-void TForm1::GiroDMouseDown()
-{
-    Sim.PasoAlfa = 0;
-    Sim.PasoBeta = 1;
-    TimeGiro->start();
-}
+void TForm1::GiroLMouseDown() { holdTurn(-kTurnStep, 0); }
+void TForm1::GiroRMouseDown() { holdTurn(kTurnStep, 0); }
+void TForm1::GiroUMouseDown() { holdTurn(0, -kTurnStep); }
+void TForm1::GiroDMouseDown() { holdTurn(0, kTurnStep); }
 
 void TForm1::GiroNull()
 {
@@ -89,15 +50,16 @@ void TForm1::GiroNull()
 
 void TForm1::TimeGiroTimer()
 {
-    turn(Sim.AnguloAlfa, Sim.PasoAlfa, Xc3DWorld->Alfa);
-    turn(Sim.AnguloBeta, Sim.PasoBeta, Xc3DWorld->Beta);
+    const ViewAngles angles = turnView(Camera);
+    Xc3DWorld->Alfa = angles.alfa;
+    Xc3DWorld->Beta = angles.beta;
     Xc3DWorld->ProjectAll();
     Xc3DWorld->DrawWorld();
 }
 
 void TForm1::LabelGiroClick()
 {
-    Sim.AnguloAlfa = Sim.AnguloBeta = 0;
+    Camera.AnguloAlfa = Camera.AnguloBeta = 0;
     Xc3DWorld->Alfa = Xc3DWorld->Beta = 0;
     Xc3DWorld->ProjectAll();
     Xc3DWorld->DrawWorld();
@@ -105,17 +67,14 @@ void TForm1::LabelGiroClick()
 
 // Zoom.
 
-void TForm1::ZoomUp()
+void TForm1::holdZoom(float step)
 {
-    Sim.PasoZoom = 0.01f;
+    Camera.PasoZoom = step;
     TimeZoom->start();
 }
 
-void TForm1::ZoomDown()
-{
-    Sim.PasoZoom = -0.01f;
-    TimeZoom->start();
-}
+void TForm1::ZoomUp() { holdZoom(kZoomStep); }
+void TForm1::ZoomDown() { holdZoom(-kZoomStep); }
 
 void TForm1::ZoomNull()
 {
@@ -124,19 +83,30 @@ void TForm1::ZoomNull()
 
 void TForm1::TimeZoomTimer()
 {
-    Sim.ZoomActual = Sim.ZoomActual + Sim.PasoZoom;
-    Xc3DWorld->Zoom = Sim.ZoomActual;
+    Xc3DWorld->Zoom = stepZoom(Camera);
     Xc3DWorld->ProjectAll();
     Xc3DWorld->DrawWorld();
 }
 
 void TForm1::LabelZoomClick()
 {
-    // The reset goes to 0.6, a little closer than the 0.55 of start-up.
-    Sim.ZoomActual = kResetZoom;
+    Camera.ZoomActual = kResetZoom;
     Xc3DWorld->Zoom = kResetZoom;
     Xc3DWorld->ProjectAll();
     Xc3DWorld->DrawWorld();
+}
+
+// The other windows' hold buttons run timers of this window.
+
+void TForm1::startChargeTimer() { TimeQ->start(); }
+void TForm1::stopChargeTimer() { TimeQ->stop(); }
+void TForm1::startScaleTimer() { TimeScale->start(); }
+void TForm1::stopScaleTimer() { TimeScale->stop(); }
+
+void TForm1::stopTimers()
+{
+    for (QTimer *timer : {TimeAnimacion, TimeGiro, TimeZoom, TimeScale, TimeQ})
+        timer->stop();
 }
 
 // Animation and the strip's switches.
@@ -156,21 +126,28 @@ void TForm1::BtnAniStopMouseDown()
 
 void TForm1::CheckParpadeoClick()
 {
-    Sim.ParpadeoActivo = CheckParpadeo->isChecked() ? 1 : 0;
+    Blink.ParpadeoActivo = CheckParpadeo->isChecked();
 }
 
 void TForm1::CheckTrazaClick()
 {
-    // Relinking empties the trace, so every switch starts a new one.
-    if (CheckTraza->isChecked()) {
-        Xc3DWorld->LinkTraceToParticle(1, 1, kTracePolyline, clLime, kTraceIntervalRelinked,
-                                       kTraceSamples, true);
-        Xc3DWorld->ShowTrace = true;
-    } else {
-        Xc3DWorld->LinkTraceToParticle(1, 1, kTracePolyline, clLime, kTraceIntervalRelinked,
-                                       kTraceSamples, false);
-        Xc3DWorld->ShowTrace = false;
+    const bool on = CheckTraza->isChecked();
+    scene_->relinkTrace(on, kTraceIntervalRelinked);
+    // Ticking shows the trace at the next redraw; unticking removes it now.
+    if (!on)
         Xc3DWorld->DrawWorld();
+}
+
+void TForm1::setTrace(bool on)
+{
+    // Ticking relinks the trace, which empties it: it starts afresh.
+    if (on) {
+        Xc3DWorld->ShowTrace = true;
+        if (!CheckTraza->isChecked())
+            CheckTraza->click();
+    } else if (CheckTraza->isChecked()) {
+        Xc3DWorld->ShowTrace = false;
+        CheckTraza->click(); // unticks it; its handler runs
     }
 }
 
@@ -194,8 +171,8 @@ void TForm1::commitTimeEntry()
 {
     // No number, nan, inf, a value no float holds or one above 1e7 all give
     // 0, so the time stays finite.
-    Sim.t = voltrix::readEditValue(EditT->text().toStdString());
-    EditT->setText(QString::fromStdString(voltrix::format32(Sim.t)));
+    Sim.t = readEditValue(EditT->text().toStdString());
+    EditT->setText(QString::fromStdString(format32(Sim.t)));
 }
 
 void TForm1::CheckCuboClick()
@@ -217,12 +194,12 @@ void TForm1::CheckEjesClick()
 
 void TForm1::CargarClick()
 {
-    voltrix::CargarExperimento(this);
+    CargarExperimento(this);
 }
 
 void TForm1::GrabarClick()
 {
-    voltrix::GrabarExperimento(this);
+    GrabarExperimento(this);
 }
 
 void TForm1::Fin1Click()
@@ -236,61 +213,32 @@ void TForm1::Fin1Click()
 
 void TForm1::ConfinadoClick()
 {
-    TXc3DWorld &view = *Xc3DWorld;
-    Sim.CampoConfinado = 1;
-    if (Form2 != nullptr) {
-        Form2->ScEx->hide();
-        Form2->ScEy->hide();
-    }
+    Sim.CampoConfinado = true;
+    if (Form2 != nullptr)
+        Form2->showElectricXYSliders(false);
 
     Sim.Bx = Sim.By = Sim.Bz = 0;
-    if (Form2 != nullptr) {
-        const struct {
-            QScrollBar *slider;
-            QLineEdit *edit;
-            float value;
-        } magnetic[] = {{Form2->ScBx, Form2->EditBx, Sim.Bx},
-                        {Form2->ScBy, Form2->EditBy, Sim.By},
-                        {Form2->ScBz, Form2->EditBz, Sim.Bz}};
-        for (const auto &component : magnetic) {
-            component.slider->setValue(voltrix::tenthsPosition(component.value));
-            component.edit->setText(QString::fromStdString(voltrix::format31(component.value)));
-        }
-    }
+    if (Form2 != nullptr)
+        Form2->showMagneticField();
 
     // Unticking runs the boxes' own handlers.
-    if (Form4 != nullptr) {
-        for (QCheckBox *box : {Form4->CheckVectorB, Form4->CheckBx, Form4->CheckBy, Form4->CheckBz})
-            box->setChecked(false);
-    }
+    if (Form4 != nullptr)
+        Form4->hideQuantity(VectorQuantity::Magnetic);
 
-    for (int s = kMagneticFirstSegment; s < kMagneticFirstSegment + 4; ++s)
-        view.ChangeSegmentProperties(kPropColour, s, clBlack);
-    view.ChangeLabelProperties(kPropColour, kMagneticLabel, clBlack);
-    view.ChangePlaneProperties(kPropColour, kMagneticPlane, clBlack);
+    for (int part = 0; part < kFigureParts; ++part)
+        scene_->colourPart(VectorQuantity::Magnetic, part, clBlack);
+    scene_->colourLabel(VectorQuantity::Magnetic, clBlack);
+    scene_->colourRectangle(VectorQuantity::Magnetic, clBlack);
 
-    if (Form2 != nullptr) {
-        Form2->GroupMagnet->hide();
-        Form2->GroupELocal->show();
-        Form2->ScBx->hide();
-        Form2->ScBy->hide();
-        Form2->ScBz->hide();
-    }
+    if (Form2 != nullptr)
+        Form2->setFieldMode(true);
 
-    using S = voltrix::SimState;
-    view.MovePlane(kRegionBottomPlane, S::RegXmin, S::RegYmin, S::RegZmin, S::RegXmin, S::RegYmax,
-                   S::RegZmin, S::RegXmax, S::RegYmax, S::RegZmin, S::RegXmax, S::RegYmin, S::RegZmin);
-    view.ChangePlaneProperties(kPropKind, kRegionBottomPlane, kPlaneBackground);
-    view.ChangePlaneProperties(kPropColour, kRegionBottomPlane, clYellow);
-    view.MovePlane(kRegionTopPlane, S::RegXmax, S::RegYmin, S::RegZmax, S::RegXmax, S::RegYmax,
-                   S::RegZmax, S::RegXmin, S::RegYmax, S::RegZmax, S::RegXmin, S::RegYmin, S::RegZmax);
-    view.ChangePlaneProperties(kPropKind, kRegionTopPlane, kPlaneBackground);
-    view.ChangePlaneProperties(kPropColour, kRegionTopPlane, clYellow);
+    scene_->showRegionFaces(true);
 
     // The numbers in the vector options window wait for the next step.
     ACELERACION();
     DIBUJA_ACELERACION();
-    view.DrawWorld();
+    Xc3DWorld->DrawWorld();
 
     Confinado->setChecked(true);
     TodoEspacio->setChecked(false);
@@ -298,15 +246,10 @@ void TForm1::ConfinadoClick()
 
 void TForm1::TodoEspacioClick()
 {
-    Sim.CampoConfinado = 0;
-    if (Form2 != nullptr) {
-        Form2->GroupMagnet->show();
-        Form2->GroupELocal->hide();
-        for (QScrollBar *slider : {Form2->ScBx, Form2->ScBy, Form2->ScBz, Form2->ScEx, Form2->ScEy})
-            slider->show();
-    }
-    Xc3DWorld->ChangePlaneProperties(kPropColour, kRegionBottomPlane, clBlack);
-    Xc3DWorld->ChangePlaneProperties(kPropColour, kRegionTopPlane, clBlack);
+    Sim.CampoConfinado = false;
+    if (Form2 != nullptr)
+        Form2->setFieldMode(false);
+    scene_->showRegionFaces(false);
     // B stays as it is (0 after confining); the force waits for the next change.
     Xc3DWorld->DrawWorld();
 
@@ -360,3 +303,5 @@ void TForm1::Ayuda1Click()
 {
     toggleWindow(Form6, nullptr);
 }
+
+} // namespace voltrix

@@ -1,6 +1,6 @@
 #pragma once
 // Fixed numbers of the main window: its size, the places of the strip's
-// controls, the timers, and the roles and styles of the view's scene objects.
+// controls and the timers.
 #include <QColor>
 #include <QRect>
 
@@ -36,52 +36,12 @@ inline const QRect kCheckTiempoRect{204, 25, 60, 17};
 inline const QRect kEditTRect{264, 24, 42, 19};
 
 inline constexpr int kTimerIntervalMs = 1;
-inline constexpr char kEnterKey = 13;
 
-// View set-up.
-inline constexpr float kStartZoom = 0.55f;
-inline constexpr float kResetZoom = 0.6f;
-inline constexpr int kLastDegree = 359;
-inline constexpr float kFullTurn = 360;
+// Per tick while a button is held.
+inline constexpr float kTurnStep = 1;
+inline constexpr float kZoomStep = 0.01f;
 
-// Scene stores: how many objects are allocated and how many are drawn.
-inline constexpr int kSegmentsAllocated = 100;
-inline constexpr int kSegmentsInUse = 20;
-inline constexpr int kParticlesAllocated = 100;
-inline constexpr int kPlanes = 9;
-inline constexpr int kLabels = 5;
-inline constexpr int kLabelFontHeight = 8;
-inline constexpr int kTraceSamples = 40;
-// The trace is sampled every 25th move after creation and every 15th after
-// it is relinked by "Traza"; the allocation sets 15 before either.
-inline constexpr int kTraceIntervalAllocated = 15;
-inline constexpr int kTraceIntervalAtStart = 25;
+// "Traza" relinks the trace sampling every 15th move.
 inline constexpr int kTraceIntervalRelinked = 15;
-
-inline constexpr int kFloorPlane = 1;
-inline constexpr int kRegionBottomPlane = 6;
-inline constexpr int kRegionTopPlane = 7;
-inline constexpr int kMagneticFirstSegment = 17;
-inline constexpr int kMagneticPlane = 5;
-inline constexpr int kMagneticLabel = 5;
-
-// Property codes of the view's restyling operations.
-inline constexpr int kPropColour = 0;
-inline constexpr int kPropPenStyle = 1;
-inline constexpr int kPropKind = 2;
-
-// Kinds and styles.
-inline constexpr int kSegmentArrow = 0;
-inline constexpr int kSegmentPlain = 1;
-inline constexpr int kParticleFilledDisc = 1;
-inline constexpr int kParticleRadius = 6;
-inline constexpr int kPlaneForeground = 0;
-inline constexpr int kPlaneBackground = 1;
-inline constexpr int kTracePolyline = 0;
-inline constexpr int kPenSolid = 0;
-inline constexpr int kPenDot = 2;
-
-// Scale window: a factor never drops below this after a tick.
-inline constexpr double kMinFactor = 0.1;
 
 } // namespace voltrix::mainwin

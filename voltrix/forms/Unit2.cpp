@@ -1,83 +1,126 @@
 #include "Unit2.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
-#include <QFocusEvent>
-#include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 
-#include "FigurePlacement.h"
+#include "BoxText.h"
+#include "EnterKey.h"
 #include "Figures.h"
 #include "NumberText.h"
 #include "Physics.h"
-#include "SimState.h"
+#include "SceneFigures.h"
+#include "Simulation.h"
 #include "SliderRules.h"
 #include "TXc3DWorld.h"
 #include "Unit1.h"
 #include "Unit4.h"
 
-TForm2 *Form2 = nullptr;
+namespace voltrix {
 
-using voltrix::Sim;
-using namespace voltrix::scene;
-using voltrix::SimState;
+TForm2 *Form2 = nullptr;
 
 namespace {
 
-constexpr char kEnterKey = 13;
 constexpr float kChargeStep = 0.1f;
-
-// How the twelve slider families differ: what a change writes and in which
-// order it refreshes the box, the figures, the force and the view.
-enum class Family { Magnetic, Velocity, Position, Electric };
-
-struct ComponentRule {
-    Family family;
-    float SimState::*value;
-    float SimState::*startValue; // also written by the change, or null
-};
-
-constexpr std::array<ComponentRule, 12> kRules{{
-    {Family::Magnetic, &SimState::Bx, nullptr},
-    {Family::Magnetic, &SimState::By, nullptr},
-    {Family::Magnetic, &SimState::Bz, nullptr},
-    {Family::Velocity, &SimState::vx, &SimState::vx0},
-    {Family::Velocity, &SimState::vy, &SimState::vy0},
-    {Family::Velocity, &SimState::vz, &SimState::vz0},
-    {Family::Position, &SimState::x, &SimState::x0},
-    {Family::Position, &SimState::y, &SimState::y0},
-    {Family::Position, &SimState::z, &SimState::z0},
-    {Family::Electric, &SimState::Ex, nullptr},
-    {Family::Electric, &SimState::Ey, nullptr},
-    {Family::Electric, &SimState::Ez, nullptr},
-}};
-
 
 // The panel's own label offsets: its velocity arrow is drawn at true length,
 // and label 2 stands higher than where the step puts it.
-constexpr voltrix::Point3 kPanelPositionLabelOffset{0, 15, 5};
+constexpr Point3 kPanelPositionLabelOffset{0, 15, 5};
 constexpr float kTrueLength = 1.0f;
-
-TXc3DWorld &view()
-{
-    return *Form1->Xc3DWorld;
-}
 
 } // namespace
 
-TForm2::TForm2(QWidget *parent)
+TForm2::TForm2(SceneFigures &scene, QWidget *parent)
     : QWidget(parent)
+    , scene_(scene)
 {
     buildWindow();
     connectHandlers();
     FormCreate();
+}
+
+QScrollBar *TForm2::slider(int c) const
+{
+    return this->*rows()[static_cast<std::size_t>(c)].slider;
+}
+
+QLineEdit *TForm2::edit(int c) const
+{
+    return this->*rows()[static_cast<std::size_t>(c)].edit;
+}
+
+int TForm2::componentOf(const QObject *watched) const
+{
+    for (int c = 0; c < ComponentCount; ++c)
+        if (edit(c) == watched)
+            return c;
+    return -1;
+}
+
+// ---------------------------------------------------------------------------
+// What the other windows ask for
+
+bool TForm2::unitIsCm() const
+{
+    return ComboUnidades->currentText() == QStringLiteral("cm");
+}
+
+void TForm2::showParticle()
+{
+    // The sliders clamp; the boxes show the true values.
+    show31(EditX, Sim.x);
+    show31(EditY, Sim.y);
+    show31(EditZ, Sim.z);
+    ScX->setValue(wholePartPosition(Sim.x));
+    ScY->setValue(wholePartPosition(Sim.y));
+    ScZ->setValue(wholePartPosition(Sim.z));
+    ScVx->setValue(wholePartPosition(Sim.vx));
+    show31(EditVx, Sim.vx);
+    ScVy->setValue(wholePartPosition(Sim.vy));
+    show31(EditVy, Sim.vy);
+    ScVz->setValue(wholePartPosition(Sim.vz));
+    show31(EditVz, Sim.vz);
+}
+
+void TForm2::showFields()
+{
+    for (Component c : {Ex, Ey, Ez}) {
+        slider(c)->setValue(wholePartPosition(Sim.*rows()[c].value));
+        show31(edit(c), Sim.*rows()[c].value);
+    }
+    showMagneticField();
+}
+
+void TForm2::showMagneticField()
+{
+    for (Component c : {Bx, By, Bz}) {
+        slider(c)->setValue(tenthsPosition(Sim.*rows()[c].value));
+        show31(edit(c), Sim.*rows()[c].value);
+    }
+}
+
+void TForm2::showCharge()
+{
+    show31(EditQ, Sim.q);
+}
+
+void TForm2::showElectricXYSliders(bool shown)
+{
+    ScEx->setVisible(shown);
+    ScEy->setVisible(shown);
+}
+
+void TForm2::setFieldMode(bool confined)
+{
+    GroupMagnet->setVisible(!confined);
+    GroupELocal->setVisible(confined);
+    for (QScrollBar *magnetic : {ScBx, ScBy, ScBz})
+        magnetic->setVisible(!confined);
+    if (!confined)
+        showElectricXYSliders(true);
 }
 
 // ---------------------------------------------------------------------------
@@ -98,50 +141,51 @@ void TForm2::ScEzScroll() { sliderChanged(Ez); }
 
 void TForm2::sliderChanged(Component c)
 {
-    const ComponentRule &rule = kRules[c];
-    QLineEdit *edit = components_[c].edit;
+    const Row &row = rows()[c];
+    QLineEdit *box = edit(c);
     // The position the slider is going to: during a user action the value
     // itself is only updated once the handlers have run.
-    const float value = voltrix::componentValue(components_[c].slider->sliderPosition());
-    if (rule.startValue)
-        Sim.*rule.startValue = value;
-    Sim.*rule.value = value;
+    const float value = componentValue(slider(c)->sliderPosition());
+    if (row.startValue)
+        Sim.*row.startValue = value;
+    Sim.*row.value = value;
 
-    switch (rule.family) {
+    TXc3DWorld &view = scene_.view();
+    switch (row.family) {
     case Family::Magnetic:
-        showValue(edit, value);
-        moveMagneticFigure();
+        showValue(box, value);
+        moveFieldFigure(VectorQuantity::Magnetic);
         Form1->ACELERACION();
         Form1->DIBUJA_ACELERACION();
         Form1->IMPRIME_ACELERACION();
-        view().SetupWorld();
-        view().DrawWorld();
+        view.SetupWorld();
+        view.DrawWorld();
         break;
     case Family::Electric:
-        moveElectricFigure();
+        moveFieldFigure(VectorQuantity::Electric);
         Form1->ACELERACION();
         Form1->IMPRIME_ACELERACION();
         Form1->DIBUJA_ACELERACION();
-        view().DrawWorld();
-        showValue(edit, value);
+        view.DrawWorld();
+        showValue(box, value);
         break;
     case Family::Velocity:
-        showValue(edit, value);
+        showValue(box, value);
         moveVelocityFigure(true);
         Form1->ACELERACION();
         Form1->DIBUJA_ACELERACION();
         Form1->IMPRIME_ACELERACION();
-        view().SetupWorld();
-        view().DrawWorld();
+        view.SetupWorld();
+        view.DrawWorld();
         break;
     case Family::Position:
         // A new position does not change the force: the old acceleration
         // is drawn again at the new place.
-        showValue(edit, value);
+        showValue(box, value);
         movePositionFigure();
         Form1->DIBUJA_ACELERACION();
-        view().SetupWorld();
-        view().DrawWorld();
+        view.SetupWorld();
+        view.DrawWorld();
         break;
     }
 }
@@ -185,8 +229,8 @@ void TForm2::commitEdit(Component c)
     // No number, "nan"/"inf", a value a float cannot hold or one above 1e7
     // all read as 0; a huge negative value saturates before the slider
     // clamps it, so nothing undefined reaches the slider or the state.
-    const float typed = voltrix::readEditValue(components_[c].edit->text().toStdString());
-    components_[c].slider->setValue(voltrix::typedTenthsPosition(typed));
+    const float typed = readEditValue(edit(c)->text().toStdString());
+    slider(c)->setValue(typedTenthsPosition(typed));
     sliderChanged(c);
 }
 
@@ -195,7 +239,7 @@ void TForm2::commitEdit(Component c)
 
 void TForm2::ScDtChange()
 {
-    Sim.dt = voltrix::timeStepValue(ScDt->value());
+    Sim.dt = timeStepValue(ScDt->value());
 }
 
 void TForm2::ComboUnidadesChange()
@@ -208,7 +252,7 @@ void TForm2::ComboUnidadesChange()
         Sim.vx = static_cast<float>(Sim.vx * 0.01);
         Sim.vy = static_cast<float>(Sim.vy * 0.01);
         Sim.vz = static_cast<float>(Sim.vz * 0.01);
-        if (Sim.CampoConfinado == 1) {
+        if (Sim.CampoConfinado) {
             Sim.Ez = 0.1f;
             showValue(EditEz, Sim.Ez);
         }
@@ -218,10 +262,10 @@ void TForm2::ComboUnidadesChange()
         Sim.vx = static_cast<float>(Sim.vx * 100.0);
         Sim.vy = static_cast<float>(Sim.vy * 100.0);
         Sim.vz = static_cast<float>(Sim.vz * 100.0);
-        view().DrawWorld();
+        scene_.view().DrawWorld();
     } else if (text == QLatin1String("m")) {
         GroupBoxVel->setTitle(QStringLiteral("Velocidad m/s"));
-        if (Sim.CampoConfinado == 1) {
+        if (Sim.CampoConfinado) {
             Sim.Ez = 8.0f;
             showValue(EditEz, Sim.Ez);
         }
@@ -233,11 +277,10 @@ void TForm2::ComboUnidadesChange()
 
 void TForm2::FormCreate()
 {
-    const std::array<float, ComponentCount> values{Sim.Bx, Sim.By, Sim.Bz, Sim.vx,  Sim.vy,  Sim.vz,
-                                                   Sim.x0, Sim.y0, Sim.z0, Sim.Ex, Sim.Ey, Sim.Ez};
-    for (int c = 0; c < ComponentCount; ++c) {
-        placeWholePart(components_[c].slider, values[c]);
-        showValue(components_[c].edit, values[c]);
+    for (Component c : {Bx, By, Bz, Vx, Vy, Vz, X, Y, Z, Ex, Ey, Ez}) {
+        const float value = Sim.*rows()[c].fillFrom;
+        placeWholePart(slider(c), value);
+        showValue(edit(c), value);
     }
     placeTimeStep(); // its change handler sets dt from the position
     showValue(EditQ, Sim.q);
@@ -252,29 +295,29 @@ void TForm2::EditQKeyPress(char &Key)
         return;
     // Any value up to 1e7 is kept exactly, negative ones without a limit;
     // non-finite texts read as 0, so the state never holds nan or inf.
-    Sim.q = voltrix::readEditValue(EditQ->text().toStdString());
+    Sim.q = readEditValue(EditQ->text().toStdString());
     Form1->ACELERACION();
     Form1->IMPRIME_ACELERACION();
     Form1->DIBUJA_ACELERACION();
-    view().DrawWorld();
+    scene_.view().DrawWorld();
     showValue(EditQ, Sim.q);
 }
 
 void TForm2::QUpMouseDown()
 {
     Sim.PasoQ = kChargeStep;
-    Form1->TimeQ->start();
+    Form1->startChargeTimer();
 }
 
 void TForm2::QDownMouseDown()
 {
     Sim.PasoQ = -kChargeStep;
-    Form1->TimeQ->start();
+    Form1->startChargeTimer();
 }
 
 void TForm2::QNull()
 {
-    Form1->TimeQ->stop();
+    Form1->stopChargeTimer();
 }
 
 // ---------------------------------------------------------------------------
@@ -282,13 +325,13 @@ void TForm2::QNull()
 
 void TForm2::BtnAlmacenarMouseDown()
 {
-    Sim.UsarDatos = 1;
+    Files.UsarDatos = true;
     Form1->saveToFile();
 }
 
 void TForm2::BtnRecuperarMouseDown()
 {
-    Sim.UsarDatos = 1;
+    Files.UsarDatos = true;
     Form1->loadFromFile();
 }
 
@@ -301,74 +344,58 @@ void TForm2::GroupELocalDblClick()
 // ---------------------------------------------------------------------------
 // Helpers
 
-void TForm2::showValue(QLineEdit *edit, float value)
+void TForm2::showValue(QLineEdit *box, float value)
 {
-    edit->setText(QString::fromStdString(voltrix::format31(value)));
+    setText31(box, value);
 }
 
-void TForm2::placeWholePart(QScrollBar *slider, float value)
+void TForm2::placeWholePart(QScrollBar *bar, float value)
 {
-    slider->setValue(voltrix::wholePartPosition(value));
+    bar->setValue(wholePartPosition(value));
 }
 
-void TForm2::placeTenths(QScrollBar *slider, float value)
+void TForm2::placeTenths(QScrollBar *bar, float value)
 {
-    slider->setValue(voltrix::tenthsPosition(value));
+    bar->setValue(tenthsPosition(value));
 }
 
 void TForm2::placeTimeStep()
 {
-    ScDt->setValue(voltrix::timeStepPosition(Sim.dt));
+    ScDt->setValue(timeStepPosition(Sim.dt));
 }
 
 void TForm2::moveVelocityFigure(bool arrowAndLabel)
 {
-    const voltrix::FigureGeometry figure = voltrix::velocityFigure(Sim, kTrueLength);
+    const FigureGeometry figure = velocityFigure(Sim, kTrueLength);
     if (arrowAndLabel) {
-        voltrix::moveFigure(view(), figure, kVelocityArrow, kVelocityPlane, kVelocityLabel);
+        scene_.placeFigure(VectorQuantity::Velocity, figure);
         return;
     }
-    for (int line = 1; line <= 3; ++line)
-        voltrix::moveSegment(view(), kVelocityArrow + line, figure.segments[line]);
-    voltrix::movePlane(view(), kVelocityPlane, figure.planeCorners);
+    for (int line = 1; line < kFigureParts; ++line)
+        scene_.placePart(VectorQuantity::Velocity, line, figure);
+    scene_.placeRectangle(VectorQuantity::Velocity, figure);
 }
 
 void TForm2::movePositionLines()
 {
-    // Only the lines whose box is ticked in the vector options follow.
-    const voltrix::FigureGeometry figure = voltrix::positionFigure(Sim, kPanelPositionLabelOffset);
-    const std::array<const QCheckBox *, 4> ticks{Form4->CheckVectorPo, Form4->CheckPosX, Form4->CheckPosY,
-                                                 Form4->CheckPosZ};
-    for (int i = 0; i < 4; ++i)
-        if (ticks[i]->isChecked())
-            voltrix::moveSegment(view(), kPositionArrow + i, figure.segments[i]);
+    // Only the parts ticked in the vector options follow.
+    const FigureGeometry figure = positionFigure(Sim, kPanelPositionLabelOffset);
+    for (int part = 0; part < kFigureParts; ++part)
+        if (Form4->isPartShown(VectorQuantity::Position, part))
+            scene_.placePart(VectorQuantity::Position, part, figure);
 }
 
 void TForm2::movePositionFigure()
 {
-    view().MoveParticle(kParticle, Sim.x, Sim.y, Sim.z);
+    scene_.placeParticle(Sim);
     movePositionLines();
-    voltrix::moveLabel(view(), kPositionLabel,
-                       voltrix::positionFigure(Sim, kPanelPositionLabelOffset).label);
-    moveVelocityFigure(Form4->CheckVectorVel->isChecked());
+    scene_.placeLabel(VectorQuantity::Position, positionFigure(Sim, kPanelPositionLabelOffset).label);
+    moveVelocityFigure(Form4->isPartShown(VectorQuantity::Velocity, kArrowPart));
 }
 
-void TForm2::moveElectricFigure()
+void TForm2::moveFieldFigure(VectorQuantity quantity)
 {
-    voltrix::moveFigure(view(), voltrix::electricFigure(Sim), kElectricArrow, kElectricPlane,
-                        kElectricLabel);
+    scene_.placeFigure(quantity, vectorFigure(quantity, Sim, Factors));
 }
 
-void TForm2::moveMagneticFigure()
-{
-    voltrix::moveFigure(view(), voltrix::magneticFigure(Sim), kMagneticArrow, kMagneticPlane,
-                        kMagneticLabel);
-}
-
-int TForm2::componentOf(const QObject *watched) const
-{
-    for (int c = 0; c < ComponentCount; ++c)
-        if (components_[c].edit == watched)
-            return c;
-    return -1;
-}
+} // namespace voltrix

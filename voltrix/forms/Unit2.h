@@ -15,6 +15,12 @@
 
 #include <array>
 
+#include <QPoint>
+#include <QRect>
+
+#include "Figures.h"
+#include "SimState.h"
+
 class QComboBox;
 class QEvent;
 class QFrame;
@@ -25,12 +31,26 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 
+namespace voltrix {
+
+class SceneFigures;
+
 class TForm2 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget *parent = nullptr);
+    explicit TForm2(SceneFigures &scene, QWidget *parent = nullptr);
+
+    // What the other windows ask of the control panel. None of these runs a
+    // slider handler.
+    bool unitIsCm() const;               // the unit box reads exactly "cm"
+    void showParticle();                 // position and velocity, as a step leaves them
+    void showFields();                   // electric and magnetic field, as a load leaves them
+    void showMagneticField();            // the magnetic boxes and sliders
+    void showCharge();                   // EditQ
+    void showElectricXYSliders(bool shown);
+    void setFieldMode(bool confined);    // the magnetic group or the region box in its place
 
     QFrame *Panel1 = nullptr;
 
@@ -142,26 +162,44 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    // The twelve slider/edit families, in the order of the tables.
-    enum Component { Bx, By, Bz, Vx, Vy, Vz, X, Y, Z, Ex, Ey, Ez, ComponentCount };
-    struct ComponentControls {
-        QScrollBar *slider;
-        QLineEdit *edit;
+    // The twelve slider/edit pairs, in the order they are built; each is one
+    // row of the table in Unit2Layout.cpp.
+    enum Component { X, Y, Z, Ex, Ey, Ez, Vx, Vy, Vz, Bx, By, Bz, ComponentCount };
+    // How the four families differ: what a change writes and in which order
+    // it refreshes the box, the figures, the force and the view.
+    enum class Family { Position, Electric, Velocity, Magnetic };
+    struct Row {
+        Family family;
+        float SimState::*value;
+        float SimState::*startValue; // also written by a change, or null
+        float SimState::*fillFrom;   // what the start-up fill shows
+        QLabel *TForm2::*label;
+        QLineEdit *TForm2::*edit;
+        QScrollBar *TForm2::*slider;
+        const char *caption;
+        QPoint labelAt, editAt;
+        QRect sliderRect;
+        bool sliderOnPanel; // lies on Panel1, over its group
+        int minimum, maximum;
+        void (TForm2::*scroll)();
+        void (TForm2::*keyPress)(char &);
+        void (TForm2::*exit)();
     };
+    static const std::array<Row, ComponentCount> &rows();
+    QScrollBar *slider(int c) const;
+    QLineEdit *edit(int c) const;
+    int componentOf(const QObject *watched) const;
 
     void buildWindow();
     void buildTopRow();
     void buildChargeGroup();
     void buildPositionPanel();
-    void buildElectricGroup();
-    void buildVelocityGroup();
-    void buildMagneticGroup();
+    void buildComponentGroups();
     void connectHandlers();
 
     void sliderChanged(Component c);
     void commitEdit(Component c);
     void editKeyPress(Component c, char &Key);
-    int componentOf(const QObject *watched) const;
 
     void showValue(QLineEdit *edit, float value);
     void placeWholePart(QScrollBar *slider, float value);
@@ -171,26 +209,21 @@ private:
     void moveVelocityFigure(bool arrowAndLabel);
     void movePositionLines();
     void movePositionFigure();
-    void moveElectricFigure();
-    void moveMagneticFigure();
+    void moveFieldFigure(VectorQuantity quantity);
 
     void presetWholeSpace();
     void presetConfined();
-    void setElectricField(float ex, float ey, float ez);
-    void setPosition(float px, float py, float pz);
-    void setVelocity(float wx, float wy, float wz);
     // The preset writes one quantity's three components, then shows each: the
     // velocity shows its text before placing its slider, the others after.
     enum ShowOrder { SliderFirst, TextFirst };
-    void setComponents(Component first, const std::array<float *, 3> &targets, const std::array<float, 3> &values,
-                       ShowOrder order);
+    void setComponents(Component first, const std::array<float, 3> &values, ShowOrder order);
     void placeParticleAndVelocityArrow();
     void showAccelerationPreset(float factor, bool confined);
-    void traceOff();
-    void traceOn();
     void colourPositionSegments();
 
-    std::array<ComponentControls, ComponentCount> components_{};
+    SceneFigures &scene_;
 };
 
 extern TForm2 *Form2;
+
+} // namespace voltrix

@@ -19,19 +19,21 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "EnterKey.h"
 #include "PanelFont.h"
-#include "WindowFrame.h"
 #include "Unit1.h"
+#include "WindowFrame.h"
+
+namespace voltrix {
 
 namespace {
 
 constexpr int kLeft = 0, kTop = 393;
 // Panel1 fills the client area of the 317 x 207 window.
-constexpr QSize kClient = voltrix::clientSizeOf(317, 207);
+constexpr QSize kClient = clientSizeOf(317, 207);
 constexpr int kClientWidth = kClient.width(), kClientHeight = kClient.height();
 constexpr int kFontPixels = 11;
 constexpr int kEditXFontPixels = 8;
-constexpr char kEnterKey = 13;
 constexpr int kEditWidth = 37, kEditHeight = 21;
 constexpr int kSliderWidth = 82, kSliderHeight = 8;
 constexpr int kGlyphSide = 16;
@@ -141,20 +143,44 @@ QIcon arrowGlyph(bool pointsRight)
     return glyph;
 }
 
-using KeyHandler = void (TForm2::*)(char &);
-using ExitHandler = void (TForm2::*)();
-
-// In the order of the component table (Bx .. Ez).
-constexpr std::array<KeyHandler, 12> kKeyHandlers{
-    &TForm2::EditBxKeyPress, &TForm2::EditByKeyPress, &TForm2::EditBzKeyPress, &TForm2::EditVxKeyPress,
-    &TForm2::EditVyKeyPress, &TForm2::EditVzKeyPress, &TForm2::EditXKeyPress,  &TForm2::EditYKeyPress,
-    &TForm2::EditZKeyPress,  &TForm2::EditExKeyPress, &TForm2::EditEyKeyPress, &TForm2::EditEzKeyPress};
-constexpr std::array<ExitHandler, 12> kExitHandlers{
-    &TForm2::EditBxExit, &TForm2::EditByExit, &TForm2::EditBzExit, &TForm2::EditVxExit,
-    &TForm2::EditVyExit, &TForm2::EditVzExit, &TForm2::EditXExit,  &TForm2::EditYExit,
-    &TForm2::EditZExit,  &TForm2::EditExExit, &TForm2::EditEyExit, &TForm2::EditEzExit};
-
 } // namespace
+
+// One row per slider and edit-box pair, in the order they are built: the
+// label's and the box's places inside their group, the slider's rectangle
+// and range, and the pair's handlers.
+const std::array<TForm2::Row, TForm2::ComponentCount> &TForm2::rows()
+{
+    using S = SimState;
+    using F = TForm2;
+    constexpr int w = kSliderWidth, h = kSliderHeight;
+    static const std::array<Row, ComponentCount> table{{
+        {Family::Position, &S::x, &S::x0, &S::x0, &F::LabelX, &F::EditX, &F::ScX, "X", {4, 36}, {16, 32},
+         {56, 36, w, h}, false, 0, 1000, &F::ScXScroll, &F::EditXKeyPress, &F::EditXExit},
+        {Family::Position, &S::y, &S::y0, &S::y0, &F::LabelY, &F::EditY, &F::ScY, "Y", {4, 51}, {16, 48},
+         {56, 53, w, h}, false, 0, 1000, &F::ScYScroll, &F::EditYKeyPress, &F::EditYExit},
+        {Family::Position, &S::z, &S::z0, &S::z0, &F::LabelZ, &F::EditZ, &F::ScZ, "Z", {4, 68}, {16, 64},
+         {56, 70, w, h}, false, 0, 1000, &F::ScZScroll, &F::EditZKeyPress, &F::EditZExit},
+        {Family::Electric, &S::Ex, nullptr, &S::Ex, &F::LabelEx, &F::EditEx, &F::ScEx, "Ex", {8, 16}, {28, 12},
+         {68, 20, w, h}, false, -1000, 1000, &F::ScExScroll, &F::EditExKeyPress, &F::EditExExit},
+        {Family::Electric, &S::Ey, nullptr, &S::Ey, &F::LabelEy, &F::EditEy, &F::ScEy, "Ey", {8, 31}, {28, 28},
+         {68, 36, w, h}, false, -1000, 1000, &F::ScEyScroll, &F::EditEyKeyPress, &F::EditEyExit},
+        {Family::Electric, &S::Ez, nullptr, &S::Ez, &F::LabelEz, &F::EditEz, &F::ScEz, "Ez", {8, 48}, {28, 44},
+         {68, 52, w, h}, false, -1000, 1000, &F::ScEzScroll, &F::EditEzKeyPress, &F::EditEzExit},
+        {Family::Velocity, &S::vx, &S::vx0, &S::vx, &F::LabelVx, &F::EditVx, &F::ScVx, "Vx", {4, 16}, {20, 12},
+         {61, 124, w, h}, true, -1000, 1000, &F::ScVxScroll, &F::EditVxKeyPress, &F::EditVxExit},
+        {Family::Velocity, &S::vy, &S::vy0, &S::vy, &F::LabelVy, &F::EditVy, &F::ScVy, "Vy", {4, 32}, {20, 28},
+         {61, 141, w, h}, true, -1000, 1000, &F::ScVyScroll, &F::EditVyKeyPress, &F::EditVyExit},
+        {Family::Velocity, &S::vz, &S::vz0, &S::vz, &F::LabelVz, &F::EditVz, &F::ScVz, "Vz", {4, 48}, {20, 44},
+         {61, 158, w, h}, true, -1000, 1000, &F::ScVzScroll, &F::EditVzKeyPress, &F::EditVzExit},
+        {Family::Magnetic, &S::Bx, nullptr, &S::Bx, &F::LabelBx, &F::EditBx, &F::ScBx, "Bx", {8, 16}, {28, 12},
+         {220, 124, w, h}, true, -100, 100, &F::ScBxScroll, &F::EditBxKeyPress, &F::EditBxExit},
+        {Family::Magnetic, &S::By, nullptr, &S::By, &F::LabelBy, &F::EditBy, &F::ScBy, "By", {8, 32}, {28, 28},
+         {220, 141, w, h}, true, -100, 100, &F::ScByScroll, &F::EditByKeyPress, &F::EditByExit},
+        {Family::Magnetic, &S::Bz, nullptr, &S::Bz, &F::LabelBz, &F::EditBz, &F::ScBz, "Bz", {8, 48}, {28, 44},
+         {220, 158, w, h}, true, -100, 100, &F::ScBzScroll, &F::EditBzKeyPress, &F::EditBzExit},
+    }};
+    return table;
+}
 
 void TForm2::buildWindow()
 {
@@ -171,9 +197,7 @@ void TForm2::buildWindow()
     buildTopRow();
     buildChargeGroup();
     buildPositionPanel();
-    buildElectricGroup();
-    buildVelocityGroup();
-    buildMagneticGroup();
+    buildComponentGroups();
 
     GroupELocal = new QGroupBox(QStringLiteral("Región Campo Eléctrico"), Panel1);
     GroupELocal->setGeometry(154, 108, 153, 67);
@@ -182,12 +206,9 @@ void TForm2::buildWindow()
 
     // The sliders that lie over the velocity and magnetic groups belong to
     // Panel1 and must stay above the groups.
-    for (QScrollBar *slider : {ScVx, ScVy, ScVz, ScBx, ScBy, ScBz})
-        slider->raise();
-
-    components_ = {{{ScBx, EditBx}, {ScBy, EditBy}, {ScBz, EditBz}, {ScVx, EditVx}, {ScVy, EditVy},
-                    {ScVz, EditVz}, {ScX, EditX}, {ScY, EditY}, {ScZ, EditZ}, {ScEx, EditEx},
-                    {ScEy, EditEy}, {ScEz, EditEz}}};
+    for (const Row &row : rows())
+        if (row.sliderOnPanel)
+            (this->*row.slider)->raise();
 }
 
 void TForm2::buildTopRow()
@@ -236,84 +257,61 @@ void TForm2::buildPositionPanel()
     ComboUnidades->addItems({QStringLiteral("m"), QStringLiteral("cm")});
     ComboUnidades->setCurrentIndex(0);
     ComboUnidades->setGeometry(76, 8, 45, 21);
+}
 
-    LabelX = makeLabel(PanelPosicion, QStringLiteral("X"), 4, 36);
-    LabelY = makeLabel(PanelPosicion, QStringLiteral("Y"), 4, 51);
-    LabelZ = makeLabel(PanelPosicion, QStringLiteral("Z"), 4, 68);
-    EditX = makeEdit(PanelPosicion, 16, 32);
-    EditY = makeEdit(PanelPosicion, 16, 48);
-    EditZ = makeEdit(PanelPosicion, 16, 64);
+void TForm2::buildComponentGroups()
+{
+    // The position rows go into the panel above; each other family has a
+    // group of its own, built just before its rows.
+    const struct {
+        Family family;
+        QGroupBox *TForm2::*group;
+        const char *caption;
+        QRect geometry;
+    } groups[] = {
+        {Family::Electric, &TForm2::GroupElect, "Campo Eléctrico V/m", {152, 40, 153, 67}},
+        {Family::Velocity, &TForm2::GroupBoxVel, "Velocidad m/s", {4, 108, 141, 67}},
+        {Family::Magnetic, &TForm2::GroupMagnet, "Campo Magnético", {154, 108, 153, 67}},
+    };
+    const auto buildFamily = [this](Family family, QWidget *container) {
+        for (const Row &row : rows())
+            if (row.family == family)
+                this->*row.label = makeLabel(container, QString::fromUtf8(row.caption), row.labelAt.x(),
+                                             row.labelAt.y());
+        for (const Row &row : rows())
+            if (row.family == family)
+                this->*row.edit = makeEdit(container, row.editAt.x(), row.editAt.y());
+        for (const Row &row : rows())
+            if (row.family == family) {
+                const QRect &r = row.sliderRect;
+                this->*row.slider = makeSlider(row.sliderOnPanel ? Panel1 : container, r.x(), r.y(), r.width(),
+                                               r.height(), row.minimum, row.maximum);
+            }
+    };
+
+    buildFamily(Family::Position, PanelPosicion);
     setCaptionFont(EditX, kNavy, kEditXFontPixels);
-    ScX = makeSlider(PanelPosicion, 56, 36, kSliderWidth, kSliderHeight, 0, 1000);
-    ScY = makeSlider(PanelPosicion, 56, 53, kSliderWidth, kSliderHeight, 0, 1000);
-    ScZ = makeSlider(PanelPosicion, 56, 70, kSliderWidth, kSliderHeight, 0, 1000);
-}
-
-void TForm2::buildElectricGroup()
-{
-    GroupElect = new QGroupBox(QStringLiteral("Campo Eléctrico V/m"), Panel1);
-    GroupElect->setGeometry(152, 40, 153, 67);
-    setCaptionFont(GroupElect, kNavy);
-    LabelEx = makeLabel(GroupElect, QStringLiteral("Ex"), 8, 16);
-    LabelEy = makeLabel(GroupElect, QStringLiteral("Ey"), 8, 31);
-    LabelEz = makeLabel(GroupElect, QStringLiteral("Ez"), 8, 48);
-    EditEx = makeEdit(GroupElect, 28, 12);
-    EditEy = makeEdit(GroupElect, 28, 28);
-    EditEz = makeEdit(GroupElect, 28, 44);
-    ScEx = makeSlider(GroupElect, 68, 20, kSliderWidth, kSliderHeight, -1000, 1000);
-    ScEy = makeSlider(GroupElect, 68, 36, kSliderWidth, kSliderHeight, -1000, 1000);
-    ScEz = makeSlider(GroupElect, 68, 52, kSliderWidth, kSliderHeight, -1000, 1000);
-}
-
-void TForm2::buildVelocityGroup()
-{
-    GroupBoxVel = new QGroupBox(QStringLiteral("Velocidad m/s"), Panel1);
-    GroupBoxVel->setGeometry(4, 108, 141, 67);
-    setCaptionFont(GroupBoxVel, kNavy);
-    LabelVx = makeLabel(GroupBoxVel, QStringLiteral("Vx"), 4, 16);
-    LabelVy = makeLabel(GroupBoxVel, QStringLiteral("Vy"), 4, 32);
-    LabelVz = makeLabel(GroupBoxVel, QStringLiteral("Vz"), 4, 48);
-    EditVx = makeEdit(GroupBoxVel, 20, 12);
-    EditVy = makeEdit(GroupBoxVel, 20, 28);
-    EditVz = makeEdit(GroupBoxVel, 20, 44);
-    ScVx = makeSlider(Panel1, 61, 124, kSliderWidth, kSliderHeight, -1000, 1000);
-    ScVy = makeSlider(Panel1, 61, 141, kSliderWidth, kSliderHeight, -1000, 1000);
-    ScVz = makeSlider(Panel1, 61, 158, kSliderWidth, kSliderHeight, -1000, 1000);
-}
-
-void TForm2::buildMagneticGroup()
-{
-    GroupMagnet = new QGroupBox(QStringLiteral("Campo Magnético"), Panel1);
-    GroupMagnet->setGeometry(154, 108, 153, 67);
-    setCaptionFont(GroupMagnet, kNavy);
-    LabelBx = makeLabel(GroupMagnet, QStringLiteral("Bx"), 8, 16);
-    LabelBy = makeLabel(GroupMagnet, QStringLiteral("By"), 8, 32);
-    LabelBz = makeLabel(GroupMagnet, QStringLiteral("Bz"), 8, 48);
-    EditBx = makeEdit(GroupMagnet, 28, 12);
-    EditBy = makeEdit(GroupMagnet, 28, 28);
-    EditBz = makeEdit(GroupMagnet, 28, 44);
-    ScBx = makeSlider(Panel1, 220, 124, kSliderWidth, kSliderHeight, -100, 100);
-    ScBy = makeSlider(Panel1, 220, 141, kSliderWidth, kSliderHeight, -100, 100);
-    ScBz = makeSlider(Panel1, 220, 158, kSliderWidth, kSliderHeight, -100, 100);
+    for (const auto &g : groups) {
+        QGroupBox *group = new QGroupBox(QString::fromUtf8(g.caption), Panel1);
+        group->setGeometry(g.geometry);
+        setCaptionFont(group, kNavy);
+        this->*g.group = group;
+        buildFamily(g.family, group);
+    }
 }
 
 void TForm2::connectHandlers()
 {
-    using Handler = void (TForm2::*)();
-    constexpr std::array<Handler, ComponentCount> scrolls{
-        &TForm2::ScBxScroll, &TForm2::ScByScroll, &TForm2::ScBzScroll, &TForm2::ScVxScroll,
-        &TForm2::ScVyScroll, &TForm2::ScVzScroll, &TForm2::ScXScroll,  &TForm2::ScYScroll,
-        &TForm2::ScZScroll,  &TForm2::ScExScroll, &TForm2::ScEyScroll, &TForm2::ScEzScroll};
-    for (int c = 0; c < ComponentCount; ++c) {
+    for (const Row &row : rows()) {
         // Only the user's own actions run a slider handler: arrow and page
         // clicks, dragging, wheel and keys all arrive as slider actions,
         // while setValue() from code arrives as none.
-        const Handler handler = scrolls[c];
-        connect(components_[c].slider, &QAbstractSlider::actionTriggered, this, [this, handler](int action) {
+        const auto handler = row.scroll;
+        connect(this->*row.slider, &QAbstractSlider::actionTriggered, this, [this, handler](int action) {
             if (action != QAbstractSlider::SliderNoAction)
                 (this->*handler)();
         });
-        components_[c].edit->installEventFilter(this);
+        (this->*row.edit)->installEventFilter(this);
     }
     connect(ScDt, &QAbstractSlider::valueChanged, this, &TForm2::ScDtChange);
     connect(ComboUnidades, &QComboBox::currentTextChanged, this, &TForm2::ComboUnidadesChange);
@@ -343,13 +341,12 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
         GroupELocalDblClick();
     else if (type == QEvent::KeyPress && (watched == EditQ || componentOf(watched) >= 0)) {
         const auto *keyEvent = static_cast<QKeyEvent *>(event);
-        const bool enter = keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter;
-        const QString text = keyEvent->text();
-        char key = enter ? kEnterKey : (text.isEmpty() ? '\0' : text.at(0).toLatin1());
+        const bool enter = isEnter(*keyEvent);
+        char key = typedCharacter(*keyEvent);
         if (watched == EditQ)
             EditQKeyPress(key);
         else
-            (this->*kKeyHandlers[componentOf(watched)])(key);
+            (this->*rows()[static_cast<std::size_t>(componentOf(watched))].keyPress)(key);
         if (enter)
             return true;
     } else if (type == QEvent::FocusOut && componentOf(watched) >= 0) {
@@ -357,7 +354,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
         // itself, is not leaving it: the focus comes back to the same box.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            (this->*kExitHandlers[componentOf(watched)])();
+            (this->*rows()[static_cast<std::size_t>(componentOf(watched))].exit)();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -370,3 +367,5 @@ void TForm2::hideEvent(QHideEvent *event)
         QNull();
     QWidget::hideEvent(event);
 }
+
+} // namespace voltrix

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace voltrix {
+
 TForm3 *Form3 = nullptr;
 
 namespace {
@@ -208,3 +210,5 @@ bool TForm3::eventFilter(QObject *watched, QEvent *event)
         BtnGrupoClick();
     return QWidget::eventFilter(watched, event);
 }
+
+} // namespace voltrix

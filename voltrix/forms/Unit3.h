@@ -7,6 +7,8 @@
 class QLabel;
 class QPushButton;
 
+namespace voltrix {
+
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
@@ -35,3 +37,5 @@ private:
 };
 
 extern TForm3 *Form3;
+
+} // namespace voltrix

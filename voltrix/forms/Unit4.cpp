@@ -4,82 +4,84 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
-#include "FigurePlacement.h"
+#include <array>
+
+#include "BoxText.h"
 #include "PanelFont.h"
-#include "Figures.h"
-#include "NumberText.h"
-#include "SimState.h"
+#include "SceneFigures.h"
+#include "Simulation.h"
 #include "TXc3DWorld.h"
 #include "Unit1.h"
 #include "WindowFrame.h"
 
-TForm4 *Form4 = nullptr;
+namespace voltrix {
 
-using voltrix::Sim;
-using voltrix::SimState;
-using namespace voltrix::scene;
+TForm4 *Form4 = nullptr;
 
 namespace {
 
 constexpr int kLeft = 316, kTop = 328;
 // The client area of the 146 x 272 window.
-constexpr QSize kClient = voltrix::clientSizeOf(146, 272);
+constexpr QSize kClient = clientSizeOf(146, 272);
 constexpr int kClientWidth = kClient.width(), kClientHeight = kClient.height();
 constexpr int kFontPixels = 11;
 
-// Rectangles are shown in blue; the view takes plane colours as floats.
-constexpr float kRectangleColour = 16711680.0f;
+// Rectangles are shown in blue.
+constexpr TColor kRectangleColour = clBlue;
 
 // The position label stands a little higher here than where the step puts it.
-constexpr voltrix::Point3 kPositionLabelOffset{0, 15, 5};
+constexpr Point3 kPositionLabelOffset{0, 15, 5};
 
-TXc3DWorld &view()
-{
-    return *Form1->Xc3DWorld;
-}
+// Layout: five groups one above the other, "Vector" on the first row of
+// each and the three components on the second; the acceleration group has
+// its three number boxes under its component boxes.
+constexpr int kGroupLeft = 2, kGroupWidth = kClientWidth - 4;
+constexpr int kGroupHeight = 44, kAccelerationGroupHeight = 64;
+constexpr int kRowVector = 14, kRowComponents = 28, kRowNumbers = 44;
+constexpr int kColumnWidth = 42, kFirstColumn = 6, kBoxHeight = 15;
 
 } // namespace
 
-// One vector of the window: its objects, its colour when shown and where its
-// geometry and label come from.
-struct TForm4::Figure {
-    int arrow;  // the component lines follow it: arrow + 1 .. arrow + 3
-    int plane;  // 0: no rectangle
-    int label;
+// One row per vector: its group box and check boxes (the "Vector" box first,
+// then the three components), their handlers, and how it is shown.
+struct TForm4::Group {
+    VectorQuantity quantity;
+    QGroupBox *TForm4::*box;
+    const char *caption;
+    int height;
+    std::array<QCheckBox *TForm4::*, kFigureParts> parts;
+    std::array<const char *, 3> componentNames;
+    std::array<void (TForm4::*)(), kFigureParts> handlers;
     TColor colour;
-    voltrix::FigureGeometry (*geometry)(const SimState &);
     bool labelAtTip; // the acceleration's label sits at the arrow's tip
 };
 
-namespace {
-
-voltrix::FigureGeometry positionGeometry(const SimState &s)
+const TForm4::Group &TForm4::group(VectorQuantity quantity)
 {
-    return voltrix::positionFigure(s, kPositionLabelOffset);
-}
-
-voltrix::FigureGeometry velocityGeometry(const SimState &s)
-{
-    return voltrix::velocityFigure(s);
-}
-
-} // namespace
-
-const TForm4::Figure &TForm4::figure(Quantity quantity) const
-{
-    static const std::array<Figure, QuantityCount> figures{{
-        {kPositionArrow, 0, kPositionLabel, clWhite, &positionGeometry, false},
-        {kVelocityArrow, kVelocityPlane, kVelocityLabel, clAqua, &velocityGeometry, false},
-        {kAccelerationArrow, kAccelerationPlane, kAccelerationLabel, clSilver, &voltrix::accelerationFigure,
-         true},
-        {kElectricArrow, kElectricPlane, kElectricLabel, clYellow, &voltrix::electricFigure, false},
-        {kMagneticArrow, kMagneticPlane, kMagneticLabel, clRed, &voltrix::magneticFigure, false},
+    using F = TForm4;
+    static const std::array<Group, kVectorQuantities> groups{{
+        {VectorQuantity::Position, &F::MuestraPos, "Posición", kGroupHeight,
+         {&F::CheckVectorPo, &F::CheckPosX, &F::CheckPosY, &F::CheckPosZ}, {"X", "Y", "Z"},
+         {&F::CheckVectorPoClick, &F::CheckPosXClick, &F::CheckPosYClick, &F::CheckPosZClick}, clWhite, false},
+        {VectorQuantity::Velocity, &F::MuestraVel, "Velocidad", kGroupHeight,
+         {&F::CheckVectorVel, &F::CheckVx, &F::CheckVy, &F::CheckVz}, {"Vx", "Vy", "Vz"},
+         {&F::CheckVectorVelClick, &F::CheckVxClick, &F::CheckVyClick, &F::CheckVzClick}, clAqua, false},
+        {VectorQuantity::Acceleration, &F::MuestraAceleracion, "Aceleración m/s*s", kAccelerationGroupHeight,
+         {&F::CheckVectorA, &F::CheckAx, &F::CheckAy, &F::CheckAz}, {"Ax", "Ay", "Az"},
+         {&F::CheckVectorAClick, &F::CheckAxClick, &F::CheckAyClick, &F::CheckAzClick}, clSilver, true},
+        {VectorQuantity::Electric, &F::MuestraE, "Eléctrico", kGroupHeight,
+         {&F::CheckVectorE, &F::CheckEx, &F::CheckEy, &F::CheckEz}, {"Ex", "Ey", "Ez"},
+         {&F::CheckVectorEClick, &F::CheckExClick, &F::CheckEyClick, &F::CheckEzClick}, clYellow, false},
+        {VectorQuantity::Magnetic, &F::MuestraB, "Magnético", kGroupHeight,
+         {&F::CheckVectorB, &F::CheckBx, &F::CheckBy, &F::CheckBz}, {"Bx", "By", "Bz"},
+         {&F::CheckVectorBClick, &F::CheckBxClick, &F::CheckByClick, &F::CheckBzClick}, clRed, false},
     }};
-    return figures[quantity];
+    return groups[static_cast<std::size_t>(quantity)];
 }
 
-TForm4::TForm4(QWidget *parent)
+TForm4::TForm4(SceneFigures &scene, QWidget *parent)
     : QWidget(parent)
+    , scene_(scene)
 {
     buildWindow();
     connectHandlers();
@@ -90,125 +92,133 @@ void TForm4::FormCreate()
 {
     CheckVectorVel->setChecked(true); // its handler shows the velocity arrow
     Form1->ACELERACION();
-    EditAx->setText(QString::fromStdString(voltrix::format31(Sim.ax)));
-    EditAy->setText(QString::fromStdString(voltrix::format31(Sim.ay)));
-    EditAz->setText(QString::fromStdString(voltrix::format31(Sim.az)));
-}
-
-void TForm4::CheckVectorPoClick() { vectorBoxClicked(Position); }
-void TForm4::CheckPosXClick() { componentBoxClicked(Position, 0); }
-void TForm4::CheckPosYClick() { componentBoxClicked(Position, 1); }
-void TForm4::CheckPosZClick() { componentBoxClicked(Position, 2); }
-void TForm4::CheckVectorVelClick() { vectorBoxClicked(Velocity); }
-void TForm4::CheckVxClick() { componentBoxClicked(Velocity, 0); }
-void TForm4::CheckVyClick() { componentBoxClicked(Velocity, 1); }
-void TForm4::CheckVzClick() { componentBoxClicked(Velocity, 2); }
-void TForm4::CheckVectorAClick() { vectorBoxClicked(Acceleration); }
-void TForm4::CheckAxClick() { componentBoxClicked(Acceleration, 0); }
-void TForm4::CheckAyClick() { componentBoxClicked(Acceleration, 1); }
-void TForm4::CheckAzClick() { componentBoxClicked(Acceleration, 2); }
-void TForm4::CheckVectorEClick() { vectorBoxClicked(Electric); }
-void TForm4::CheckExClick() { componentBoxClicked(Electric, 0); }
-void TForm4::CheckEyClick() { componentBoxClicked(Electric, 1); }
-void TForm4::CheckEzClick() { componentBoxClicked(Electric, 2); }
-void TForm4::CheckVectorBClick() { vectorBoxClicked(Magnetic); }
-void TForm4::CheckBxClick() { componentBoxClicked(Magnetic, 0); }
-void TForm4::CheckByClick() { componentBoxClicked(Magnetic, 1); }
-void TForm4::CheckBzClick() { componentBoxClicked(Magnetic, 2); }
-
-void TForm4::vectorBoxClicked(Quantity quantity)
-{
-    const Figure &f = figure(quantity);
-    if (vectorBox(quantity)->isChecked()) {
-        if (quantity == Acceleration)
-            Form1->ACELERACION();
-        view().ChangeSegmentProperties(kColour, f.arrow, static_cast<int>(f.colour));
-        view().ChangeLabelProperties(kColour, f.label, static_cast<int>(f.colour));
-        placeArrowAndLabel(quantity);
-        // The acceleration's lines follow the new force whether shown or not.
-        if (quantity == Acceleration)
-            for (int axis = 0; axis < 3; ++axis)
-                placeComponentLine(quantity, axis);
-    } else {
-        view().ChangeSegmentProperties(kColour, f.arrow, static_cast<int>(clBlack));
-        view().ChangeLabelProperties(kColour, f.label, static_cast<int>(clBlack));
-    }
-    view().DrawWorld();
-}
-
-void TForm4::componentBoxClicked(Quantity quantity, int axis)
-{
-    const Figure &f = figure(quantity);
-    const int line = f.arrow + 1 + axis;
-    if (componentBox(quantity, axis)->isChecked()) {
-        view().ChangeSegmentProperties(kColour, line, static_cast<int>(f.colour));
-        placeComponentLine(quantity, axis);
-        if (f.plane != 0) {
-            view().ChangePlaneProperties(kColour, f.plane, kRectangleColour);
-            placeRectangle(quantity);
-        }
-        if (quantity == Velocity && CheckVectorVel->isChecked())
-            placeArrowAndLabel(Velocity);
-    } else {
-        // The rectangle stays while another component of the group is shown.
-        if (f.plane != 0 && !componentBox(quantity, (axis + 1) % 3)->isChecked()
-            && !componentBox(quantity, (axis + 2) % 3)->isChecked())
-            view().ChangePlaneProperties(kColour, f.plane, static_cast<float>(clBlack));
-        view().ChangeSegmentProperties(kColour, line, static_cast<int>(clBlack));
-    }
-    view().DrawWorld();
-}
-
-void TForm4::placeArrowAndLabel(Quantity quantity)
-{
-    const Figure &f = figure(quantity);
-    const voltrix::FigureGeometry g = f.geometry(Sim);
-    voltrix::moveSegment(view(), f.arrow, g.segments[0]);
-    voltrix::moveLabel(view(), f.label, f.labelAtTip ? g.segments[0].to : g.label);
-}
-
-void TForm4::placeComponentLine(Quantity quantity, int axis)
-{
-    const Figure &f = figure(quantity);
-    voltrix::moveSegment(view(), f.arrow + 1 + axis, f.geometry(Sim).segments[1 + axis]);
-}
-
-void TForm4::placeRectangle(Quantity quantity)
-{
-    const Figure &f = figure(quantity);
-    voltrix::movePlane(view(), f.plane, f.geometry(Sim).planeCorners);
-}
-
-QCheckBox *TForm4::vectorBox(Quantity quantity) const
-{
-    const std::array<QCheckBox *, QuantityCount> boxes{CheckVectorPo, CheckVectorVel, CheckVectorA, CheckVectorE,
-                                                       CheckVectorB};
-    return boxes[quantity];
-}
-
-QCheckBox *TForm4::componentBox(Quantity quantity, int axis) const
-{
-    const std::array<std::array<QCheckBox *, 3>, QuantityCount> boxes{{
-        {CheckPosX, CheckPosY, CheckPosZ},
-        {CheckVx, CheckVy, CheckVz},
-        {CheckAx, CheckAy, CheckAz},
-        {CheckEx, CheckEy, CheckEz},
-        {CheckBx, CheckBy, CheckBz},
-    }};
-    return boxes[quantity][axis];
+    setText31(EditAx, Sim.ax);
+    setText31(EditAy, Sim.ay);
+    setText31(EditAz, Sim.az);
 }
 
 // ---------------------------------------------------------------------------
-// Layout: five groups one above the other, "Vector" on the first row of
-// each and the three components on the second; the acceleration group has
-// its three number boxes under its component boxes.
+// What the other windows ask for
+
+void TForm4::showAcceleration()
+{
+    show31(EditAx, Sim.ax);
+    show31(EditAy, Sim.ay);
+    show31(EditAz, Sim.az);
+}
+
+bool TForm4::isPartShown(VectorQuantity quantity, int part) const
+{
+    return partBox(quantity, part)->isChecked();
+}
+
+void TForm4::showVector(VectorQuantity quantity)
+{
+    partBox(quantity, kArrowPart)->setChecked(true);
+}
+
+void TForm4::hideQuantity(VectorQuantity quantity)
+{
+    for (int part = 0; part < kFigureParts; ++part)
+        partBox(quantity, part)->setChecked(false);
+}
+
+// ---------------------------------------------------------------------------
+// Check boxes
+
+void TForm4::CheckVectorPoClick() { vectorBoxClicked(VectorQuantity::Position); }
+void TForm4::CheckPosXClick() { componentBoxClicked(VectorQuantity::Position, 0); }
+void TForm4::CheckPosYClick() { componentBoxClicked(VectorQuantity::Position, 1); }
+void TForm4::CheckPosZClick() { componentBoxClicked(VectorQuantity::Position, 2); }
+void TForm4::CheckVectorVelClick() { vectorBoxClicked(VectorQuantity::Velocity); }
+void TForm4::CheckVxClick() { componentBoxClicked(VectorQuantity::Velocity, 0); }
+void TForm4::CheckVyClick() { componentBoxClicked(VectorQuantity::Velocity, 1); }
+void TForm4::CheckVzClick() { componentBoxClicked(VectorQuantity::Velocity, 2); }
+void TForm4::CheckVectorAClick() { vectorBoxClicked(VectorQuantity::Acceleration); }
+void TForm4::CheckAxClick() { componentBoxClicked(VectorQuantity::Acceleration, 0); }
+void TForm4::CheckAyClick() { componentBoxClicked(VectorQuantity::Acceleration, 1); }
+void TForm4::CheckAzClick() { componentBoxClicked(VectorQuantity::Acceleration, 2); }
+void TForm4::CheckVectorEClick() { vectorBoxClicked(VectorQuantity::Electric); }
+void TForm4::CheckExClick() { componentBoxClicked(VectorQuantity::Electric, 0); }
+void TForm4::CheckEyClick() { componentBoxClicked(VectorQuantity::Electric, 1); }
+void TForm4::CheckEzClick() { componentBoxClicked(VectorQuantity::Electric, 2); }
+void TForm4::CheckVectorBClick() { vectorBoxClicked(VectorQuantity::Magnetic); }
+void TForm4::CheckBxClick() { componentBoxClicked(VectorQuantity::Magnetic, 0); }
+void TForm4::CheckByClick() { componentBoxClicked(VectorQuantity::Magnetic, 1); }
+void TForm4::CheckBzClick() { componentBoxClicked(VectorQuantity::Magnetic, 2); }
+
+void TForm4::vectorBoxClicked(VectorQuantity quantity)
+{
+    const Group &g = group(quantity);
+    if (isPartShown(quantity, kArrowPart)) {
+        if (quantity == VectorQuantity::Acceleration)
+            Form1->ACELERACION();
+        scene_.colourPart(quantity, kArrowPart, g.colour);
+        scene_.colourLabel(quantity, g.colour);
+        placeArrowAndLabel(quantity);
+        // The acceleration's lines follow the new force whether shown or not.
+        if (quantity == VectorQuantity::Acceleration)
+            for (int axis = 0; axis < 3; ++axis)
+                placeComponentLine(quantity, axis);
+    } else {
+        scene_.colourPart(quantity, kArrowPart, clBlack);
+        scene_.colourLabel(quantity, clBlack);
+    }
+    scene_.view().DrawWorld();
+}
+
+void TForm4::componentBoxClicked(VectorQuantity quantity, int axis)
+{
+    const Group &g = group(quantity);
+    const bool hasRectangle = figureSlots(quantity).plane != 0;
+    const int part = 1 + axis;
+    if (isPartShown(quantity, part)) {
+        scene_.colourPart(quantity, part, g.colour);
+        placeComponentLine(quantity, axis);
+        if (hasRectangle) {
+            scene_.colourRectangle(quantity, kRectangleColour);
+            scene_.placeRectangle(quantity, geometry(quantity));
+        }
+        if (quantity == VectorQuantity::Velocity && isPartShown(quantity, kArrowPart))
+            placeArrowAndLabel(quantity);
+    } else {
+        // The rectangle stays while another component of the group is shown.
+        if (hasRectangle && !isPartShown(quantity, 1 + (axis + 1) % 3)
+            && !isPartShown(quantity, 1 + (axis + 2) % 3))
+            scene_.colourRectangle(quantity, clBlack);
+        scene_.colourPart(quantity, part, clBlack);
+    }
+    scene_.view().DrawWorld();
+}
+
+FigureGeometry TForm4::geometry(VectorQuantity quantity) const
+{
+    if (quantity == VectorQuantity::Position)
+        return positionFigure(Sim, kPositionLabelOffset);
+    return vectorFigure(quantity, Sim, Factors);
+}
+
+void TForm4::placeArrowAndLabel(VectorQuantity quantity)
+{
+    const FigureGeometry g = geometry(quantity);
+    scene_.placePart(quantity, kArrowPart, g);
+    scene_.placeLabel(quantity, group(quantity).labelAtTip ? g.segments[0].to : g.label);
+}
+
+void TForm4::placeComponentLine(VectorQuantity quantity, int axis)
+{
+    scene_.placePart(quantity, 1 + axis, geometry(quantity));
+}
+
+QCheckBox *TForm4::partBox(VectorQuantity quantity, int part) const
+{
+    return this->*group(quantity).parts[static_cast<std::size_t>(part)];
+}
+
+// ---------------------------------------------------------------------------
+// Layout
 
 namespace {
-
-constexpr int kGroupLeft = 2, kGroupWidth = kClientWidth - 4;
-constexpr int kGroupHeight = 44, kAccelerationGroupHeight = 64;
-constexpr int kRowVector = 14, kRowComponents = 28, kRowNumbers = 44;
-constexpr int kColumnWidth = 42, kFirstColumn = 6, kBoxHeight = 15;
 
 QGroupBox *makeGroup(QWidget *parent, const QString &caption, int top, int height)
 {
@@ -239,34 +249,15 @@ void TForm4::buildWindow()
     setFixedSize(kClientWidth, kClientHeight);
     setFont(panelFont(kFontPixels));
 
-    struct GroupLayout {
-        QGroupBox **group;
-        const char *caption;
-        QCheckBox **vector;
-        std::array<QCheckBox **, 3> components;
-        std::array<const char *, 3> names;
-        int height;
-    };
-    const std::array<GroupLayout, QuantityCount> groups{{
-        {&MuestraPos, "Posición", &CheckVectorPo, {&CheckPosX, &CheckPosY, &CheckPosZ}, {"X", "Y", "Z"},
-         kGroupHeight},
-        {&MuestraVel, "Velocidad", &CheckVectorVel, {&CheckVx, &CheckVy, &CheckVz}, {"Vx", "Vy", "Vz"},
-         kGroupHeight},
-        {&MuestraAceleracion, "Aceleración m/s*s", &CheckVectorA, {&CheckAx, &CheckAy, &CheckAz},
-         {"Ax", "Ay", "Az"}, kAccelerationGroupHeight},
-        {&MuestraE, "Eléctrico", &CheckVectorE, {&CheckEx, &CheckEy, &CheckEz}, {"Ex", "Ey", "Ez"},
-         kGroupHeight},
-        {&MuestraB, "Magnético", &CheckVectorB, {&CheckBx, &CheckBy, &CheckBz}, {"Bx", "By", "Bz"},
-         kGroupHeight},
-    }};
     int top = 0;
-    for (const GroupLayout &entry : groups) {
-        QGroupBox *group = makeGroup(this, QString::fromUtf8(entry.caption), top, entry.height);
-        *entry.group = group;
-        *entry.vector = makeBox(group, QStringLiteral("Vector"), 0, kRowVector, 2 * kColumnWidth);
+    for (int q = 0; q < kVectorQuantities; ++q) {
+        const Group &g = group(static_cast<VectorQuantity>(q));
+        QGroupBox *box = makeGroup(this, QString::fromUtf8(g.caption), top, g.height);
+        this->*g.box = box;
+        this->*g.parts[kArrowPart] = makeBox(box, QStringLiteral("Vector"), 0, kRowVector, 2 * kColumnWidth);
         for (int axis = 0; axis < 3; ++axis)
-            *entry.components[axis] = makeBox(group, QString::fromUtf8(entry.names[axis]), axis, kRowComponents);
-        top += entry.height + 1;
+            this->*g.parts[1 + axis] = makeBox(box, QString::fromUtf8(g.componentNames[axis]), axis, kRowComponents);
+        top += g.height + 1;
     }
 
     std::array<QLineEdit **, 3> numbers{&EditAx, &EditAy, &EditAz};
@@ -280,21 +271,14 @@ void TForm4::buildWindow()
 
 void TForm4::connectHandlers()
 {
-    using Handler = void (TForm4::*)();
-    const std::array<std::pair<QCheckBox *, Handler>, 20> handlers{{
-        {CheckVectorPo, &TForm4::CheckVectorPoClick}, {CheckPosX, &TForm4::CheckPosXClick},
-        {CheckPosY, &TForm4::CheckPosYClick},         {CheckPosZ, &TForm4::CheckPosZClick},
-        {CheckVectorVel, &TForm4::CheckVectorVelClick}, {CheckVx, &TForm4::CheckVxClick},
-        {CheckVy, &TForm4::CheckVyClick},             {CheckVz, &TForm4::CheckVzClick},
-        {CheckVectorA, &TForm4::CheckVectorAClick},   {CheckAx, &TForm4::CheckAxClick},
-        {CheckAy, &TForm4::CheckAyClick},             {CheckAz, &TForm4::CheckAzClick},
-        {CheckVectorE, &TForm4::CheckVectorEClick},   {CheckEx, &TForm4::CheckExClick},
-        {CheckEy, &TForm4::CheckEyClick},             {CheckEz, &TForm4::CheckEzClick},
-        {CheckVectorB, &TForm4::CheckVectorBClick},   {CheckBx, &TForm4::CheckBxClick},
-        {CheckBy, &TForm4::CheckByClick},             {CheckBz, &TForm4::CheckBzClick},
-    }};
-    // Like the original's click events, the handlers follow every change of
-    // a box's state, also when other windows tick or untick it.
-    for (const auto &[box, handler] : handlers)
-        connect(box, &QCheckBox::toggled, this, handler);
+    // The handlers follow every change of a box's state, also when other
+    // windows tick or untick it.
+    for (int q = 0; q < kVectorQuantities; ++q) {
+        const Group &g = group(static_cast<VectorQuantity>(q));
+        for (int part = 0; part < kFigureParts; ++part)
+            connect(this->*g.parts[static_cast<std::size_t>(part)], &QCheckBox::toggled, this,
+                    g.handlers[static_cast<std::size_t>(part)]);
+    }
 }
+
+} // namespace voltrix

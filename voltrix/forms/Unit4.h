@@ -8,16 +8,30 @@
 // The constructor builds the controls and runs FormCreate.
 #include <QWidget>
 
+#include "Figures.h"
+
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
+
+namespace voltrix {
+
+class SceneFigures;
 
 class TForm4 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TForm4(QWidget *parent = nullptr);
+    explicit TForm4(SceneFigures &scene, QWidget *parent = nullptr);
+
+    // What the other windows ask of the vector options.
+    void showAcceleration(); // EditAx .. EditAz show ax .. az with "%3.1f"
+    // Whether a part of a quantity's figure is shown: part 0 is its "Vector"
+    // box, parts 1..3 its component boxes.
+    bool isPartShown(VectorQuantity quantity, int part) const;
+    void showVector(VectorQuantity quantity);   // ticks "Vector"; its handler runs if it was unticked
+    void hideQuantity(VectorQuantity quantity); // unticks "Vector" and the components, handlers running
 
     QGroupBox *MuestraPos = nullptr;
     QCheckBox *CheckVectorPo = nullptr;
@@ -78,21 +92,22 @@ public:
     void CheckBzClick();
 
 private:
-    // The five vectors and their three axes.
-    enum Quantity { Position, Velocity, Acceleration, Electric, Magnetic, QuantityCount };
+    struct Group;
+    static const Group &group(VectorQuantity quantity);
+    QCheckBox *partBox(VectorQuantity quantity, int part) const;
+    FigureGeometry geometry(VectorQuantity quantity) const;
 
-    struct Figure;
     void buildWindow();
     void connectHandlers();
-    const Figure &figure(Quantity quantity) const;
-    QCheckBox *componentBox(Quantity quantity, int axis) const;
-    QCheckBox *vectorBox(Quantity quantity) const;
 
-    void vectorBoxClicked(Quantity quantity);
-    void componentBoxClicked(Quantity quantity, int axis);
-    void placeArrowAndLabel(Quantity quantity);
-    void placeComponentLine(Quantity quantity, int axis);
-    void placeRectangle(Quantity quantity);
+    void vectorBoxClicked(VectorQuantity quantity);
+    void componentBoxClicked(VectorQuantity quantity, int axis);
+    void placeArrowAndLabel(VectorQuantity quantity);
+    void placeComponentLine(VectorQuantity quantity, int axis);
+
+    SceneFigures &scene_;
 };
 
 extern TForm4 *Form4;
+
+} // namespace voltrix

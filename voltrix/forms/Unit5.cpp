@@ -10,34 +10,30 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "BoxText.h"
+#include "EnterKey.h"
 #include "NumberText.h"
 #include "PanelFont.h"
-#include "SimState.h"
+#include "Simulation.h"
 #include "Unit1.h"
 #include "WindowFrame.h"
 
-TForm5 *Form5 = nullptr;
+namespace voltrix {
 
-using voltrix::Sim;
+TForm5 *Form5 = nullptr;
 
 namespace {
 
 constexpr int kLeft = 316, kTop = 223;
 // The client area of the 114 x 114 window, so that its bottom meets the
 // vector options window below it as designed.
-constexpr QSize kClient = voltrix::clientSizeOf(114, 114);
+constexpr QSize kClient = clientSizeOf(114, 114);
 constexpr int kWidth = kClient.width(), kHeight = kClient.height();
 constexpr int kFontPixels = 11;
 constexpr float kFactorStep = 0.1f;
-constexpr char kEnterKey = 13;
 // A toggle button that is down must be seen at a glance: sunken and darker.
 constexpr auto kDownLook = "QPushButton:checked { background-color: #b4b4c8; color: #000080;"
                            " border: 2px inset #808080; }";
-
-QString text31(float value)
-{
-    return QString::fromStdString(voltrix::format31(value));
-}
 
 // The small image of a hold button: a filled navy triangle.
 QIcon arrowIcon(bool pointsUp)
@@ -114,8 +110,8 @@ TForm5::TForm5(QWidget *parent)
     EditScale->setTextMargins(0, 0, 0, 0);
     EditScale->installEventFilter(this);
 
-    EditScale->setText(text31(Sim.FactorV));
-    Sim.FactorActual = Sim.FactorV;
+    setText31(EditScale, Factors.FactorV);
+    Factors.FactorActual = Factors.FactorV;
 }
 
 void TForm5::selectFactor(QPushButton *pressed, float factor)
@@ -127,30 +123,52 @@ void TForm5::selectFactor(QPushButton *pressed, float factor)
             if (button != pressed)
                 button->setChecked(false);
     }
-    EditScale->setText(text31(factor));
-    Sim.FactorActual = factor;
+    setText31(EditScale, factor);
+    Factors.FactorActual = factor;
 }
 
-void TForm5::ScaleVClick() { selectFactor(ScaleV, Sim.FactorV); }
-void TForm5::ScaleAClick() { selectFactor(ScaleA, Sim.FactorA); }
-void TForm5::ScaleEClick() { selectFactor(ScaleE, Sim.FactorE); }
-void TForm5::ScaleBClick() { selectFactor(ScaleB, Sim.FactorB); }
+bool TForm5::isSelected(VectorQuantity quantity) const
+{
+    switch (quantity) {
+    case VectorQuantity::Velocity:
+        return ScaleV->isChecked();
+    case VectorQuantity::Acceleration:
+        return ScaleA->isChecked();
+    case VectorQuantity::Electric:
+        return ScaleE->isChecked();
+    case VectorQuantity::Magnetic:
+        return ScaleB->isChecked();
+    case VectorQuantity::Position:
+        break;
+    }
+    return false;
+}
+
+void TForm5::showFactor(float factor)
+{
+    show31(EditScale, factor);
+}
+
+void TForm5::ScaleVClick() { selectFactor(ScaleV, Factors.FactorV); }
+void TForm5::ScaleAClick() { selectFactor(ScaleA, Factors.FactorA); }
+void TForm5::ScaleEClick() { selectFactor(ScaleE, Factors.FactorE); }
+void TForm5::ScaleBClick() { selectFactor(ScaleB, Factors.FactorB); }
 
 void TForm5::ScaleUpMouseDown()
 {
-    Sim.PasoFactor = kFactorStep;
-    Form1->TimeScale->start();
+    Factors.PasoFactor = kFactorStep;
+    Form1->startScaleTimer();
 }
 
 void TForm5::ScaleDownMouseDown()
 {
-    Sim.PasoFactor = -kFactorStep;
-    Form1->TimeScale->start();
+    Factors.PasoFactor = -kFactorStep;
+    Form1->startScaleTimer();
 }
 
 void TForm5::ScaleNull()
 {
-    Form1->TimeScale->stop();
+    Form1->stopScaleTimer();
 }
 
 void TForm5::EditScaleKeyPress(char &Key)
@@ -158,16 +176,16 @@ void TForm5::EditScaleKeyPress(char &Key)
     if (Key != kEnterKey)
         return;
     float value = 0;
-    if (const std::optional<float> typed = voltrix::readFloat(EditScale->text().toStdString())) {
+    if (const std::optional<float> typed = readFloat(EditScale->text().toStdString())) {
         value = *typed;
     } else {
         EditScale->setText(QStringLiteral("0"));
-        Sim.FactorActual = 0;
+        Factors.FactorActual = 0;
     }
-    if (value > voltrix::kMaxTypedValue)
+    if (value > kMaxTypedValue)
         value = 0;
     // The tick adds the step back, so the typed value is what gets stored.
-    Sim.FactorActual = value - Sim.PasoFactor;
+    Factors.FactorActual = value - Factors.PasoFactor;
     Form1->TimeScaleTimer();
 }
 
@@ -189,8 +207,7 @@ bool TForm5::eventFilter(QObject *watched, QEvent *event)
             break;
         }
     } else if (watched == EditScale && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (isEnter(*static_cast<QKeyEvent *>(event))) {
             char character = kEnterKey;
             EditScaleKeyPress(character);
             return true;
@@ -207,3 +224,5 @@ void TForm5::hideEvent(QHideEvent *event)
         ScaleNull();
     QWidget::hideEvent(event);
 }
+
+} // namespace voltrix

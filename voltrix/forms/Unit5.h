@@ -3,17 +3,25 @@
 // electric field, magnetic field) the user edits, and edits it either by
 // holding the down/up buttons, which run the main window's scale timer, or
 // by typing a value and pressing Enter. The factors themselves live in the
-// shared simulation state; the repeating change is TForm1::TimeScaleTimer.
+// drawing factors; the repeating change is TForm1::TimeScaleTimer.
 #include <QWidget>
+
+#include "Figures.h"
 
 class QFrame;
 class QLineEdit;
 class QPushButton;
 
+namespace voltrix {
+
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm5(QWidget *parent = nullptr);
+
+    // What the other windows ask of the scale window.
+    bool isSelected(VectorQuantity quantity) const; // its toggle button is down
+    void showFactor(float factor);                  // EditScale with "%3.1f"
 
     QFrame *Panel1;
     // Grouped toggle buttons: at most one is down (isChecked()); pressing the
@@ -47,3 +55,5 @@ private:
 };
 
 extern TForm5 *Form5;
+
+} // namespace voltrix

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+namespace voltrix {
+
 TForm6 *Form6 = nullptr;
 
 namespace {
@@ -90,3 +92,5 @@ TForm6::TForm6(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(MemoAyuda);
 }
+
+} // namespace voltrix

@@ -5,6 +5,8 @@
 
 class QPlainTextEdit;
 
+namespace voltrix {
+
 class TForm6 : public QWidget {
     Q_OBJECT
 public:
@@ -14,3 +16,5 @@ public:
 };
 
 extern TForm6 *Form6;
+
+} // namespace voltrix

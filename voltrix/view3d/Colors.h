@@ -4,6 +4,8 @@
 
 #include "SceneColor.h"
 
+namespace voltrix {
+
 // The high byte is not part of the colour and is ignored.
 inline QColor toQColor(TColor c)
 {
@@ -16,3 +18,5 @@ inline TColor fromQColor(const QColor &c)
     return static_cast<TColor>(c.red()) | (static_cast<TColor>(c.green()) << 8)
         | (static_cast<TColor>(c.blue()) << 16);
 }
+
+} // namespace voltrix

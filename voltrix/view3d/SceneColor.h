@@ -5,6 +5,8 @@
 // the scene geometry can hold colours without a display.
 #include <cstdint>
 
+namespace voltrix {
+
 using TColor = std::uint32_t;
 
 constexpr TColor clBlack = 0x000000;
@@ -25,3 +27,4 @@ constexpr int redOf(TColor c) { return static_cast<int>(c & 0xFFu); }
 constexpr int greenOf(TColor c) { return static_cast<int>((c >> 8) & 0xFFu); }
 constexpr int blueOf(TColor c) { return static_cast<int>((c >> 16) & 0xFFu); }
 
+} // namespace voltrix

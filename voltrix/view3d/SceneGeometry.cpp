@@ -7,8 +7,10 @@
 #include <stdexcept>
 #include <utility>
 
-#include "FloatToInt.h"
+#include "common/SaturatingTrunc.h"
 #include "ViewError.h"
+
+namespace voltrix {
 
 namespace {
 
@@ -140,8 +142,8 @@ ScreenPoint SceneGeometry::Project(float x, float y, float z) const
     const float h = toSingle(x * sa * zoom + u * ca);
     const float p = (d == D_) ? 0.0f : toSingle(double(D_) / (double(D_) - d));
 
-    return {saturatingTrunc(double(h) * p * kx_ + Wc_),
-            saturatingTrunc(double(Hc_) - double(v) * p * ky_)};
+    return {orvalis::saturatingTrunc(double(h) * p * kx_ + Wc_),
+            orvalis::saturatingTrunc(double(Hc_) - double(v) * p * ky_)};
 }
 
 ScreenLine SceneGeometry::projectLine(const SpaceLine &l) const
@@ -445,10 +447,10 @@ void SceneGeometry::ChangeParticleProperties(int property, int index, int value)
         missing("ChangeParticleProperties", "Attempt to address non existing particle!");
     SceneParticle &p = particles_[index];
     switch (property) {
-    case 0: p.color = static_cast<TColor>(value); break;
-    case 1: p.penStyle = asByte(value); break;
-    case 2: p.kind = asByte(value); break;
-    case 3: p.radius = value; break;
+    case kPropColour: p.color = static_cast<TColor>(value); break;
+    case kPropPenStyle: p.penStyle = asByte(value); break;
+    case kPropKind: p.kind = asByte(value); break;
+    case kPropSize: p.radius = value; break;
     default: missing("ChangeParticleProperties", "No valid particle propertie type!");
     }
 }
@@ -459,10 +461,10 @@ void SceneGeometry::ChangeSegmentProperties(int property, int index, int value)
         missing("ChangeSegmentProperties", "Attempt to address non existing segment!");
     SceneSegment &s = segments_[index];
     switch (property) {
-    case 0: s.color = static_cast<TColor>(value); break;
-    case 1: s.penStyle = asByte(value); break;
-    case 2: s.kind = asByte(value); break;
-    case 3: s.penWidth = value; break;
+    case kPropColour: s.color = static_cast<TColor>(value); break;
+    case kPropPenStyle: s.penStyle = asByte(value); break;
+    case kPropKind: s.kind = asByte(value); break;
+    case kPropSize: s.penWidth = value; break;
     default: missing("ChangeSegmentProperties", "No valid segment propertie type!");
     }
 }
@@ -473,10 +475,10 @@ void SceneGeometry::ChangePointProperties(int property, int index, int value)
         missing("ChangePointProperties", "Attempt to address non existing point!");
     ScenePoint &p = points_[index];
     switch (property) {
-    case 0: p.color = static_cast<TColor>(value); break;
-    case 1: p.penStyle = asByte(value); break;
-    case 2: p.kind = asByte(value); break;
-    case 3: p.size = value; break;
+    case kPropColour: p.color = static_cast<TColor>(value); break;
+    case kPropPenStyle: p.penStyle = asByte(value); break;
+    case kPropKind: p.kind = asByte(value); break;
+    case kPropSize: p.size = value; break;
     default: missing("ChangePointProperties", "No valid point propertie type!");
     }
 }
@@ -487,12 +489,12 @@ void SceneGeometry::ChangePlaneProperties(int property, int index, float value)
         missing("ChangePlaneProperties", "Attempt to address non existing plane!");
     ScenePlane &p = planes_[index];
     // Owners pass colours as floats (16711680.0 for blue); truncated here.
-    const int v = saturatingTrunc(value);
+    const int v = orvalis::saturatingTrunc(value);
     switch (property) {
-    case 0: p.color = static_cast<TColor>(v); break;
-    case 1: p.brushStyle = asByte(v); break;
-    case 2: p.kind = asByte(v); break;
-    case 3: break;
+    case kPropColour: p.color = static_cast<TColor>(v); break;
+    case kPropPenStyle: p.brushStyle = asByte(v); break;
+    case kPropKind: p.kind = asByte(v); break;
+    case kPropSize: break;
     default: missing("ChangePlaneProperties", "No valid plane propertie type!");
     }
 }
@@ -503,10 +505,10 @@ void SceneGeometry::ChangeLabelProperties(int property, int index, int value)
         missing("ChangeLabelProperties", "Attempt to address non existing label!");
     SceneLabel &l = labels_[index];
     switch (property) {
-    case 0: l.color = static_cast<TColor>(value); break;
-    case 1:
-    case 2: break;
-    case 3: l.fontHeight = value; break;
+    case kPropColour: l.color = static_cast<TColor>(value); break;
+    case kPropPenStyle:
+    case kPropKind: break;
+    case kPropSize: l.fontHeight = value; break;
     default: missing("ChangeLabelProperties", "No valid label propertie type!");
     }
 }
@@ -559,7 +561,7 @@ void SceneGeometry::sampleTrace(const SceneParticle &p)
     if (N < 1)
         return;
     const TraceSample sample{p.x, p.y, p.z, p.screen, true};
-    if (t.kind == 1) {
+    if (t.kind == kTraceDots) {
         t.samples[(t.writePosition - 1) % N + 1] = sample;
     } else {
         std::copy(t.samples.begin() + 2, t.samples.begin() + N + 1, t.samples.begin() + 1);
@@ -571,3 +573,5 @@ void SceneGeometry::sampleTrace(const SceneParticle &p)
         t.writePosition = (t.writePosition - 1) % N + 1;
     ++t.writePosition;
 }
+
+} // namespace voltrix

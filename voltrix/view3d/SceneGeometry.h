@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "SceneColor.h"
+#include "ViewCodes.h"
+
+namespace voltrix {
 
 struct ScreenPoint {
     int x = 0;
@@ -217,3 +220,5 @@ private:
 
     float kx_ = 0, ky_ = 0, Wc_ = 0, Hc_ = 0, cx_ = 0, cy_ = 0, cz_ = 0, D_ = 0;
 };
+
+} // namespace voltrix

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
-#include "FloatToInt.h"
+#include "common/SaturatingTrunc.h"
+
+namespace voltrix {
 
 namespace {
 
@@ -23,10 +25,10 @@ ArrowShape arrowShape(long long x1, long long y1, long long x2, long long y2)
         uy = dy / L;
     }
     ArrowShape a{};
-    a.baseX = x2 - saturatingTrunc(9.0 * ux);
-    a.baseY = y2 - saturatingTrunc(9.0 * uy);
-    const long long px = saturatingTrunc(4.5 * uy);
-    const long long py = saturatingTrunc(4.5 * ux);
+    a.baseX = x2 - orvalis::saturatingTrunc(9.0 * ux);
+    a.baseY = y2 - orvalis::saturatingTrunc(9.0 * uy);
+    const long long px = orvalis::saturatingTrunc(4.5 * uy);
+    const long long py = orvalis::saturatingTrunc(4.5 * ux);
     a.c1x = a.baseX - px;
     a.c1y = a.baseY + py;
     a.c2x = a.baseX + px;
@@ -83,10 +85,12 @@ bool clipLine(double &x1, double &y1, double &x2, double &y2, const DrawBox &box
 int clampCoord(double v, double lo, double hi)
 {
     if (std::isnan(v))
-        return saturatingTrunc(lo > 0 ? lo : (hi < 0 ? hi : 0.0));
+        return orvalis::saturatingTrunc(lo > 0 ? lo : (hi < 0 ? hi : 0.0));
     if (v < lo)
         v = lo;
     if (v > hi)
         v = hi;
-    return saturatingTrunc(v);
+    return orvalis::saturatingTrunc(v);
 }
+
+} // namespace voltrix

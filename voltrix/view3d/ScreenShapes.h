@@ -1,4 +1,6 @@
 #pragma once
+
+namespace voltrix {
 // Screen-space shapes of the view's drawing, kept free of Qt so their geometry
 // is tested without a display: the arrowhead of an arrow segment and the
 // clipping that keeps every coordinate handed to the painter in a safe range.
@@ -30,3 +32,5 @@ bool clipLine(double &x1, double &y1, double &x2, double &y2, const DrawBox &box
 
 // Clamps a coordinate into [lo, hi] as an int.
 int clampCoord(double v, double lo, double hi);
+
+} // namespace voltrix

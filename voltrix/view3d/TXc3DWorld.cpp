@@ -8,6 +8,8 @@
 
 #include "ScreenShapes.h"
 
+namespace voltrix {
+
 namespace {
 
 // Marks the stretch in which the owner's paint handler runs, so a DrawWorld
@@ -77,7 +79,7 @@ void TXc3DWorld::DrawWorld()
     c.setBrushColor(Color);
     c.fillRect(0, 0, clipWidth_, clipHeight_);
     for (int i = 1; i <= NPlanes; ++i)
-        DrawPlane(c, i, 1);
+        DrawPlane(c, i, kPlaneBackground);
     if (ShowCube)
         DrawCube(c);
     if (ShowAxes)
@@ -94,7 +96,7 @@ void TXc3DWorld::DrawWorld()
     for (int i = 1; i <= NLabels; ++i)
         DrawLabel(c, i);
     for (int i = 1; i <= NPlanes; ++i)
-        DrawPlane(c, i, 0);
+        DrawPlane(c, i, kPlaneForeground);
     visible_.copyFrom(bitmap_, 0, 0, clipWidth_, clipHeight_);
     showImmediately();
 }
@@ -234,20 +236,20 @@ void TXc3DWorld::DrawParticle(ViewCanvas &c, int index)
     const long long l = p.screen.x - r, t = p.screen.y - r;
     const long long R = p.screen.x + r, B = p.screen.y + r;
     switch (p.kind) {
-    case 0:
-        c.setBrushStyle(1);
+    case kParticleCircle:
+        c.setBrushStyle(kBrushClear);
         c.ellipse(l, t, R, B);
         break;
-    case 2:
-        c.setBrushStyle(1);
+    case kParticleSquare:
+        c.setBrushStyle(kBrushClear);
         c.rectangle(l, t, R, B);
         break;
-    case 3:
-        c.setBrushStyle(0);
+    case kParticleFilledSquare:
+        c.setBrushStyle(kBrushSolid);
         c.rectangle(l, t, R, B);
         break;
     default:
-        c.setBrushStyle(0);
+        c.setBrushStyle(kBrushSolid);
         c.ellipse(l, t, R, B);
         break;
     }
@@ -265,7 +267,7 @@ void TXc3DWorld::DrawSegment(ViewCanvas &c, int index)
     c.setPenStyle(s.penStyle);
     c.setPenWidth(s.penWidth);
     const ScreenLine &l = s.screen;
-    if (s.kind != 0) {
+    if (s.kind != kSegmentArrow) {
         c.line(l.x1, l.y1, l.x2, l.y2);
         return;
     }
@@ -286,7 +288,7 @@ void TXc3DWorld::DrawPoint(ViewCanvas &c, int index)
     c.setPenColor(p.color);
     c.setPenStyle(p.penStyle);
     c.setPenWidth(p.size);
-    if (p.kind == 1) {
+    if (p.kind == kPointJoined) {
         c.line(lastPoint_.x, lastPoint_.y, p.screen.x, p.screen.y);
     } else {
         const long long r = p.size;
@@ -354,7 +356,7 @@ void TXc3DWorld::DrawTraces(ViewCanvas &c)
             const TraceSample &s = t.samples[slot];
             if (!s.valid)
                 continue;
-            if (t.kind == 1) {
+            if (t.kind == kTraceDots) {
                 c.ellipse(s.screen.x - 4LL, s.screen.y - 4LL, s.screen.x + 4LL, s.screen.y + 4LL);
                 continue;
             }
@@ -390,3 +392,5 @@ void TXc3DWorld::resizeEvent(QResizeEvent *event)
     syncVisibleSize();
     QWidget::resizeEvent(event);
 }
+
+} // namespace voltrix

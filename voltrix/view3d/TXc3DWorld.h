@@ -21,6 +21,8 @@
 #include "ViewCanvas.h"
 #include "ViewError.h"
 
+namespace voltrix {
+
 class TXc3DWorld : public QWidget, public SceneGeometry {
     Q_OBJECT
 public:
@@ -96,3 +98,5 @@ private:
     ScreenPoint lastPoint_;
     bool painting_ = false;
 };
+
+} // namespace voltrix

@@ -10,8 +10,11 @@
 #include <QString>
 
 #include "Colors.h"
-#include "FloatToInt.h"
+#include "ViewCodes.h"
+#include "common/SaturatingTrunc.h"
 #include "ScreenShapes.h"
+
+namespace voltrix {
 
 namespace {
 
@@ -32,23 +35,23 @@ QPen makePen(const CanvasState &s)
     // canvas these drawings were made for. Dash lengths follow that canvas.
     const bool thin = width == 1;
     switch (s.penStyle) {
-    case 1:
+    case kPenDash:
         if (thin)
             pen.setDashPattern({18, 6});
         break;
-    case 2:
+    case kPenDot:
         if (thin)
             pen.setDashPattern({3, 3});
         break;
-    case 3:
+    case kPenDashDot:
         if (thin)
             pen.setDashPattern({9, 6, 3, 6});
         break;
-    case 4:
+    case kPenDashDotDot:
         if (thin)
             pen.setDashPattern({9, 3, 3, 3, 3, 3});
         break;
-    case 5:
+    case kPenClear:
         pen.setStyle(Qt::NoPen);
         break;
     default:
@@ -184,7 +187,7 @@ void ViewCanvas::line(long long x1, long long y1, long long x2, long long y2)
         return;
     QPainter &p = painter();
     applyPen(p);
-    p.drawLine(saturatingTrunc(ax), saturatingTrunc(ay), saturatingTrunc(bx), saturatingTrunc(by));
+    p.drawLine(orvalis::saturatingTrunc(ax), orvalis::saturatingTrunc(ay), orvalis::saturatingTrunc(bx), orvalis::saturatingTrunc(by));
 }
 
 void ViewCanvas::ellipse(long long left, long long top, long long right, long long bottom)
@@ -280,3 +283,5 @@ void ViewCanvas::copyFrom(ViewCanvas &source, int left, int top, int right, int 
     for (int row = T; row < B; ++row)
         std::memcpy(image_.scanLine(row) + L * 4, source.image_.constScanLine(row) + L * 4, bytes);
 }
+
+} // namespace voltrix

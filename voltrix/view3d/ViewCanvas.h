@@ -15,6 +15,8 @@
 
 class QPainter;
 
+namespace voltrix {
+
 struct CanvasState {
     TColor penColor = clBlack;
     int penStyle = 0; // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 none, 6 inside frame
@@ -76,3 +78,5 @@ private:
     bool brushApplied_ = false;
     QFont font_;
 };
+
+} // namespace voltrix

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QString>
 
+namespace voltrix {
+
 namespace {
 
 ViewErrorReporter &customReporter()
@@ -63,3 +65,5 @@ void reportViewError(const char *operation, const char *message)
     std::fflush(nullptr);
     std::exit(1);
 }
+
+} // namespace voltrix

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+namespace voltrix {
+
 using ViewErrorReporter = std::function<void(const std::string &text)>;
 
 // The text shown for a failure of `operation`.
@@ -19,3 +21,5 @@ void setViewErrorReporter(ViewErrorReporter reporter);
 // Shows the text and ends the program with exit status 1, whatever the
 // reporter did.
 [[noreturn]] void reportViewError(const char *operation, const char *message);
+
+} // namespace voltrix

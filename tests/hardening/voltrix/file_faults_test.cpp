@@ -23,7 +23,7 @@
 #include "VoltrixWindows.h"
 
 namespace fs = std::filesystem;
-using voltrix::Sim;
+using namespace voltrix_test;
 
 namespace {
 
@@ -33,7 +33,7 @@ std::string contents(const fs::path &p)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class FileFaults : public hardening::VoltrixWindows {
+class FileFaults : public VoltrixWindows {
 protected:
     void SetUp() override
     {
@@ -77,15 +77,15 @@ protected:
     // message box; returns the messages shown.
     static QStringList save(const std::string &path)
     {
-        hardening::ModalAnswers answers;
-        Sim.NombreFichero = path;
+        ModalAnswers answers;
+        Files.NombreFichero = path;
         Form1->saveToFile();
         return answers.messages;
     }
     static QStringList load(const std::string &path)
     {
-        hardening::ModalAnswers answers;
-        Sim.NombreFichero = path;
+        ModalAnswers answers;
+        Files.NombreFichero = path;
         Form1->loadFromFile();
         return answers.messages;
     }
@@ -199,7 +199,7 @@ TEST_F(FileFaults, FileThatVanishesAfterTheDialogIsReported)
         other.x = 99.0f;
         std::ofstream(path, std::ios::binary) << voltrix::experimentFileText(other);
     }
-    hardening::ModalAnswers answers(QString::fromStdString(path.string()), [&] { fs::remove(path); });
+    ModalAnswers answers(QString::fromStdString(path.string()), [&] { fs::remove(path); });
     Form1->CargarClick();
     EXPECT_EQ(answers.dialogs, 1);
     expectOneMessage(answers.messages, kLoadFailed, path.string(), "no existe");

@@ -24,9 +24,10 @@
 #include "SimState.h"
 #include "SliderRules.h"
 #include "TXc3DWorld.h"
+#include "FiniteState.h"
 #include "VoltrixWindows.h"
 
-using voltrix::SimState;
+using namespace voltrix_test;
 
 namespace {
 
@@ -218,11 +219,11 @@ SimState overflowed(const std::function<void(SimState &)> &setUp, bool untilNaN)
     return s;
 }
 
-class OverflowedWindows : public hardening::VoltrixWindows {
+class OverflowedWindows : public VoltrixWindows {
 protected:
     static void takeParticle(const SimState &s)
     {
-        using voltrix::Sim;
+        using namespace voltrix_test;
         Sim.x = s.x, Sim.y = s.y, Sim.z = s.z;
         Sim.vx = s.vx, Sim.vy = s.vy, Sim.vz = s.vz;
         Sim.Ex = s.Ex, Sim.Ey = s.Ey, Sim.Ez = s.Ez;
@@ -283,13 +284,13 @@ TEST_F(OverflowedWindows, WindowsSurviveAnOverflowedParticleAndIniciaRecovers)
         Form2->EditQ->setText(QStringLiteral("1"));
         QTest::keyClick(Form2->EditQ, Qt::Key_Return);
         EXPECT_EQ(voltrix::Sim.q, 1.0f);
-        EXPECT_EQ(hardening::nonFiniteValues(voltrix::Sim), std::vector<std::string>{});
+        EXPECT_EQ(hardening::nonFiniteValues(), std::vector<std::string>{});
         EXPECT_EQ(voltrix::Sim.x, 0.0f);
         EXPECT_EQ(voltrix::Sim.y, 20.0f);
         EXPECT_EQ(voltrix::Sim.vz, 50.0f);
         for (int i = 0; i < 100; ++i)
             Form1->TimeAnimacionTimer();
-        EXPECT_EQ(hardening::nonFiniteValues(voltrix::Sim), std::vector<std::string>{});
+        EXPECT_EQ(hardening::nonFiniteValues(), std::vector<std::string>{});
         expectSlidersFollow();
     }
 }

@@ -24,10 +24,11 @@
 #include <vector>
 
 #include "TXc3DWorld.h"
+#include "FiniteState.h"
 #include "VoltrixWindows.h"
 
 namespace fs = std::filesystem;
-using voltrix::Sim;
+using namespace voltrix_test;
 
 namespace {
 
@@ -38,7 +39,7 @@ const char *const kTexts[] = {"2.57", "-2.57", "50", "2e8", "1e7", "-1e7", "", "
                               "nan", "inf", "-inf", "1e39", "-1e-45", "0x1p3", "99999", "-5", "+.5e1",
                               "12345678901234567890", "0.05", "cm", "m"};
 
-class VoltrixMonkey : public hardening::VoltrixWindows, public ::testing::WithParamInterface<unsigned> {
+class VoltrixMonkey : public VoltrixWindows, public ::testing::WithParamInterface<unsigned> {
 protected:
     void SetUp() override
     {
@@ -231,7 +232,7 @@ TEST_P(VoltrixMonkey, SeededSessionLeavesAnAnsweringProgramWithFiniteSettings)
 {
     random_.seed(GetParam());
     // File dialogs get a file of the session's own folder; message boxes are read and closed.
-    hardening::ModalAnswers answers(QString::fromStdString((folder_ / "mono.exp").string()));
+    ModalAnswers answers(QString::fromStdString((folder_ / "mono.exp").string()));
     Form1->BtnAniStopMouseDown();
     ASSERT_TRUE(Form1->TimeAnimacion->isActive());
     for (int i = 0; i < kEvents; ++i)
@@ -250,9 +251,9 @@ TEST_P(VoltrixMonkey, SeededSessionLeavesAnAnsweringProgramWithFiniteSettings)
         {"Ex", Sim.Ex},          {"Ey", Sim.Ey},           {"Ez", Sim.Ez},           {"Bx", Sim.Bx},
         {"By", Sim.By},          {"Bz", Sim.Bz},           {"q", Sim.q},             {"dt", Sim.dt},
         {"m", Sim.m},            {"x0", Sim.x0},           {"y0", Sim.y0},           {"z0", Sim.z0},
-        {"vx0", Sim.vx0},        {"vy0", Sim.vy0},         {"vz0", Sim.vz0},         {"FactorV", Sim.FactorV},
-        {"FactorA", Sim.FactorA}, {"FactorE", Sim.FactorE}, {"FactorB", Sim.FactorB}, {"ZoomActual", Sim.ZoomActual},
-        {"AnguloAlfa", Sim.AnguloAlfa}, {"AnguloBeta", Sim.AnguloBeta}, {"FactorActual", Sim.FactorActual},
+        {"vx0", Sim.vx0},        {"vy0", Sim.vy0},         {"vz0", Sim.vz0},         {"FactorV", Factors.FactorV},
+        {"FactorA", Factors.FactorA}, {"FactorE", Factors.FactorE}, {"FactorB", Factors.FactorB}, {"ZoomActual", Camera.ZoomActual},
+        {"AnguloAlfa", Camera.AnguloAlfa}, {"AnguloBeta", Camera.AnguloBeta}, {"FactorActual", Factors.FactorActual},
     };
     for (const auto &s : settings)
         EXPECT_TRUE(std::isfinite(s.value)) << s.name << " = " << s.value;
@@ -265,7 +266,7 @@ TEST_P(VoltrixMonkey, SeededSessionLeavesAnAnsweringProgramWithFiniteSettings)
     for (QTimer *t : {Form1->TimeGiro, Form1->TimeZoom, Form1->TimeQ, Form1->TimeScale})
         t->stop();
     QTest::mouseClick(Form2->SpeedButton1, Qt::LeftButton);
-    EXPECT_EQ(hardening::nonFiniteValues(Sim), std::vector<std::string>{});
+    EXPECT_EQ(hardening::nonFiniteValues(), std::vector<std::string>{});
     EXPECT_EQ(Sim.t, 0.0f);
     if (Sim.CampoConfinado == 0) {
         EXPECT_EQ(Sim.x, 0.0f);
@@ -277,7 +278,7 @@ TEST_P(VoltrixMonkey, SeededSessionLeavesAnAnsweringProgramWithFiniteSettings)
         EXPECT_EQ(Sim.z, 50.0f);
     }
     const bool running = Form1->TimeAnimacion->isActive();
-    QTest::mousePress(Form1->BtnAniStop, Qt::LeftButton);
+    QTest::mouseClick(Form1->BtnAniStop, Qt::LeftButton);
     QTest::mouseRelease(Form1->BtnAniStop, Qt::LeftButton);
     EXPECT_NE(Form1->TimeAnimacion->isActive(), running);
     EXPECT_FALSE(Form1->grab().isNull());

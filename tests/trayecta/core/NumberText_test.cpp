@@ -5,7 +5,6 @@
 #include <string>
 
 #include "NumberText.h"
-#include "SaturatingTrunc.h"
 
 using namespace trayecta;
 
@@ -105,25 +104,4 @@ TEST(NumberText, PatternsRoundAndPadAsTheirDigitPlacesSay)
     for (const auto &c : cases) {
         EXPECT_EQ(formatPattern(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
     }
-}
-
-TEST(SaturatingTrunc, TruncatesTowardZeroAndClampsTheRest)
-{
-    constexpr int maxInt = std::numeric_limits<int>::max();
-    constexpr int minInt = std::numeric_limits<int>::min();
-    const struct {
-        double value;
-        int expected;
-    } cases[] = {
-        {2.9, 2},       {-2.9, -2},         {0.0, 0},
-        {std::nan(""), 0}, {1e300, maxInt}, {-1e300, minInt},
-        {std::numeric_limits<double>::infinity(), maxInt},
-        {-std::numeric_limits<double>::infinity(), minInt},
-        {2147483647.5, maxInt}, {2147483648.0, maxInt}, {-2147483648.9, minInt},
-    };
-    for (const auto &c : cases) {
-        EXPECT_EQ(saturatingTrunc(c.value), c.expected) << c.value;
-    }
-    EXPECT_EQ(saturatingTrunc<std::int64_t>(9.3e18), std::numeric_limits<std::int64_t>::max());
-    EXPECT_EQ(saturatingTrunc<std::int64_t>(4370.25), 4370);
 }

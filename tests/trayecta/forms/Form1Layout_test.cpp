@@ -152,7 +152,7 @@ TEST_F(Form1Test, AccessKeysPressTheirButtons)
         // Through the window, as the platform delivers keys, so the shortcut map sees them.
         QTest::keyClick(form->windowHandle(), c.key, Qt::AltModifier);
         // An access key animates the press, so the click lands a moment later.
-        QTest::qWaitFor([&presses] { return presses > 0; }, 2000);
+        EXPECT_TRUE(QTest::qWaitFor([&presses] { return presses > 0; }, 2000));
         QObject::disconnect(connection);
         EXPECT_EQ(presses, 1) << c.button->objectName().toStdString();
     }

@@ -94,15 +94,15 @@ TEST_F(ExperimentFileTest, RoundTripRestoresAllFourteenValues)
     ASSERT_TRUE(saveExperiment(file.string(), saved).ok);
 
     SimState loaded; // start values everywhere else
-    loaded.x0 = 11, loaded.dt = 0.02f, loaded.FactorV = 3, loaded.CampoConfinado = 1;
+    loaded.x0 = 11, loaded.dt = 0.02f, loaded.PasoQ = 3, loaded.CampoConfinado = true;
     const FileResult r = loadExperiment(file.string(), loaded);
     ASSERT_TRUE(r.ok) << r.reason;
     EXPECT_EQ(experimentValues(loaded), kDistinct);
     // Nothing outside the fourteen values is touched.
     EXPECT_EQ(loaded.x0, 11.0f);
     EXPECT_EQ(loaded.dt, 0.02f);
-    EXPECT_EQ(loaded.FactorV, 3.0f);
-    EXPECT_EQ(loaded.CampoConfinado, 1);
+    EXPECT_EQ(loaded.PasoQ, 3.0f);
+    EXPECT_TRUE(loaded.CampoConfinado);
     EXPECT_EQ(loaded.m, 1.0f);
 }
 
@@ -240,11 +240,12 @@ TEST_F(ExperimentFileTest, LongFileNamesAreUsedWhole)
 {
     const std::string name = std::string(200, 'n') + ".exp";
     SimState s;
-    s.NombreFichero = (dir / name).string();
+    FileChoice choice;
+    choice.NombreFichero = (dir / name).string();
     s.Ex = 9.5f;
-    ASSERT_GT(s.NombreFichero.size(), 124u);
-    const std::string chosen = chooseExperimentFileName(s);
-    EXPECT_EQ(chosen, s.NombreFichero);
+    ASSERT_GT(choice.NombreFichero.size(), 124u);
+    const std::string chosen = chooseExperimentFileName(choice);
+    EXPECT_EQ(chosen, choice.NombreFichero);
     ASSERT_TRUE(saveExperiment(chosen, s).ok);
     EXPECT_EQ(entries(), std::vector<std::string>{name});
     SimState loaded;
@@ -254,10 +255,10 @@ TEST_F(ExperimentFileTest, LongFileNamesAreUsedWhole)
 
 TEST_F(ExperimentFileTest, StoreFlagPicksDatosOnceThenTheDialogName)
 {
-    SimState s;
-    s.NombreFichero = "elegido.exp";
-    s.UsarDatos = 1;
-    EXPECT_EQ(chooseExperimentFileName(s), "DATOS.exp");
-    EXPECT_EQ(s.UsarDatos, 0);
-    EXPECT_EQ(chooseExperimentFileName(s), "elegido.exp");
+    FileChoice choice;
+    choice.NombreFichero = "elegido.exp";
+    choice.UsarDatos = true;
+    EXPECT_EQ(chooseExperimentFileName(choice), "DATOS.exp");
+    EXPECT_FALSE(choice.UsarDatos);
+    EXPECT_EQ(chooseExperimentFileName(choice), "elegido.exp");
 }

@@ -37,17 +37,18 @@ TEST(Figures, SegmentsPlaneAndLabelOfAGeneralFigure)
 TEST(Figures, FiguresOfTheState)
 {
     SimState s;
+    DrawingFactors f;
     struct Case {
         const char *name;
         FigureGeometry g;
         P from, to, label;
     } cases[] = {
-        {"magnetic B=(2,0,0)", magneticFigure(s), {70, 70, 70}, {90, 70, 70}, {80, 70, 70}},
-        {"velocity at start", velocityFigure(s), {0, 20, 40}, {0, 20, 90}, {5, 25, 70}},
+        {"magnetic B=(2,0,0)", magneticFigure(s, f.FactorB), {70, 70, 70}, {90, 70, 70}, {80, 70, 70}},
+        {"velocity at start", vectorFigure(VectorQuantity::Velocity, s, f), {0, 20, 40}, {0, 20, 90}, {5, 25, 70}},
         {"velocity true length", velocityFigure(s, 1.0f), {0, 20, 40}, {0, 20, 90}, {5, 25, 70}},
-        {"position", positionFigure(s), {0, 0, 0}, {0, 20, 40}, {0, 20, 25}},
+        {"position", vectorFigure(VectorQuantity::Position, s, f), {0, 0, 0}, {0, 20, 40}, {0, 20, 25}},
         {"position, panel offset", positionFigure(s, {0, 15, 5}), {0, 0, 0}, {0, 20, 40}, {0, 25, 25}},
-        {"electric zero", electricFigure(s), {50, 50, 50}, {50, 50, 50}, {50, 50, 50}},
+        {"electric zero", electricFigure(s, f.FactorE), {50, 50, 50}, {50, 50, 50}, {50, 50, 50}},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(xyz(c.g.segments[0].from), c.from) << c.name;
@@ -57,15 +58,15 @@ TEST(Figures, FiguresOfTheState)
 
     s.Bx = 0;
     s.Bz = 1;
-    EXPECT_EQ(magneticFigure(s).label.z, 75.0f);
-    s.FactorV = 2;
+    EXPECT_EQ(vectorFigure(VectorQuantity::Magnetic, s, f).label.z, 75.0f);
+    f.FactorV = 2;
     s.ax = 1, s.ay = -2, s.az = 0;
-    s.FactorA = 3;
-    EXPECT_EQ(xyz(velocityFigure(s).segments[0].to), (P{0, 20, 140}));
-    EXPECT_EQ(xyz(accelerationFigure(s).segments[0].to), (P{3, 14, 40}));
+    f.FactorA = 3;
+    EXPECT_EQ(xyz(vectorFigure(VectorQuantity::Velocity, s, f).segments[0].to), (P{0, 20, 140}));
+    EXPECT_EQ(xyz(vectorFigure(VectorQuantity::Acceleration, s, f).segments[0].to), (P{3, 14, 40}));
     // A zero vector collapses onto the anchor; the label keeps its offset.
     s.vx = s.vy = s.vz = 0;
-    const FigureGeometry v = velocityFigure(s);
+    const FigureGeometry v = velocityFigure(s, f.FactorV);
     for (const Point3 &corner : v.planeCorners)
         EXPECT_EQ(xyz(corner), (P{0, 20, 40}));
     EXPECT_EQ(xyz(v.label), (P{5, 25, 45}));

@@ -4,10 +4,13 @@
 #include <limits>
 #include <vector>
 
+#include "Blink.h"
 #include "Figures.h"
 #include "NumberText.h"
 #include "Physics.h"
 #include "SliderRules.h"
+#include "DrawingFactors.h"
+#include "ViewControls.h"
 
 using namespace voltrix;
 
@@ -76,7 +79,7 @@ TEST(ForceLaw, RegionTestIsStrictAndInDisplayUnits)
     };
     for (const Case &c : cases) {
         SimState s;
-        s.CampoConfinado = 1;
+        s.CampoConfinado = true;
         s.x = c.x, s.y = c.y, s.z = c.z;
         s.vx = 7, s.vy = 8, s.vz = 9; // no magnetic term in confined mode
         s.Ex = 1, s.Ey = -2, s.Ez = 3;
@@ -174,7 +177,7 @@ TEST(Step, PureElectricFieldFromRestIsExactUpToRounding)
 TEST(Step, ConfinedFieldOutsideGivesStraightLineAndZeroReadout)
 {
     SimState s; // (0, 20, 40) lies outside the region
-    s.CampoConfinado = 1;
+    s.CampoConfinado = true;
     s.Bx = 0;
     s.Ez = 8;
     s.vx = 3;
@@ -191,7 +194,7 @@ TEST(Step, ConfinedFieldOutsideGivesStraightLineAndZeroReadout)
 TEST(Step, ConfinedFieldWithCmFindsParticleInsideAtFiftyCm)
 {
     SimState s;
-    s.CampoConfinado = 1;
+    s.CampoConfinado = true;
     s.x = s.y = s.z = 50; // cm
     s.vx = s.vy = s.vz = 0;
     s.Bx = 0;
@@ -208,7 +211,7 @@ TEST(Step, ConfinedFieldWithCmFindsParticleInsideAtFiftyCm)
 
 TEST(Blink, CaptionChangesAtSteps11_21_31AndAlternates)
 {
-    SimState s;
+    BlinkState s;
     std::vector<std::pair<int, CaptionChange>> changes;
     for (int step = 1; step <= 40; ++step) {
         const CaptionChange c = applyBlink(s);
@@ -221,12 +224,12 @@ TEST(Blink, CaptionChangesAtSteps11_21_31AndAlternates)
     EXPECT_EQ(s.ContParpadeo, 10);
 
     // Switched off: "STOP" on every step, counter and phase kept.
-    const BlinkState off = blinkRule(0, 7, 1);
+    const BlinkStep off = blinkRule(false, 7, 1);
     EXPECT_EQ(off.caption, CaptionChange::Stop);
     EXPECT_EQ(off.ContParpadeo, 7);
     EXPECT_EQ(off.FaseParpadeo, 1);
     // Resumed later it carries on where it stopped.
-    const BlinkState on = blinkRule(1, 10, 1);
+    const BlinkStep on = blinkRule(true, 10, 1);
     EXPECT_EQ(on.caption, CaptionChange::Blank);
     EXPECT_EQ(on.ContParpadeo, 1);
     EXPECT_EQ(on.FaseParpadeo, 0);
@@ -260,12 +263,48 @@ TEST(Step, OverflowingRunStaysDefined)
             (void)typedTenthsPosition(v);
             EXPECT_FALSE(format31(v).empty());
         }
-        const FigureGeometry g = velocityFigure(s);
+        const DrawingFactors factors;
+        const FigureGeometry g = vectorFigure(VectorQuantity::Velocity, s, factors);
         (void)g;
-        (void)accelerationFigure(s);
+        (void)vectorFigure(VectorQuantity::Acceleration, s, factors);
     }
     EXPECT_TRUE(blewUp);
     EXPECT_EQ(wholePartPosition(std::numeric_limits<float>::infinity()), INT_MAX);
     EXPECT_EQ(wholePartPosition(-std::numeric_limits<float>::infinity()), INT_MIN);
     EXPECT_EQ(wholePartPosition(std::nanf("")), 0);
+}
+
+TEST(ViewControls, TurnWrapsPast359AndShows359TwiceGoingDownFrom0)
+{
+    ViewControls v;
+    v.AnguloAlfa = 358;
+    v.PasoAlfa = 1;
+    std::vector<int> alfa;
+    for (int tick = 0; tick < 3; ++tick)
+        alfa.push_back(turnView(v).alfa);
+    EXPECT_EQ(alfa, (std::vector<int>{359, 0, 1}));
+
+    v = ViewControls{};
+    v.PasoBeta = -1;
+    std::vector<int> beta;
+    for (int tick = 0; tick < 3; ++tick)
+        beta.push_back(turnView(v).beta);
+    EXPECT_EQ(beta, (std::vector<int>{359, 359, 358}));
+    EXPECT_EQ(v.AnguloAlfa, 0.0f); // the other angle stays put
+}
+
+TEST(DrawingFactors, AFactorStepNeverLeavesItBelowATenth)
+{
+    DrawingFactors f;
+    f.FactorActual = 0.3f;
+    f.PasoFactor = -0.1f;
+    std::vector<float> seen;
+    for (int tick = 0; tick < 4; ++tick) {
+        stepFactor(f);
+        seen.push_back(f.FactorActual);
+    }
+    EXPECT_NEAR(seen[0], 0.2f, 1e-6f);
+    EXPECT_NEAR(seen[1], 0.1f, 1e-6f);
+    EXPECT_EQ(seen[2], 0.1f);
+    EXPECT_EQ(seen[3], 0.1f);
 }

@@ -9,9 +9,9 @@
 
 #include "Colors.h"
 #include "NumberText.h"
-#include "unit1_windows.h"
+#include "VoltrixWindows.h"
 
-using voltrix::Sim;
+using namespace voltrix_test;
 
 namespace {
 
@@ -36,7 +36,7 @@ TEST_F(MainWindowTest, RotationWrapsAroundThroughTheHeldButton)
         TearDown();
         SetUp();
         QPushButton *button = Form1->*c.button;
-        (c.alfa ? Sim.AnguloAlfa : Sim.AnguloBeta) = static_cast<float>(c.start);
+        (c.alfa ? Camera.AnguloAlfa : Camera.AnguloBeta) = static_cast<float>(c.start);
         (c.alfa ? view().Alfa : view().Beta) = c.start;
 
         QTest::mousePress(button, c.mouse);
@@ -53,8 +53,8 @@ TEST_F(MainWindowTest, RotationWrapsAroundThroughTheHeldButton)
 
 TEST_F(MainWindowTest, ClickOnGiroResetsTheRotation)
 {
-    Sim.AnguloAlfa = 120;
-    Sim.AnguloBeta = 33;
+    Camera.AnguloAlfa = 120;
+    Camera.AnguloBeta = 33;
     view().Alfa = 120;
     view().Beta = 33;
     view().ProjectAll();
@@ -62,8 +62,8 @@ TEST_F(MainWindowTest, ClickOnGiroResetsTheRotation)
     QTest::mouseClick(Form1->LabelGiro, Qt::LeftButton);
     EXPECT_EQ(view().Alfa, 0);
     EXPECT_EQ(view().Beta, 0);
-    EXPECT_EQ(Sim.AnguloAlfa, 0.0f);
-    EXPECT_EQ(Sim.AnguloBeta, 0.0f);
+    EXPECT_EQ(Camera.AnguloAlfa, 0.0f);
+    EXPECT_EQ(Camera.AnguloBeta, 0.0f);
     // Re-projected at once: (0, 20, 40) is (-50, -30, -10) from the centre.
     const ScreenPoint atRest = view().Project(-50, -30, -10);
     EXPECT_NE(turned.x, atRest.x);
@@ -79,21 +79,21 @@ TEST_F(MainWindowTest, ZoomHeldGoesThroughZeroAndTheLabelResetsToPointSix)
         Form1->TimeZoomTimer();
     QTest::mouseRelease(Form1->ZoomD, Qt::RightButton);
     EXPECT_FALSE(Form1->TimeZoom->isActive());
-    EXPECT_NEAR(Sim.ZoomActual, -0.05f, 1e-4f);
-    EXPECT_EQ(view().Zoom, Sim.ZoomActual);
+    EXPECT_NEAR(Camera.ZoomActual, -0.05f, 1e-4f);
+    EXPECT_EQ(view().Zoom, Camera.ZoomActual);
 
     QTest::mousePress(Form1->ZoomU, Qt::LeftButton);
     Form1->TimeZoomTimer();
     QTest::mouseRelease(Form1->ZoomU, Qt::LeftButton);
-    EXPECT_NEAR(Sim.ZoomActual, -0.04f, 1e-4f);
+    EXPECT_NEAR(Camera.ZoomActual, -0.04f, 1e-4f);
 
     QTest::mouseClick(Form1->LabelZoom, Qt::LeftButton);
-    EXPECT_FLOAT_EQ(Sim.ZoomActual, 0.6f);
+    EXPECT_FLOAT_EQ(Camera.ZoomActual, 0.6f);
     EXPECT_FLOAT_EQ(view().Zoom, 0.6f);
     // A right click is no click on a label.
-    Sim.ZoomActual = 0.7f;
+    Camera.ZoomActual = 0.7f;
     QTest::mouseClick(Form1->LabelZoom, Qt::RightButton);
-    EXPECT_FLOAT_EQ(Sim.ZoomActual, 0.7f);
+    EXPECT_FLOAT_EQ(Camera.ZoomActual, 0.7f);
 }
 
 TEST_F(MainWindowTest, TypedTimeFollowsTheEntryRules)

@@ -11,9 +11,10 @@
 #include <QTest>
 
 #include "Colors.h"
-#include "unit1_windows.h"
+#include "SceneFigures.h"
+#include "VoltrixWindows.h"
 
-using voltrix::Sim;
+using namespace voltrix_test;
 
 namespace {
 
@@ -181,24 +182,29 @@ TEST_F(MainWindowTest, InformationAlwaysOpensOnTheText)
 
 TEST_F(MainWindowTest, FigurePlacementFollowsTheFactors)
 {
+    const auto place = [](VectorQuantity quantity) {
+        Form1->scene().placeFigure(quantity, vectorFigure(quantity, Sim, Factors));
+    };
     // B = (2, 0, 0) with factor 10: arrow (70,70,70)-(90,70,70), "B" halfway.
-    Form1->placeMagneticFigure();
+    place(VectorQuantity::Magnetic);
     expectNear(segmentFrom(17), {70, 70, 70}, 0);
     expectNear(segmentTo(17), {90, 70, 70}, 0);
     expectNear(labelAt(5), {80, 70, 70}, 0);
     Sim.Bx = 0;
     Sim.Bz = 1;
-    Form1->placeMagneticFigure();
+    place(VectorQuantity::Magnetic);
     expectNear(labelAt(5), {70, 70, 75}, 0);
 
     // A zero electric field collapses onto its anchor.
-    Form1->placeElectricFigure();
+    place(VectorQuantity::Electric);
     expectNear(segmentFrom(13), {50, 50, 50}, 0);
     expectNear(segmentTo(13), {50, 50, 50}, 0);
     expectNear(planeCorner(4, 2), {50, 50, 50}, 0);
 
     // A panel's own figure: label where the caller puts it.
-    Form1->placeFigure(1, 2, 1, 10, 20, 30, 4, 6, 8, 1, 2, 3);
+    FigureGeometry own = figureGeometry({10, 20, 30}, {4, 6, 8});
+    own.label = {1, 2, 3};
+    Form1->scene().placeFigure(VectorQuantity::Velocity, own);
     expectNear(segmentTo(1), {14, 26, 38}, 0);
     expectNear(segmentFrom(2), {10, 26, 30}, 0);
     expectNear(segmentTo(2), {14, 26, 30}, 0);
@@ -216,7 +222,7 @@ TEST_F(MainWindowTest, FigurePlacementFollowsTheFactors)
     EXPECT_EQ(Form4->EditAx->text(), QStringLiteral("0.0"));
     EXPECT_EQ(Form4->EditAy->text(), QStringLiteral("100.0"));
     EXPECT_EQ(Form4->EditAz->text(), QStringLiteral("0.0"));
-    Sim.FactorA = 0.5f;
+    Factors.FactorA = 0.5f;
     Form1->DIBUJA_ACELERACION();
     expectNear(segmentTo(9), {0, 70, 40}, 0);
     expectNear(labelAt(3), {0, 45, 40}, 0);
@@ -227,25 +233,25 @@ TEST_F(MainWindowTest, ScaleTimerNeverGoesBelowATenthAndDrawsTheSelectedFigure)
     // Select the magnetic factor, then hold "down" from 0.3.
     QTest::mouseClick(Form5->ScaleB, Qt::LeftButton);
     ASSERT_TRUE(Form5->ScaleB->isChecked());
-    Sim.FactorActual = 0.3f;
-    Sim.PasoFactor = -0.1f;
+    Factors.FactorActual = 0.3f;
+    Factors.PasoFactor = -0.1f;
     const char *shown[] = {"0.2", "0.1", "0.1"};
     for (const char *expected : shown) {
         Form1->TimeScaleTimer();
         EXPECT_EQ(Form5->EditScale->text(), QString::fromUtf8(expected));
-        EXPECT_EQ(Sim.FactorB, Sim.FactorActual);
+        EXPECT_EQ(Factors.FactorB, Factors.FactorActual);
     }
-    EXPECT_NEAR(Sim.FactorB, 0.1f, 1e-6f);
+    EXPECT_NEAR(Factors.FactorB, 0.1f, 1e-6f);
     expectNear(segmentTo(17), {70 + 0.2f, 70, 70}, 1e-5f);
-    EXPECT_EQ(Sim.FactorV, 1.0f); // the other factors stay
+    EXPECT_EQ(Factors.FactorV, 1.0f); // the other factors stay
 
     // With no button down only FactorActual and the box change.
     QTest::mouseClick(Form5->ScaleB, Qt::LeftButton);
     ASSERT_FALSE(Form5->ScaleB->isChecked());
-    Sim.PasoFactor = 0.1f;
+    Factors.PasoFactor = 0.1f;
     Form1->TimeScaleTimer();
     EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("0.2"));
-    EXPECT_NEAR(Sim.FactorB, 0.1f, 1e-6f);
+    EXPECT_NEAR(Factors.FactorB, 0.1f, 1e-6f);
 }
 
 TEST_F(MainWindowTest, StoredExperimentComesBackWithEveryDisplay)
@@ -261,10 +267,10 @@ TEST_F(MainWindowTest, StoredExperimentComesBackWithEveryDisplay)
     Sim.By = 2.57f;
     Sim.q = 2;
     Sim.t = 1.5f;
-    Sim.UsarDatos = 1;
+    Files.UsarDatos = 1;
     Form1->saveToFile();
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("DATOS.exp"))));
-    EXPECT_EQ(Sim.UsarDatos, 0);
+    EXPECT_EQ(Files.UsarDatos, 0);
 
     Sim.x = 70;
     Sim.vy = 0;
@@ -272,7 +278,7 @@ TEST_F(MainWindowTest, StoredExperimentComesBackWithEveryDisplay)
     Sim.By = 0;
     Sim.q = 1;
     Sim.t = 0;
-    Sim.UsarDatos = 1;
+    Files.UsarDatos = 1;
     Form1->loadFromFile();
     QDir::setCurrent(previous);
 

@@ -15,7 +15,9 @@
 
 #include "Colors.h"
 #include "HandlerFailure.h"
-#include "unit1_windows.h"
+#include "VoltrixWindows.h"
+
+using namespace voltrix_test;
 
 namespace {
 
@@ -243,6 +245,7 @@ TEST_F(MainWindowTest, StartUpPictureShowsTheSceneColours)
 TEST_F(MainWindowTest, ResizingRescalesTheSceneAndKeepsTheState)
 {
     const voltrix::SimState before = voltrix::Sim;
+    const float zoomBefore = voltrix::Camera.ZoomActual;
     const ScreenPoint oldPixel = view().particle(1).screen;
     Form1->show();
     Form1->resize(500, 600); // the window's resize handler rescales the view
@@ -251,7 +254,7 @@ TEST_F(MainWindowTest, ResizingRescalesTheSceneAndKeepsTheState)
     EXPECT_EQ(view().bitmapImage().width(), 500);
     EXPECT_EQ(voltrix::Sim.x, before.x);
     EXPECT_EQ(voltrix::Sim.t, before.t);
-    EXPECT_EQ(voltrix::Sim.ZoomActual, before.ZoomActual);
+    EXPECT_EQ(voltrix::Camera.ZoomActual, zoomBefore);
 }
 
 // The program delivers every event through deliverShowingFailure: a handler

@@ -6,9 +6,9 @@
 
 #include "Colors.h"
 #include "NumberText.h"
-#include "unit1_windows.h"
+#include "VoltrixWindows.h"
 
-using voltrix::Sim;
+using namespace voltrix_test;
 
 namespace {
 
@@ -158,14 +158,14 @@ TEST_F(MainWindowTest, ConfinedFieldActsOnlyInsideTheRegion)
 
 TEST_F(MainWindowTest, AnimationButtonStartsAndStopsWithAnyMouseButton)
 {
-    QTest::mousePress(Form1->BtnAniStop, Qt::RightButton);
+    QTest::mouseClick(Form1->BtnAniStop, Qt::RightButton);
     QTest::mouseRelease(Form1->BtnAniStop, Qt::RightButton);
     EXPECT_TRUE(Form1->TimeAnimacion->isActive());
     EXPECT_EQ(Form1->BtnAniStop->text(), QStringLiteral("STOP"));
     EXPECT_EQ(Form1->BtnAniStop->palette().color(QPalette::ButtonText), toQColor(clRed));
     EXPECT_FALSE(Form1->CheckParpadeo->isHidden());
 
-    QTest::mousePress(Form1->BtnAniStop, Qt::LeftButton);
+    QTest::mouseClick(Form1->BtnAniStop, Qt::LeftButton);
     QTest::mouseRelease(Form1->BtnAniStop, Qt::LeftButton);
     EXPECT_FALSE(Form1->TimeAnimacion->isActive());
     EXPECT_EQ(Form1->BtnAniStop->text(), QStringLiteral("Animación"));
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, AnimationButtonStartsAndStopsWithAnyMouseButton)
 
 TEST_F(MainWindowTest, StopCaptionBlinksEveryTenthStepFromTheEleventh)
 {
-    QTest::mousePress(Form1->BtnAniStop, Qt::LeftButton);
+    QTest::mouseClick(Form1->BtnAniStop, Qt::LeftButton);
     Form1->TimeAnimacion->stop(); // steps are driven by hand below
     ASSERT_EQ(Form1->BtnAniStop->text(), QStringLiteral("STOP"));
     // Mark the caption so that the first write (which writes "STOP") shows.
@@ -197,32 +197,32 @@ TEST_F(MainWindowTest, StopCaptionBlinksEveryTenthStepFromTheEleventh)
     EXPECT_EQ(Form1->BtnAniStop->palette().color(QPalette::ButtonText), toQColor(clRed));
 
     // Stopping keeps the counter: a restart continues the same rhythm.
-    QTest::mousePress(Form1->BtnAniStop, Qt::LeftButton);
-    EXPECT_EQ(Sim.ContParpadeo, 2);
-    EXPECT_EQ(Sim.FaseParpadeo, 1);
+    QTest::mouseClick(Form1->BtnAniStop, Qt::LeftButton);
+    EXPECT_EQ(Blink.ContParpadeo, 2);
+    EXPECT_EQ(Blink.FaseParpadeo, 1);
 }
 
 TEST_F(MainWindowTest, WithoutBlinkingTheCaptionIsStopOnEveryStep)
 {
-    QTest::mousePress(Form1->BtnAniStop, Qt::LeftButton);
+    QTest::mouseClick(Form1->BtnAniStop, Qt::LeftButton);
     Form1->TimeAnimacion->stop();
     Form1->CheckParpadeo->setChecked(false);
-    EXPECT_EQ(Sim.ParpadeoActivo, 0);
+    EXPECT_EQ(Blink.ParpadeoActivo, 0);
     for (int n = 1; n <= 25; ++n) {
         Form1->BtnAniStop->setText(QStringLiteral("mark"));
         step();
         ASSERT_EQ(Form1->BtnAniStop->text(), QStringLiteral("STOP")) << n;
     }
     Form1->CheckParpadeo->setChecked(true);
-    EXPECT_EQ(Sim.ParpadeoActivo, 1);
+    EXPECT_EQ(Blink.ParpadeoActivo, 1);
 }
 
 TEST_F(MainWindowTest, RealTimerRunsStepsThroughTheEventLoop)
 {
-    QTest::mousePress(Form1->BtnAniStop, Qt::LeftButton);
+    QTest::mouseClick(Form1->BtnAniStop, Qt::LeftButton);
     // Wait for steps by condition, not by time.
     EXPECT_TRUE(QTest::qWaitFor([] { return Sim.t > 0.045f; }, 10000));
-    QTest::mousePress(Form1->BtnAniStop, Qt::LeftButton);
+    QTest::mouseClick(Form1->BtnAniStop, Qt::LeftButton);
     EXPECT_FALSE(Form1->TimeAnimacion->isActive());
     EXPECT_EQ(Form1->EditT->text(), QString::fromStdString(voltrix::format32(Sim.t)));
 }
@@ -246,9 +246,9 @@ TEST_F(MainWindowTest, OverflowingRunStaysResponsiveAndClampsTheSliders)
     EXPECT_TRUE(std::isfinite(Sim.t));
     // Drawing copes and the window still obeys its controls.
     view().DrawWorld();
-    QTest::mousePress(Form1->BtnAniStop, Qt::LeftButton);
+    QTest::mouseClick(Form1->BtnAniStop, Qt::LeftButton);
     EXPECT_TRUE(Form1->TimeAnimacion->isActive());
-    QTest::mousePress(Form1->BtnAniStop, Qt::LeftButton);
+    QTest::mouseClick(Form1->BtnAniStop, Qt::LeftButton);
     EXPECT_FALSE(Form1->TimeAnimacion->isActive());
     // Rotating a scene of non-finite objects re-projects them without harm.
     Form1->GiroRMouseDown();

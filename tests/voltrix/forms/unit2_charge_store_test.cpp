@@ -12,14 +12,14 @@
 
 #include "ExperimentDialogs.h"
 #include "ExperimentFile.h"
-#include "unit2_panel_fixture.h"
+#include "VoltrixWindows.h"
 
-using voltrix::Sim;
+using namespace voltrix_test;
 
 namespace panel_test {
 namespace {
 
-class ChargeGroup : public PanelForms {
+class ChargeGroup : public VoltrixWindows {
 protected:
     // A press held for `ticks` charge-timer events, then released.
     static void hold(QPushButton *button, int ticks, Qt::MouseButton mouse = Qt::LeftButton)
@@ -58,6 +58,7 @@ TEST_F(ChargeGroup, HidingThePanelStopsAHeldButton)
     ASSERT_TRUE(Form1->TimeQ->isActive());
     Form2->hide();
     EXPECT_FALSE(Form1->TimeQ->isActive());
+    QTest::mouseRelease(Form2->QUp, Qt::LeftButton);
 }
 
 TEST_F(ChargeGroup, TypedChargeCommitsOnEnterOnly)
@@ -89,11 +90,11 @@ TEST_F(ChargeGroup, TypedChargeCommitsOnEnterOnly)
     EXPECT_EQ(Form2->EditQ->text(), QStringLiteral("4.5"));
 }
 
-class StoreAndRecall : public PanelForms {
+class StoreAndRecall : public VoltrixWindows {
 protected:
     void SetUp() override
     {
-        PanelForms::SetUp();
+        VoltrixWindows::SetUp();
         ASSERT_TRUE(folder_.isValid());
         previous_ = QDir::currentPath();
         QDir::setCurrent(folder_.path());
@@ -101,7 +102,7 @@ protected:
     void TearDown() override
     {
         QDir::setCurrent(previous_);
-        PanelForms::TearDown();
+        VoltrixWindows::TearDown();
     }
     QString storePath() const { return folder_.filePath(QStringLiteral("DATOS.exp")); }
 
@@ -119,8 +120,8 @@ TEST_F(StoreAndRecall, RecallRestoresTheFourteenValuesButNotStepOrUnit)
     Sim.t = 3.25f;
     const std::array<float, 14> stored = voltrix::experimentValues(Sim);
 
-    QTest::mousePress(Form2->BtnAlmacenar, Qt::RightButton);
-    EXPECT_EQ(Sim.UsarDatos, 0);
+    QTest::mouseClick(Form2->BtnAlmacenar, Qt::RightButton); // acts on the press
+    EXPECT_EQ(Files.UsarDatos, 0);
     QFile file(storePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(), voltrix::experimentFileText(Sim));
@@ -136,9 +137,9 @@ TEST_F(StoreAndRecall, RecallRestoresTheFourteenValuesButNotStepOrUnit)
     Form2->ScDt->setValue(60);
     Form2->ComboUnidades->setCurrentText(QStringLiteral("cm"));
 
-    QTest::mousePress(Form2->BtnRecuperar, Qt::LeftButton);
+    QTest::mouseClick(Form2->BtnRecuperar, Qt::LeftButton);
     EXPECT_EQ(voltrix::experimentValues(Sim), stored);
-    EXPECT_EQ(Sim.UsarDatos, 0);
+    EXPECT_EQ(Files.UsarDatos, 0);
     EXPECT_FLOAT_EQ(Sim.dt, 0.03f);
     EXPECT_EQ(Form2->ScDt->value(), 60);
     EXPECT_EQ(Form2->ComboUnidades->currentText(), QStringLiteral("cm"));
@@ -155,7 +156,7 @@ TEST_F(StoreAndRecall, RecallWithoutStoredFileChangesNothingAndSaysSo)
     const std::array<float, 14> before = voltrix::experimentValues(Sim);
 
     ModalAnswers answers;
-    QTest::mousePress(Form2->BtnRecuperar, Qt::LeftButton);
+    QTest::mouseClick(Form2->BtnRecuperar, Qt::LeftButton);
     ASSERT_EQ(answers.messages.size(), 1);
     const QString message = answers.messages.front();
 
@@ -163,7 +164,7 @@ TEST_F(StoreAndRecall, RecallWithoutStoredFileChangesNothingAndSaysSo)
     EXPECT_TRUE(message.startsWith(QStringLiteral("No se ha podido leer"))) << message.toStdString();
     EXPECT_EQ(voltrix::experimentValues(Sim), before);
     EXPECT_EQ(Form2->EditX->text(), QStringLiteral("25.0"));
-    EXPECT_EQ(Sim.UsarDatos, 0);
+    EXPECT_EQ(Files.UsarDatos, 0);
 }
 
 TEST_F(StoreAndRecall, DoubleClickOnRegionBoxReturnsToWholeSpace)
@@ -172,6 +173,7 @@ TEST_F(StoreAndRecall, DoubleClickOnRegionBoxReturnsToWholeSpace)
     ASSERT_FALSE(Form2->GroupELocal->isHidden());
 
     QTest::mouseDClick(Form2->GroupELocal, Qt::LeftButton);
+    QTest::mouseRelease(Form2->GroupELocal, Qt::LeftButton);
 
     EXPECT_EQ(Sim.CampoConfinado, 0);
     EXPECT_FALSE(Form2->GroupMagnet->isHidden());
@@ -216,8 +218,8 @@ TEST_F(ExperimentDialogs, DialogsCarryTheirTitleFiltersAndInitialName)
 // pattern "*.*" matches; the experiment filter still narrows to "*.exp".
 TEST_F(ExperimentDialogs, FilterListShowsItsTextsAndAllFilesListsNamesWithoutADot)
 {
-    using SetUp = void (*)(QFileDialog &);
-    for (const SetUp setUp : {&voltrix::setUpOpenDialog, &voltrix::setUpSaveDialog}) {
+    using DialogSetUp = void (*)(QFileDialog &);
+    for (const DialogSetUp setUp : {&voltrix::setUpOpenDialog, &voltrix::setUpSaveDialog}) {
         QFileDialog dialog;
         setUp(dialog);
         auto *filters = dialog.findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
@@ -263,7 +265,7 @@ TEST_F(ExperimentDialogs, SaveAndLoadThroughTheMenuRoundTrip)
         EXPECT_EQ(answers.dialogTitle, QStringLiteral("Dinamica de una particula cargada"));
         EXPECT_TRUE(answers.messages.isEmpty());
     }
-    EXPECT_EQ(Sim.NombreFichero, path.toStdString());
+    EXPECT_EQ(Files.NombreFichero, path.toStdString());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(), voltrix::experimentFileText(Sim));
@@ -299,12 +301,12 @@ TEST_F(ExperimentDialogs, LongFileNameIsUsedWhole)
 
 TEST_F(ExperimentDialogs, CancelledDialogsReadAndWriteNothing)
 {
-    Sim.NombreFichero = "anterior.exp";
-    ModalAnswers cancel(QString(), false);
+    Files.NombreFichero = "anterior.exp";
+    ModalAnswers cancel;
     EXPECT_FALSE(voltrix::runSaveDialog(nullptr));
     Form1->Cargar->trigger();
     EXPECT_EQ(cancel.dialogs, 2);
-    EXPECT_EQ(Sim.NombreFichero, "anterior.exp");
+    EXPECT_EQ(Files.NombreFichero, "anterior.exp");
     EXPECT_TRUE(QDir(folder_.path()).entryList(QDir::Files).isEmpty());
 }
 

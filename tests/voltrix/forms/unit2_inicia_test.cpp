@@ -2,14 +2,14 @@
 #include <cmath>
 
 #include "NumberText.h"
-#include "unit2_panel_fixture.h"
+#include "VoltrixWindows.h"
 
-using voltrix::Sim;
+using namespace voltrix_test;
 
 namespace panel_test {
 namespace {
 
-class Inicia : public PanelForms {
+class Inicia : public VoltrixWindows {
 protected:
     static void pressInicia() { QTest::mouseClick(Form2->SpeedButton1, Qt::LeftButton); }
 
@@ -35,7 +35,7 @@ protected:
                 userDrags(slider, -47);
         userDrags(Form2->ScDt, 77);
         Sim.t = 12.5f;
-        Sim.FactorA = 3.0f;
+        Factors.FactorA = 3.0f;
     }
 };
 
@@ -43,9 +43,9 @@ TEST_F(Inicia, WholeSpacePresetRestoresEveryControl)
 {
     disturbEverything();
     Sim.q = -2.0f;
-    Sim.FactorV = 2.0f;
-    Sim.FactorE = 4.0f;
-    Sim.FactorB = 5.0f;
+    Factors.FactorV = 2.0f;
+    Factors.FactorE = 4.0f;
+    Factors.FactorB = 5.0f;
     Form2->ComboUnidades->setCurrentText(QStringLiteral("cm"));
     Form1->TimeAnimacion->start();
 
@@ -86,11 +86,11 @@ TEST_F(Inicia, WholeSpacePresetRestoresEveryControl)
     EXPECT_FLOAT_EQ(Sim.vz0, 33.3f);
     EXPECT_FLOAT_EQ(Sim.q, -2.0f);
     EXPECT_EQ(Form2->ComboUnidades->currentText(), QStringLiteral("cm"));
-    EXPECT_FLOAT_EQ(Sim.FactorV, 2.0f);
-    EXPECT_FLOAT_EQ(Sim.FactorE, 4.0f);
-    EXPECT_FLOAT_EQ(Sim.FactorB, 5.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorV, 2.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorE, 4.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorB, 5.0f);
 
-    EXPECT_FLOAT_EQ(Sim.FactorA, 1.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorA, 1.0f);
     EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("1.0"));
     EXPECT_TRUE(Form4->CheckVectorA->isChecked());
     EXPECT_EQ(view().segment(9).color, clSilver);
@@ -152,7 +152,7 @@ TEST_F(Inicia, ConfinedPresetDependsOnTheUnit)
         // The magnetic field the confined mode holds at 0 is not preset.
         EXPECT_FLOAT_EQ(Sim.Bx, 0.0f);
         EXPECT_EQ(Form2->ScBz->value(), 0);
-        EXPECT_FLOAT_EQ(Sim.FactorA, 10.0f);
+        EXPECT_FLOAT_EQ(Factors.FactorA, 10.0f);
         EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("10.0"));
         // Only the field's arrow stays; its lines and rectangle are hidden.
         for (int line : {14, 15, 16})

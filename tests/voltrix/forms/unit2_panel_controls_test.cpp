@@ -7,14 +7,14 @@
 
 #include <cmath>
 
-#include "unit2_panel_fixture.h"
+#include "VoltrixWindows.h"
 
-using voltrix::Sim;
+using namespace voltrix_test;
 
 namespace panel_test {
 namespace {
 
-class ControlPanel : public PanelForms {};
+class ControlPanel : public VoltrixWindows {};
 
 TEST_F(ControlPanel, WindowAndControlsStandWhereDesigned)
 {
@@ -185,7 +185,7 @@ TEST_F(ControlPanel, PlacingSlidersFromCodeRunsNoHandler)
 
 TEST_F(ControlPanel, EachFamilyWritesItsQuantityAndFigure)
 {
-    Sim.FactorV = 2.0f; // the panel draws the velocity at true length
+    Factors.FactorV = 2.0f; // the panel draws the velocity at true length
 
     userDrags(Form2->ScVy, 300);
     EXPECT_FLOAT_EQ(Sim.vy, 30.0f);

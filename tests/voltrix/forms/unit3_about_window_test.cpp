@@ -4,11 +4,13 @@
 #include <QSet>
 #include <QTest>
 
-#include "unit5_all_forms.h"
+#include "VoltrixWindows.h"
+
+using namespace voltrix_test;
 
 namespace {
 
-class AboutWindow : public AllVoltrixForms {
+class AboutWindow : public VoltrixWindows {
 protected:
     static QList<QWidget *> textWidgets()
     {

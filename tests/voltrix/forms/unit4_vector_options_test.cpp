@@ -1,17 +1,17 @@
 // The vector options window: its boxes, what each shows or hides in the view
 // and where it places the figures.
-#include "unit2_panel_fixture.h"
+#include "VoltrixWindows.h"
 
-using voltrix::Sim;
+using namespace voltrix_test;
 
 namespace panel_test {
 namespace {
 
-class VectorOptions : public PanelForms {
+class VectorOptions : public VoltrixWindows {
 protected:
     void SetUp() override
     {
-        PanelForms::SetUp();
+        VoltrixWindows::SetUp();
         Form4->show();
     }
 
@@ -105,7 +105,7 @@ TEST_F(VectorOptions, ComponentBoxesColourTheirOwnLine)
 
 TEST_F(VectorOptions, VelocityLinesMeetTheArrowTipWithAFactor)
 {
-    Sim.FactorV = 2.0f;
+    Factors.FactorV = 2.0f;
     Sim.vx = 3.0f;
     Sim.vy = 4.0f;
     Sim.vz = 5.0f;

@@ -7,13 +7,13 @@
 
 #include <vector>
 
-#include "unit5_all_forms.h"
+#include "VoltrixWindows.h"
 
-using voltrix::Sim;
+using namespace voltrix_test;
 
 namespace {
 
-class ScaleWindow : public AllVoltrixForms {
+class ScaleWindow : public VoltrixWindows {
 protected:
     static void click(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -39,7 +39,7 @@ TEST_F(ScaleWindow, StartsWithVelocityDownAndItsFactorShown)
     EXPECT_EQ(Form5->pos(), QPoint(316, 223));
     EXPECT_EQ(downButtons(), (std::vector<bool>{true, false, false, false}));
     EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("1.0"));
-    EXPECT_FLOAT_EQ(Sim.FactorActual, Sim.FactorV);
+    EXPECT_FLOAT_EQ(Factors.FactorActual, Factors.FactorV);
     EXPECT_FALSE(Form1->TimeScale->isActive());
 }
 
@@ -79,14 +79,14 @@ TEST_F(ScaleWindow, PickingAQuantityKeepsTheBoxReadyForTyping)
     Form5->EditScale->selectAll();
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2.5"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_FLOAT_EQ(Sim.FactorA, 2.5f);
+    EXPECT_FLOAT_EQ(Factors.FactorA, 2.5f);
     EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("2.5"));
 }
 
 TEST_F(ScaleWindow, ToggleButtonsKeepAtMostOneDown)
 {
-    Sim.FactorA = 2.5f;
-    Sim.FactorB = 7.25f;
+    Factors.FactorA = 2.5f;
+    Factors.FactorB = 7.25f;
     struct Step {
         QPushButton *TForm5::*button;
         std::vector<bool> down;
@@ -104,27 +104,27 @@ TEST_F(ScaleWindow, ToggleButtonsKeepAtMostOneDown)
         click(Form5->*step.button);
         EXPECT_EQ(downButtons(), step.down) << step.shown;
         EXPECT_EQ(Form5->EditScale->text(), QString::fromLatin1(step.shown));
-        EXPECT_FLOAT_EQ(Sim.FactorActual, step.factor);
+        EXPECT_FLOAT_EQ(Factors.FactorActual, step.factor);
     }
 }
 
 TEST_F(ScaleWindow, HoldingDownFromPointThreeStopsAtPointOne)
 {
-    Sim.FactorV = 0.3f;
+    Factors.FactorV = 0.3f;
     click(Form5->ScaleA);
     click(Form5->ScaleV);
-    ASSERT_FLOAT_EQ(Sim.FactorActual, 0.3f);
+    ASSERT_FLOAT_EQ(Factors.FactorActual, 0.3f);
 
     QTest::mousePress(Form5->ScaleDown, Qt::LeftButton);
     EXPECT_TRUE(Form1->TimeScale->isActive());
-    EXPECT_FLOAT_EQ(Sim.PasoFactor, -0.1f);
+    EXPECT_FLOAT_EQ(Factors.PasoFactor, -0.1f);
     for (const char *shown : {"0.2", "0.1", "0.1", "0.1"}) {
         Form1->TimeScaleTimer();
         EXPECT_EQ(Form5->EditScale->text(), QString::fromLatin1(shown));
-        EXPECT_GE(Sim.FactorV, 0.1f);
-        EXPECT_NEAR(Sim.FactorV, Form5->EditScale->text().toDouble(), 1e-6);
+        EXPECT_GE(Factors.FactorV, 0.1f);
+        EXPECT_NEAR(Factors.FactorV, Form5->EditScale->text().toDouble(), 1e-6);
     }
-    EXPECT_FLOAT_EQ(Sim.FactorA, 1.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorA, 1.0f);
     QTest::mouseRelease(Form5->ScaleDown, Qt::LeftButton);
     EXPECT_FALSE(Form1->TimeScale->isActive());
 }
@@ -136,10 +136,10 @@ TEST_F(ScaleWindow, HoldingUpRaisesOnlyTheFactorThatIsDown)
     Form1->TimeScaleTimer();
     Form1->TimeScaleTimer();
     QTest::mouseRelease(Form5->ScaleUp, Qt::LeftButton);
-    EXPECT_NEAR(Sim.FactorB, 10.2f, 1e-5);
+    EXPECT_NEAR(Factors.FactorB, 10.2f, 1e-5);
     EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("10.2"));
-    EXPECT_FLOAT_EQ(Sim.FactorV, 1.0f);
-    EXPECT_FLOAT_EQ(Sim.FactorE, 10.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorV, 1.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorE, 10.0f);
 }
 
 TEST_F(ScaleWindow, HoldButtonsAnswerEveryMouseButton)
@@ -158,7 +158,7 @@ TEST_F(ScaleWindow, HoldButtonsAnswerEveryMouseButton)
     for (const Case &c : cases) {
         QTest::mousePress(Form5->*c.button, c.mouse);
         EXPECT_TRUE(Form1->TimeScale->isActive()) << c.mouse;
-        EXPECT_FLOAT_EQ(Sim.PasoFactor, c.step);
+        EXPECT_FLOAT_EQ(Factors.PasoFactor, c.step);
         QTest::mouseRelease(Form5->*c.button, c.mouse);
         EXPECT_FALSE(Form1->TimeScale->isActive()) << c.mouse;
     }
@@ -171,6 +171,7 @@ TEST_F(ScaleWindow, HidingTheWindowWhileHeldStopsTheTimer)
     ASSERT_TRUE(Form1->TimeScale->isActive());
     Form5->hide();
     EXPECT_FALSE(Form1->TimeScale->isActive());
+    QTest::mouseRelease(Form5->ScaleUp, Qt::LeftButton);
 }
 
 TEST_F(ScaleWindow, TypedValueBecomesTheSelectedFactor)
@@ -199,15 +200,15 @@ TEST_F(ScaleWindow, TypedValueBecomesTheSelectedFactor)
     click(Form5->ScaleE);
     // Each step value a hold may have left behind must cancel out.
     for (float step : {0.0f, 0.1f, -0.1f}) {
-        Sim.PasoFactor = step;
+        Factors.PasoFactor = step;
         for (const Case &c : cases) {
             typeAndEnter(QString::fromLatin1(c.typed));
-            EXPECT_NEAR(Sim.FactorE, c.factor, c.factor * 1e-6) << c.typed << " step " << step;
+            EXPECT_NEAR(Factors.FactorE, c.factor, c.factor * 1e-6) << c.typed << " step " << step;
             EXPECT_EQ(Form5->EditScale->text(), QString::fromLatin1(c.shown)) << c.typed;
         }
     }
-    EXPECT_FLOAT_EQ(Sim.FactorV, 1.0f);
-    EXPECT_FLOAT_EQ(Sim.FactorB, 10.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorV, 1.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorB, 10.0f);
     EXPECT_FALSE(Form1->TimeScale->isActive());
 }
 
@@ -217,11 +218,11 @@ TEST_F(ScaleWindow, TypingWithNoButtonDownChangesNoFactor)
     ASSERT_EQ(downButtons(), (std::vector<bool>{false, false, false, false}));
     typeAndEnter(QStringLiteral("5"));
     EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("5.0"));
-    EXPECT_FLOAT_EQ(Sim.FactorActual, 5.0f);
-    EXPECT_FLOAT_EQ(Sim.FactorV, 1.0f);
-    EXPECT_FLOAT_EQ(Sim.FactorA, 1.0f);
-    EXPECT_FLOAT_EQ(Sim.FactorE, 10.0f);
-    EXPECT_FLOAT_EQ(Sim.FactorB, 10.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorActual, 5.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorV, 1.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorA, 1.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorE, 10.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorB, 10.0f);
 }
 
 TEST_F(ScaleWindow, KeysOtherThanEnterOnlyEdit)
@@ -230,9 +231,9 @@ TEST_F(ScaleWindow, KeysOtherThanEnterOnlyEdit)
     QTest::keyClicks(Form5->EditScale, QStringLiteral("4.5"));
     QTest::keyClick(Form5->EditScale, Qt::Key_Tab);
     EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("4.5"));
-    EXPECT_FLOAT_EQ(Sim.FactorV, 1.0f);
+    EXPECT_FLOAT_EQ(Factors.FactorV, 1.0f);
     QTest::keyClick(Form5->EditScale, Qt::Key_Enter);  // the keypad's Enter commits too
-    EXPECT_FLOAT_EQ(Sim.FactorV, 4.5f);
+    EXPECT_FLOAT_EQ(Factors.FactorV, 4.5f);
 }
 
 } // namespace

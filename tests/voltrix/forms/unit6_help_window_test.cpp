@@ -7,6 +7,8 @@
 
 #include "Unit6.h"
 
+using voltrix::TForm6;
+
 namespace {
 
 TEST(HelpWindow, PlacedAndCaptionedWithThirtyBlanks)

@@ -10,6 +10,8 @@
 
 #include "TXc3DWorld.h"
 
+using namespace voltrix;
+
 namespace {
 
 // A 200 x 200 view of the box 0..100 with zoom 0.5: on the plane X = 50 one

@@ -6,6 +6,8 @@
 
 #include "SceneGeometry.h"
 
+using namespace voltrix;
+
 namespace {
 
 // The main window's box (0..100) in a square view of `side` pixels.

@@ -6,6 +6,8 @@
 
 #include "SceneGeometry.h"
 
+using namespace voltrix;
+
 namespace {
 
 SceneGeometry readyScene()

@@ -5,6 +5,8 @@
 
 #include "ScreenShapes.h"
 
+using namespace voltrix;
+
 TEST(ArrowShape, HeadIsNinePixelsLongAndNineWide)
 {
     const struct {

@@ -9,6 +9,8 @@
 
 #include "TXc3DWorld.h"
 
+using namespace voltrix;
+
 // Renders a small scene with every kind of drawing through the real widget and
 // saves it when VIEW3D_SCREENSHOT names a PNG file (to look at it; run it under
 // xvfb-run for a real window). Without the variable there is nothing to do.

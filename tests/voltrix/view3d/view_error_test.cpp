@@ -13,6 +13,8 @@
 
 #include "TXc3DWorld.h"
 
+using namespace voltrix;
+
 using ::testing::ExitedWithCode;
 using ::testing::HasSubstr;
 

@@ -1,24 +1,29 @@
 #pragma once
-// The six windows created in the program's order on a fresh simulation state
-// and destroyed after each test, with readers of the view's scene in world
-// coordinates and drivers for the control panel's widgets.
+// The six Voltrix windows created as the program creates them, on a fresh
+// state, and destroyed after each test; readers of the main window's scene in
+// world coordinates (the view stores them relative to the box centre); the
+// user's ways of driving sliders and boxes; and an answerer for the modal
+// windows a handler opens.
 #include <gtest/gtest.h>
-
 
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 
-#include "SimState.h"
+#include <functional>
+
+#include "ProgramWindows.h"
+#include "Simulation.h"
 #include "TXc3DWorld.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -26,14 +31,16 @@
 #include "Unit4.h"
 #include "Unit5.h"
 #include "Unit6.h"
-#include "ProgramWindows.h"
 
-namespace panel_test {
+namespace voltrix_test {
+
+using namespace voltrix;
 
 struct World3 {
     float x, y, z;
 };
 
+// Single-precision coordinates compared to a tolerance of the view's storage.
 inline void expectNear(World3 actual, World3 expected, float tolerance = 1e-4f)
 {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
@@ -41,16 +48,22 @@ inline void expectNear(World3 actual, World3 expected, float tolerance = 1e-4f)
     EXPECT_NEAR(actual.z, expected.z, tolerance);
 }
 
-class PanelForms : public ::testing::Test {
+class VoltrixWindows : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        voltrix::Sim = voltrix::SimState{};
+        resetSimulation();
         createVoltrixWindows();
     }
 
     void TearDown() override
     {
+        // Every press is released; one left down would be seen as held by
+        // the next test of the same run. Release it so only this test fails.
+        EXPECT_EQ(QGuiApplication::mouseButtons(), Qt::NoButton) << "a mouse button was left pressed";
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+            if (QGuiApplication::mouseButtons() & button)
+                QTest::mouseRelease(Form1, button);
         destroyVoltrixWindows();
     }
 
@@ -87,6 +100,14 @@ protected:
         return relative(c[k], c[k + 1], c[k + 2]);
     }
 
+    // One animation step through the window's timer handler, as a timer
+    // event runs it.
+    static void step(int count = 1)
+    {
+        for (int i = 0; i < count; ++i)
+            Form1->TimeAnimacionTimer();
+    }
+
     // The user drags the thumb to a position (a tracking slider turns each
     // new thumb position into a slider action).
     static void userDrags(QScrollBar *slider, int position)
@@ -116,32 +137,24 @@ protected:
         QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(edit, &focusOut);
     }
-
 };
 
-// Answers the modal windows that open while it lives: a file dialog gets the
-// given name (or is cancelled), a message box is read and closed. Its timer
-// only runs inside the modal windows' own event loops.
+// The main window's tests, spread over several files, share one suite.
+using MainWindowTest = VoltrixWindows;
+
+// While it lives, answers every modal window that opens inside a handler: a
+// file dialog gets `fileName` (or is cancelled when it is empty), a message
+// box is read and accepted, anything else is closed. Its timer only fires
+// inside the modal windows' own event loops.
 class ModalAnswers {
 public:
-    explicit ModalAnswers(QString fileName = QString(), bool confirm = true)
+    // afterConfirm runs once the dialog is accepted and before the handler
+    // that opened it goes on, as something else might act in between.
+    explicit ModalAnswers(QString fileName = QString(), std::function<void()> afterConfirm = {})
+        : fileName_(std::move(fileName))
+        , afterConfirm_(std::move(afterConfirm))
     {
-        QObject::connect(&timer_, &QTimer::timeout, [this, fileName, confirm] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-                dialogTitle = dialog->windowTitle();
-                ++dialogs;
-                if (confirm) {
-                    dialog->selectFile(fileName);
-                    static_cast<QDialog *>(dialog)->accept(); // as the dialog's own button does
-                } else {
-                    dialog->reject();
-                }
-            } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-                messages << box->text();
-                box->accept();
-            }
-        });
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
         timer_.start(0);
     }
 
@@ -150,7 +163,31 @@ public:
     QStringList messages;
 
 private:
+    void answer()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            dialogTitle = dialog->windowTitle();
+            ++dialogs;
+            if (fileName_.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(fileName_);
+                static_cast<QDialog *>(dialog)->accept(); // as the dialog's own button does
+                if (afterConfirm_)
+                    afterConfirm_();
+            }
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            messages << box->text();
+            box->accept();
+        } else if (modal != nullptr) {
+            modal->close();
+        }
+    }
+
+    QString fileName_;
+    std::function<void()> afterConfirm_;
     QTimer timer_;
 };
 
-} // namespace panel_test
+} // namespace voltrix_test

@@ -1,0 +1,28 @@
+#include "Identity.h"
+
+namespace trayecta {
+
+const orvalis::ProgramIdentity &programIdentity()
+{
+    static const orvalis::ProgramIdentity identity{
+        QStringLiteral("Trayecta"),
+        QStringLiteral("trayecta"),
+        QStringLiteral(TRAYECTA_DESKTOP_ID),
+        QStringLiteral(":/icons/trayecta-%1.png"),
+        QLocale(QLocale::Catalan, QLocale::Spain),
+        {
+            QStringLiteral("Ús: %1 [opcions]"),
+            QStringLiteral("Resol problemes de tir parabòlic i en dibuixa la trajectòria."),
+            QStringLiteral("Opcions:"),
+            QStringLiteral("Mostra aquesta ajuda i surt."),
+            QStringLiteral("Mostra la versió i surt."),
+            QStringLiteral("També admet les opcions de Qt, com ara -platform o -style."),
+            QStringLiteral("opció desconeguda: %1"),
+            QStringLiteral("argument no admès: %1"),
+            QStringLiteral("Proveu «%1 --help»."),
+        },
+    };
+    return identity;
+}
+
+} // namespace trayecta

@@ -1,7 +1,0 @@
-#include "SimState.h"
-
-namespace voltrix {
-
-SimState Sim;
-
-} // namespace voltrix

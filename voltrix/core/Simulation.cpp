@@ -1,0 +1,20 @@
+#include "Simulation.h"
+
+namespace voltrix {
+
+SimState Sim;
+DrawingFactors Factors;
+ViewControls Camera;
+BlinkState Blink;
+FileChoice Files;
+
+void resetSimulation()
+{
+    Sim = SimState{};
+    Factors = DrawingFactors{};
+    Camera = ViewControls{};
+    Blink = BlinkState{};
+    Files = FileChoice{};
+}
+
+} // namespace voltrix

@@ -1,0 +1,34 @@
+#pragma once
+// The camera as the user turns and zooms it: two accumulated angles, the zoom,
+// and the step each holds while a button is held. The view itself takes whole
+// degrees 0..359; the accumulators carry the turn between ticks.
+namespace voltrix {
+
+struct ViewControls {
+    float AnguloAlfa = 0, AnguloBeta = 0;
+    float PasoAlfa = 0, PasoBeta = 0;
+    float ZoomActual = 0.55f;
+    float PasoZoom = 0;
+};
+
+inline constexpr float kStartZoom = 0.55f;
+// The "Zoom" label resets to a little closer than start-up.
+inline constexpr float kResetZoom = 0.6f;
+inline constexpr int kLastDegree = 359;
+inline constexpr float kFullTurn = 360;
+
+// One camera angle after a rotation tick, as whole degrees 0..359. Going
+// down from 0 shows 359 and leaves the accumulator at 360, so the next tick
+// shows 359 once more before moving on to 358.
+int turnAngle(float &accumulator, float step);
+
+// One rotation tick of both angles; the view's angles in degrees.
+struct ViewAngles {
+    int alfa = 0, beta = 0;
+};
+ViewAngles turnView(ViewControls &v);
+
+// One zoom tick: ZoomActual + PasoZoom, unbounded.
+float stepZoom(ViewControls &v);
+
+} // namespace voltrix
