@@ -25,6 +25,7 @@
 #include "ProgramWindows.h"
 #include "Simulation.h"
 #include "TXc3DWorld.h"
+#include "TickClock.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"

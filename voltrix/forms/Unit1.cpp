@@ -21,13 +21,14 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
+#include <QActionGroup>
 #include <QVBoxLayout>
 
 #include "EnterKey.h"
 #include "SceneFigures.h"
 #include "Simulation.h"
 #include "TXc3DWorld.h"
+#include "TickClock.h"
 #include "Unit1Layout.h"
 
 namespace voltrix {
@@ -235,18 +236,44 @@ void TForm1::buildMenu()
     connect(FactordeEscala, &QAction::triggered, this, [this] { FactordeEscalaClick(); });
     connect(Informacion, &QAction::triggered, this, [this] { InformacionClick(); });
     connect(Ayuda1, &QAction::triggered, this, [this] { Ayuda1Click(); });
+
+    buildAnimationMenu();
+}
+
+void TForm1::buildAnimationMenu()
+{
+    QMenu *animation = MainMenu->addMenu(QStringLiteral("Animación"));
+    Animacion1 = animation->menuAction();
+    IniciarDetener = animation->addAction(QStringLiteral("Iniciar / Detener"));
+    UnPaso = animation->addAction(QStringLiteral("Un paso"));
+    UnPaso->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
+    QMenu *speed = animation->addMenu(QStringLiteral("Velocidad"));
+    Velocidad = speed->menuAction();
+    auto *speeds = new QActionGroup(this);
+    speeds->setExclusive(true);
+    VelocidadNormal = checkableItem(speed, QStringLiteral("Normal"), true);
+    VelocidadRapida = checkableItem(speed, QStringLiteral("Rápida"), false);
+    VelocidadMaxima = checkableItem(speed, QStringLiteral("Máxima"), false);
+    const std::pair<QAction *, int> choices[] = {
+        {VelocidadNormal, kNormalSpeed}, {VelocidadRapida, kFastSpeed}, {VelocidadMaxima, kTopSpeed}};
+    for (const auto &[item, stepsPerSecond] : choices) {
+        speeds->addAction(item);
+        connect(item, &QAction::triggered, this, [this, rate = stepsPerSecond] { VelocidadClick(rate); });
+    }
+    connect(IniciarDetener, &QAction::triggered, this, [this] { BtnAniStopMouseDown(); });
+    connect(UnPaso, &QAction::triggered, this, [this] { UnPasoClick(); });
 }
 
 void TForm1::buildTimers()
 {
+    // The clock first: the timers leave it as they go.
+    Clock = new TickClock(this);
     const auto makeTimer = [this](void (TForm1::*handler)()) {
-        auto *timer = new QTimer(this);
-        timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(kTimerIntervalMs);
-        connect(timer, &QTimer::timeout, this, handler);
+        auto *timer = new TickTimer(*Clock, this);
+        connect(timer, &TickTimer::timeout, this, handler);
         return timer;
     };
-    TimeAnimacion = makeTimer(&TForm1::TimeAnimacionTimer);
+    TimeAnimacion = makeTimer(&TForm1::animationTick);
     TimeGiro = makeTimer(&TForm1::TimeGiroTimer);
     TimeZoom = makeTimer(&TForm1::TimeZoomTimer);
     TimeScale = makeTimer(&TForm1::TimeScaleTimer);

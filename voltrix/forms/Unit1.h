@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "Figures.h"
+#include "TickSchedule.h"
 
 class QAction;
 class QCheckBox;
@@ -17,11 +18,13 @@ class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QPushButton;
-class QTimer;
+class QActionGroup;
 
 namespace voltrix {
 
 class SceneFigures;
+class TickClock;
+class TickTimer;
 class TXc3DWorld;
 
 class TForm1 : public QMainWindow
@@ -73,12 +76,14 @@ public:
     QCheckBox *CheckTiempo = nullptr;
     QLineEdit *EditT = nullptr;
 
-    // Precise 1 ms timers, all disabled at start.
-    QTimer *TimeAnimacion = nullptr;
-    QTimer *TimeGiro = nullptr;
-    QTimer *TimeZoom = nullptr;
-    QTimer *TimeScale = nullptr;
-    QTimer *TimeQ = nullptr;
+    // The five timers, all stopped at start, tick 64 times a second on one
+    // clock; the animation runs one or more steps a tick (its speed).
+    TickClock *Clock = nullptr;
+    TickTimer *TimeAnimacion = nullptr;
+    TickTimer *TimeGiro = nullptr;
+    TickTimer *TimeZoom = nullptr;
+    TickTimer *TimeScale = nullptr;
+    TickTimer *TimeQ = nullptr;
 
     // Main menu. Submenus are reached through their action's menu().
     QMenuBar *MainMenu = nullptr;
@@ -95,13 +100,29 @@ public:
     QAction *FactordeEscala = nullptr;
     QAction *Informacion = nullptr;
     QAction *Ayuda1 = nullptr;
+    // "Animación", after "Paneles": start/stop, a single step and the speed.
+    QAction *Animacion1 = nullptr;
+    QAction *IniciarDetener = nullptr;
+    QAction *UnPaso = nullptr;
+    QAction *Velocidad = nullptr;
+    QAction *VelocidadNormal = nullptr;
+    QAction *VelocidadRapida = nullptr;
+    QAction *VelocidadMaxima = nullptr;
+
+    // Steps a second of the three speeds; the hold buttons always tick at 64.
+    static constexpr int kNormalSpeed = kTicksPerSecond;
+    static constexpr int kFastSpeed = 256;
+    static constexpr int kTopSpeed = 1000; // one step per millisecond
 
     // Creation, resize and paint.
     void FormCreate();
     void FormResize();
     void Xc3DWorldPaint();
 
-    // Timers.
+    // Timers. One tick of the animation runs as many steps as its speed asks
+    // for, the last with every refresh and the blink; TimeAnimacionTimer is
+    // that last one (the only one at normal speed).
+    void animationTick();
     void TimeAnimacionTimer();
     void TimeGiroTimer();
     void TimeZoomTimer();
@@ -139,6 +160,9 @@ public:
     void FactordeEscalaClick();
     void InformacionClick();
     void Ayuda1Click();
+    void UnPasoClick();                      // one whole step while stopped
+    void VelocidadClick(int stepsPerSecond); // one of the three speeds
+    int animationSpeed() const { return stepsPerTick_.stepsPerSecond(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -147,9 +171,14 @@ protected:
 private:
     void buildStrip(QWidget *strip);
     void buildMenu();
+    void buildAnimationMenu();
     void buildTimers();
     void placeVectorFigure(VectorQuantity quantity);
     void placePositionFigure();
+    void placeParticleFigures();
+    void stepAndShow();
+    void stepUnseen();
+    void showBlink();
     void commitTimeEntry();
     void showAnimationCaption(const char *caption, unsigned colour);
     void toggleWindow(QWidget *window, QAction *item);
@@ -157,6 +186,7 @@ private:
     void holdZoom(float step);
 
     std::unique_ptr<SceneFigures> scene_;
+    StepsPerTick stepsPerTick_{kNormalSpeed};
     bool sceneBuilt_ = false;
 };
 

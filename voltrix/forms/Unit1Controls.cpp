@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +17,7 @@
 #include "SceneFigures.h"
 #include "Simulation.h"
 #include "TXc3DWorld.h"
+#include "TickClock.h"
 #include "Unit1Layout.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -105,7 +105,7 @@ void TForm1::stopScaleTimer() { TimeScale->stop(); }
 
 void TForm1::stopTimers()
 {
-    for (QTimer *timer : {TimeAnimacion, TimeGiro, TimeZoom, TimeScale, TimeQ})
+    for (TickTimer *timer : {TimeAnimacion, TimeGiro, TimeZoom, TimeScale, TimeQ})
         timer->stop();
 }
 
@@ -113,15 +113,30 @@ void TForm1::stopTimers()
 
 void TForm1::BtnAniStopMouseDown()
 {
+    // A time typed into the box counts: the button takes no focus, so the
+    // box would never be left and the first step would overwrite it.
+    if (EditT->isModified())
+        commitTimeEntry();
     if (TimeAnimacion->isActive()) {
         TimeAnimacion->stop();
         CheckParpadeo->hide();
         showAnimationCaption("Animación", clMaroon);
+        UnPaso->setEnabled(true);
     } else {
+        stepsPerTick_.reset();
         TimeAnimacion->start();
         showAnimationCaption("STOP", clRed);
         CheckParpadeo->show();
+        UnPaso->setEnabled(false);
     }
+}
+
+void TForm1::VelocidadClick(int stepsPerSecond)
+{
+    stepsPerTick_ = StepsPerTick(stepsPerSecond);
+    VelocidadNormal->setChecked(stepsPerSecond == kNormalSpeed);
+    VelocidadRapida->setChecked(stepsPerSecond == kFastSpeed);
+    VelocidadMaxima->setChecked(stepsPerSecond == kTopSpeed);
 }
 
 void TForm1::CheckParpadeoClick()

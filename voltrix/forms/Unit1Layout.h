@@ -35,8 +35,6 @@ inline const QRect kCheckTrazaRect{151, 25, 52, 17};
 inline const QRect kCheckTiempoRect{204, 25, 60, 17};
 inline const QRect kEditTRect{264, 24, 42, 19};
 
-inline constexpr int kTimerIntervalMs = 1;
-
 // Per tick while a button is held.
 inline constexpr float kTurnStep = 1;
 inline constexpr float kZoomStep = 0.01f;

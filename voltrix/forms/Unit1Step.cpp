@@ -16,6 +16,7 @@
 #include "SceneFigures.h"
 #include "Simulation.h"
 #include "TXc3DWorld.h"
+#include "TickClock.h"
 #include "Unit1Layout.h"
 #include "Unit2.h"
 #include "Unit4.h"
@@ -86,21 +87,56 @@ void TForm1::showAnimationCaption(const char *caption, unsigned colour)
     BtnAniStop->setText(QString::fromUtf8(caption));
 }
 
+void TForm1::animationTick()
+{
+    // A faster speed runs the steps due on this tick and shows the last.
+    for (int steps = stepsPerTick_.next(); steps > 1; --steps)
+        stepUnseen();
+    TimeAnimacionTimer();
+}
+
 void TForm1::TimeAnimacionTimer()
+{
+    stepAndShow();
+    showBlink();
+}
+
+void TForm1::UnPasoClick()
+{
+    // Not a tick of the animation: the caption stays as it is.
+    if (!TimeAnimacion->isActive())
+        stepAndShow();
+}
+
+void TForm1::stepAndShow()
 {
     integrateStep(Sim, cmSelected());
     showTime();
     IMPRIME_ACELERACION(); // the force at the start of the step
+    placeParticleFigures();
+    if (Form2 != nullptr)
+        Form2->showParticle();
+    Xc3DWorld->DrawWorld();
+}
 
+void TForm1::stepUnseen()
+{
+    // Every step moves the particle, so the trace samples it; what only
+    // shows a value waits for the step that is shown.
+    integrateStep(Sim, cmSelected());
+    placeParticleFigures();
+}
+
+void TForm1::placeParticleFigures()
+{
     scene_->placeParticle(Sim);
     placeVectorFigure(VectorQuantity::Velocity);
     placeVectorFigure(VectorQuantity::Acceleration);
     placePositionFigure();
+}
 
-    if (Form2 != nullptr)
-        Form2->showParticle();
-    Xc3DWorld->DrawWorld();
-
+void TForm1::showBlink()
+{
     switch (applyBlink(Blink)) {
     case CaptionChange::Stop:
         BtnAniStop->setText(QStringLiteral("STOP"));

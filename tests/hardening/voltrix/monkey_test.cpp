@@ -263,7 +263,7 @@ TEST_P(VoltrixMonkey, SeededSessionLeavesAnAnsweringProgramWithFiniteSettings)
     // The program still answers: "Inicia" brings the preset of the current
     // mode back, with every value finite.
     Form2->show();
-    for (QTimer *t : {Form1->TimeGiro, Form1->TimeZoom, Form1->TimeQ, Form1->TimeScale})
+    for (TickTimer *t : {Form1->TimeGiro, Form1->TimeZoom, Form1->TimeQ, Form1->TimeScale})
         t->stop();
     QTest::mouseClick(Form2->SpeedButton1, Qt::LeftButton);
     EXPECT_EQ(hardening::nonFiniteValues(), std::vector<std::string>{});

@@ -98,18 +98,21 @@ TEST_F(MainWindowTest, StripControlsStartAsLaidOut)
     EXPECT_LT(Form1->CheckCubo->geometry().bottom(), Form1->BtnAniStop->geometry().top());
 }
 
-TEST_F(MainWindowTest, FiveTimersArePreciseOneMillisecondAndStopped)
+TEST_F(MainWindowTest, FiveTimersOnOneClockAllStopped)
 {
-    for (QTimer *timer : {Form1->TimeAnimacion, Form1->TimeGiro, Form1->TimeZoom, Form1->TimeScale,
-                          Form1->TimeQ}) {
-        EXPECT_EQ(timer->interval(), 1);
-        EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+    for (TickTimer *timer : {Form1->TimeAnimacion, Form1->TimeGiro, Form1->TimeZoom, Form1->TimeScale,
+                             Form1->TimeQ}) {
+        ASSERT_NE(timer, nullptr);
         EXPECT_FALSE(timer->isActive());
     }
-    // Five distinct timers, not one shared.
-    std::set<QTimer *> distinct{Form1->TimeAnimacion, Form1->TimeGiro, Form1->TimeZoom,
-                                Form1->TimeScale, Form1->TimeQ};
+    // Five distinct timers, each started and stopped on its own.
+    std::set<TickTimer *> distinct{Form1->TimeAnimacion, Form1->TimeGiro, Form1->TimeZoom,
+                                   Form1->TimeScale, Form1->TimeQ};
     EXPECT_EQ(distinct.size(), 5u);
+    Form1->TimeGiro->start();
+    EXPECT_TRUE(Form1->TimeGiro->isActive());
+    EXPECT_FALSE(Form1->TimeZoom->isActive());
+    Form1->TimeGiro->stop();
 }
 
 TEST_F(MainWindowTest, MenuHasEveryItemWithItsCaption)
@@ -134,6 +137,13 @@ TEST_F(MainWindowTest, MenuHasEveryItemWithItsCaption)
         {Form1->FactordeEscala, "Factor de Escala", true, false},
         {Form1->Informacion, "Información", false, false},
         {Form1->Ayuda1, "Ayuda", false, false},
+        {Form1->Animacion1, "Animación", false, false},
+        {Form1->IniciarDetener, "Iniciar / Detener", false, false},
+        {Form1->UnPaso, "Un paso", false, false},
+        {Form1->Velocidad, "Velocidad", false, false},
+        {Form1->VelocidadNormal, "Normal", true, true},
+        {Form1->VelocidadRapida, "Rápida", true, false},
+        {Form1->VelocidadMaxima, "Máxima", true, false},
     };
     for (const Item &item : items) {
         SCOPED_TRACE(item.caption);
@@ -147,6 +157,12 @@ TEST_F(MainWindowTest, MenuHasEveryItemWithItsCaption)
     EXPECT_TRUE(Form1->RegionCampoElectrico->menu()->actions().contains(Form1->Confinado));
     EXPECT_TRUE(Form1->Paneles1->menu()->actions().contains(Form1->Control));
     EXPECT_TRUE(Form1->MainMenu->actions().contains(Form1->Ficheros));
+    // "Animación" comes after the design's two menus.
+    EXPECT_EQ(Form1->MainMenu->actions(),
+              (QList<QAction *>{Form1->Ficheros, Form1->Paneles1, Form1->Animacion1}));
+    EXPECT_EQ(Form1->Animacion1->menu()->actions(),
+              (QList<QAction *>{Form1->IniciarDetener, Form1->UnPaso, Form1->Velocidad}));
+    EXPECT_EQ(Form1->UnPaso->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Right));
 }
 
 TEST_F(MainWindowTest, StartUpSceneHasLimeAxesGreenCubeAndTheParticleWithItsArrow)
