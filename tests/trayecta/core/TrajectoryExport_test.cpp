@@ -8,32 +8,12 @@
 
 #include "NumberText.h"
 #include "ProjectileSolver.h"
+#include "SolvedProblems.h"
 #include "TrajectoryExport.h"
 
 using namespace trayecta;
 
 namespace {
-
-InputTexts startUp()
-{
-    InputTexts in;
-    in.rx0 = "0";
-    in.ry0 = "15";
-    in.vinicial = "30";
-    in.angulo = "60";
-    in.accelinicial = {"0", "-9,8"};
-    return in;
-}
-
-TrajectoryInputs solvedGraphInputs(InputTexts in, VelocityMode mode = VelocityMode::SpeedAndAngle)
-{
-    ProjectileSolver solver;
-    const SolveOutcome out = solver.solve(in, mode);
-    EXPECT_FALSE(out.failure);
-    const ProblemQuantities &q = solver.quantities();
-    return {q.vx, q.vy, q.hx, q.hy, q.x0, q.y0, out.results.vuelo.value_or(""),
-            out.results.altura.value_or(""), out.results.alcance.value_or("")};
-}
 
 struct Row {
     double t, x, y;
@@ -128,12 +108,7 @@ TEST(TrajectoryExport, TableIsTheSameBytesInEveryLocale)
 
 TEST(TrajectoryExport, LongFlightTableHoldsThePlottedSample)
 {
-    InputTexts in = startUp();
-    in.ry0 = "0";
-    in.sin = "0,8";
-    in.cos = "0,6";
-    in.vinicial = "612500";
-    const TrajectoryInputs inputs = solvedGraphInputs(in, VelocityMode::SpeedAndSineCosine);
+    const TrajectoryInputs inputs = solvedGraphInputs(longFlight(), VelocityMode::SpeedAndSineCosine);
     ASSERT_EQ(inputs.flightTime, "100000");
     std::string header;
     const std::vector<Row> rows = rowsOf(pointsCsv(inputs).value_or(""), header);
