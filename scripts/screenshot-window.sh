@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Inside a (virtual) X display: starts PROGRAM, waits for its main window,
 # drives it a little so the picture shows something, and saves the window as
-# a PNG. Called by screenshots.sh under xvfb-run.
-# usage: screenshot-window.sh PROGRAM OUTPUT.png
+# a PNG. Called by screenshots.sh under xvfb-run. SCENE "overlay" (Trayecta)
+# overlays the 30°, 45° and 60° launches through the graph's menu.
+# usage: screenshot-window.sh PROGRAM OUTPUT.png [SCENE]
 set -euo pipefail
 exe=$1
 output=$2
+scene=${3:-}
 program=$(basename "$exe")
 export LC_ALL=C.UTF-8
 
@@ -37,7 +39,7 @@ done
 [ -n "$window" ] || { echo "$program showed no window" >&2; exit 1; }
 sleep 1
 
-case "$program" in
+case "$program${scene:+-$scene}" in
     voltrix)
         # "Animación" (left of the strip's lower row) starts the particle; let
         # it draw some of its path.
@@ -48,6 +50,24 @@ case "$program" in
     trayecta)
         # Alt+C is "&Calcular": solve the default problem and plot it.
         xdotool windowfocus --sync "$window" key alt+c
+        ;;
+    trayecta-overlay)
+        # A right click on the graph opens its menu; the first item is
+        # "Superposa les trajectòries".
+        xdotool windowfocus --sync "$window"
+        xdotool mousemove --window "$window" 620 120 click 3
+        sleep 0.5
+        xdotool key Down Return
+        sleep 0.3
+        for angle in 30 45 60; do
+            # The angle's box, every character selected, then "&Calcular".
+            xdotool mousemove --window "$window" 168 89 click 1 key ctrl+a
+            xdotool type "$angle"
+            xdotool key alt+c
+            sleep 0.3
+        done
+        # The pointer onto the bare window, which clears the readout.
+        xdotool mousemove --window "$window" 5 5
         ;;
 esac
 sleep 1

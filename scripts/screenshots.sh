@@ -2,7 +2,9 @@
 # Remakes the README's screenshots (docs/screenshots/*.png): builds both
 # programs, starts each in a virtual X display and photographs its main window.
 # Voltrix is caught with its animation running for a moment, so the trace
-# shows; Trayecta after "Calcular" with its default problem.
+# shows; Trayecta after "Calcular" with its default problem, and once more
+# with the 30°, 45° and 60° launches overlaid (trayecta-overlay.png).
+# Names given as arguments remake only those: scripts/screenshots.sh trayecta-overlay
 # BUILD_DIR picks the build folder (default build/).
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
@@ -12,10 +14,16 @@ configure_and_build -DORVALIS_BENCHMARKS=OFF
 out_dir=$ROOT/docs/screenshots
 mkdir -p "$out_dir"
 
-for program in voltrix trayecta; do
+# picture name, program, scene of screenshot-window.sh
+shots=("voltrix voltrix" "trayecta trayecta" "trayecta-overlay trayecta overlay")
+for shot in "${shots[@]}"; do
+    read -r name program scene <<<"$shot"
+    if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then
+        continue
+    fi
     exe=$BUILD_DIR/$program/app/$program
     [ -x "$exe" ] || { echo "$exe is not built" >&2; exit 1; }
-    echo "Photographing $program"
+    echo "Photographing $name"
     xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
-        bash "$ROOT/scripts/screenshot-window.sh" "$exe" "$out_dir/$program.png"
+        bash "$ROOT/scripts/screenshot-window.sh" "$exe" "$out_dir/$name.png" ${scene:+"$scene"}
 done

@@ -9,6 +9,7 @@ PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock
           libbenchmark-dev locales fonts-dejavu-core)
 PACKAGES+=(desktop-file-utils appstream file dpkg-dev)  # packaging checks and the .deb
 PACKAGES+=(qt6-translations-l10n)  # Qt's dialogs in Spanish and Catalan
+PACKAGES+=(qt6-svg-dev)  # Trayecta saves its graph as SVG
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -181,4 +181,20 @@ std::string_view signPrefix(double coefficient)
     return coefficient > 0 ? "+" : "";
 }
 
+void appendDataNumber(std::string &out, double value)
+{
+    if (!std::isfinite(value)) {
+        out += nonFiniteText(value);
+        return;
+    }
+    if (value == 0.0) {
+        out += '0';
+        return;
+    }
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 15);
+    out.append(buffer.data(), result.ptr);
+}
+
 } // namespace trayecta

@@ -38,4 +38,10 @@ std::string formatPattern(double value, std::string_view pattern);
 // "+" before a positive coefficient in a formula text; a negative one brings its own "-".
 std::string_view signPrefix(double coefficient);
 
+// A number for data files that other programs read (the points' export):
+// 15 significant digits with the decimal point and a lower-case exponent
+// ("0.00133333333333333", "1.5e-05"), never the comma, whatever the locale.
+// Zero is written "0".
+void appendDataNumber(std::string &out, double value);
+
 } // namespace trayecta

@@ -49,6 +49,17 @@ std::vector<std::int64_t> plottedIndices(std::int64_t lastIndex, std::optional<d
     return indices;
 }
 
+std::vector<std::int64_t> plottedSteps(double flightTime, double vy, double hy)
+{
+    const double N = flightTime * kPointsPerSecond;
+    const std::int64_t lastIndex = N < 0.0 ? -1 : orvalis::saturatingTrunc<std::int64_t>(N);
+    std::optional<double> apexIndex;
+    if (hy != 0.0) {
+        apexIndex = -vy / (2.0 * hy) * kPointsPerSecond;
+    }
+    return plottedIndices(lastIndex, apexIndex);
+}
+
 TrajectoryPlan planTrajectory(const TrajectoryInputs &in, double areaAspect)
 {
     TrajectoryPlan plan;
@@ -63,6 +74,7 @@ TrajectoryPlan planTrajectory(const TrajectoryInputs &in, double areaAspect)
             return plan;
         }
     }
+    plan.startX = x0.value;
     const double H = height.value;
     const double T = flightTime.value;
     const double heightScale = H + 5.0 + H / 100.0;
@@ -86,13 +98,7 @@ TrajectoryPlan planTrajectory(const TrajectoryInputs &in, double areaAspect)
         horizontal[static_cast<std::size_t>(j)] = formatPattern((j + 1) * (T / kHorizontalTicks), "0.0#");
     }
 
-    const double N = T * kPointsPerSecond;
-    const std::int64_t lastIndex = N < 0.0 ? -1 : orvalis::saturatingTrunc<std::int64_t>(N);
-    std::optional<double> apexIndex;
-    if (in.hy != 0.0) {
-        apexIndex = -in.vy / (2.0 * in.hy) * kPointsPerSecond;
-    }
-    const std::vector<std::int64_t> indices = plottedIndices(lastIndex, apexIndex);
+    const std::vector<std::int64_t> indices = plottedSteps(T, in.vy, in.hy);
 
     const double shownHeight = scale.height;
     const double apexBand = H / 100.0 + 5.01;

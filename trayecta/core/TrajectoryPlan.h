@@ -40,6 +40,7 @@ struct TrajectoryInputs {
 };
 
 struct TrajectoryPlan {
+    double startX = 0.0;             // the problem's x at user x 0, where the path starts
     std::optional<GraphScale> scale; // set once the scale step was reached
     std::optional<std::array<std::string, kVerticalTicks>> verticalTicks;
     std::optional<std::array<std::string, kHorizontalTicks>> horizontalTicks;
@@ -54,5 +55,9 @@ TrajectoryPlan planTrajectory(const TrajectoryInputs &inputs, double areaAspect)
 // The values of k (0 .. lastIndex) that are plotted: all of them up to the
 // bound, otherwise an even sample that keeps both ends and the indices around apexIndex.
 std::vector<std::int64_t> plottedIndices(std::int64_t lastIndex, std::optional<double> apexIndex);
+
+// The steps k (at t = k / 750 s) plotted for a flight of the given time whose
+// vertical motion is vy·t + hy·t².
+std::vector<std::int64_t> plottedSteps(double flightTime, double vy, double hy);
 
 } // namespace trayecta

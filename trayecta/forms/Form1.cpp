@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include "GraphArea.h"
+#include "GraphAreaPicture.h"
 #include "NumberText.h"
 #include "TrajectoryPlan.h"
 #include "common/Version.h"
@@ -74,6 +75,7 @@ FORM1::FORM1(QWidget *parent) : QWidget(parent)
     buildLayout();
     setTabOrder();
     connectHandlers();
+    buildGraphMenu();
     setMouseTracking(true);
     Form_Load();
 }
@@ -279,6 +281,7 @@ void FORM1::cmdigual_Click()
 void FORM1::Cmdborrar_Click()
 {
     Dibu->clear();
+    overlay_.clear();
     ErroreS(std::nullopt);
 }
 
@@ -287,8 +290,16 @@ void FORM1::ErroreS(std::optional<Failure> failure)
     if (!failure) {
         return;
     }
+    showFailureBox(QString::fromStdString(failureReportText(*failure)));
+    cmdcalcular->setEnabled(true);
+    Dibu->clear();
+    // Overlaying, the curves cleared away come back under the next drawing.
+    overlay_.setAside(mnuSuperposa->isChecked());
+}
+
+void FORM1::showFailureBox(const QString &message)
+{
     const QString title = QStringLiteral("Error");
-    const QString message = QString::fromStdString(failureReportText(*failure));
     if (failureMessage) {
         failureMessage(title, message);
     } else {
@@ -296,8 +307,6 @@ void FORM1::ErroreS(std::optional<Failure> failure)
         box.setWindowModality(Qt::ApplicationModal);
         box.exec();
     }
-    cmdcalcular->setEnabled(true);
-    Dibu->clear();
 }
 
 // ---- Calculation ------------------------------------------------------------
@@ -378,7 +387,7 @@ std::optional<Failure> FORM1::drawGraph()
                                   text(txtvuelo), text(txtaltura), text(txtalcance)};
     const QSize area = Dibu->plotSize();
     const double aspect = area.height() > 0 ? static_cast<double>(area.width()) / area.height() : 1.0;
-    const TrajectoryPlan plan = planTrajectory(inputs, aspect);
+    TrajectoryPlan plan = planTrajectory(inputs, aspect);
 
     Dibu->setDrawWidth(1);
     if (!plan.scale) {
@@ -396,10 +405,24 @@ std::optional<Failure> FORM1::drawGraph()
             blbt[j]->adjustSize();
         }
     }
-    for (const PlotPoint &point : plan.points) {
+    // Overlaying, the earlier curves go under the new one, placed in its scale.
+    overlay_.setAside(mnuSuperposa->isChecked());
+    for (const std::vector<PlotPoint> &earlier : overlay_.earlierPlacedIn(plan.startX, plan.scale->height)) {
+        Dibu->plotPoints(earlier, QColor::fromRgb(kEarlierCurveColour));
+    }
+    plotCurve(plan.points);
+    const std::optional<Failure> failure = plan.failure;
+    if (std::optional<DrawnCurve> curve = drawnCurve(inputs, std::move(plan))) {
+        overlay_.drawn(std::move(*curve));
+    }
+    return failure;
+}
+
+void FORM1::plotCurve(const std::vector<PlotPoint> &points)
+{
+    for (const PlotPoint &point : points) {
         Dibu->plotPoint(point.x, point.y, point.apex ? QColor(255, 0, 0) : QColor(0, 0, 0));
     }
-    return plan.failure;
 }
 
 // ---- Pointer ----------------------------------------------------------------

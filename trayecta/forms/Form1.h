@@ -14,15 +14,19 @@
 #include "Failure.h"
 #include "InputRules.h"
 #include "ProjectileSolver.h"
+#include "TrajectoryOverlay.h"
 
+class QAction;
 class QCheckBox;
 class QGroupBox;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace trayecta {
 
 class GraphArea;
+struct GraphPicture;
 
 class FORM1 : public QWidget {
     Q_OBJECT
@@ -54,6 +58,11 @@ public:
     std::array<QLabel *, 14> lblx{};
     std::array<QLabel *, 13> blbt{};
 
+    // The graph area's menu: overlaying, saving, copying and exporting the graph.
+    QMenu *mnuDibu = nullptr;
+    QAction *mnuSuperposa = nullptr, *mnuDesaGrafica = nullptr, *mnuCopiaGrafica = nullptr,
+            *mnuExportaPunts = nullptr;
+
     // A fixed line control: from (x1, y1) to (x2, y2) in window pixels.
     struct LineShape {
         int x1, y1, x2, y2;
@@ -75,6 +84,11 @@ public:
     void txtv0y_LostFocus();
     void Dibu_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, float X, float Y);
     void Form_MouseMove(Qt::MouseButtons Button, Qt::KeyboardModifiers Shift, float X, float Y);
+    void Dibu_ContextMenu(QPoint at);
+    void mnuSuperposa_Click();
+    void mnuDesaGrafica_Click();
+    void mnuCopiaGrafica_Click();
+    void mnuExportaPunts_Click();
 
     // The key filter: true when the key is to be discarded.
     bool FiltraTecla(quint16 KeyAscii);
@@ -93,6 +107,9 @@ public:
     void ErroreS(std::optional<Failure> failure);
 
     const ProjectileSolver &solver() const { return solver_; }
+    // The curves on the graph, and the picture that is saved and copied.
+    const TrajectoryOverlay &overlay() const { return overlay_; }
+    GraphPicture graphPicture() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -111,6 +128,12 @@ private:
     void showInputTexts(const InputTexts &in);
     void showResults(const ResultTexts &results);
     std::optional<Failure> drawGraph();
+    void buildGraphMenu();
+    void plotCurve(const std::vector<PlotPoint> &points);
+    void showFailureBox(const QString &message);
+    void reportFileFailure(const char *whatFailed, const std::string &description);
+    QString chooseFileToWrite(const QString &title, const QStringList &filters, const QStringList &suffixes,
+                              const QString &name, int *chosenFilter);
 
     struct KeyHandler {
         QLineEdit *field;
@@ -122,7 +145,10 @@ private:
     };
 
     ProjectileSolver solver_;
+    TrajectoryOverlay overlay_;
     std::vector<LineShape> lines_;
+    std::size_t firstGraphTick_ = 0; // lines_ from here on are the graph's tick marks
+    QString lastFolder_;             // where the last file from the graph's menu went
     std::vector<KeyHandler> keyHandlers_;
     std::vector<FocusHandler> focusHandlers_;
     QLineEdit *keyField_ = nullptr; // the field whose keystroke is being filtered

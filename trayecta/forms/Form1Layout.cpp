@@ -316,6 +316,7 @@ void FORM1::buildLayout()
         blbt[static_cast<std::size_t>(j)] = makeTickLabel(QStringLiteral("blbt_%1").arg(j), QString(), rect);
     }
 
+    firstGraphTick_ = lines_.size();
     const int heightTicks[15] = {375, 600, 840, 1080, 1320, 1560, 1800, 2040, 2280, 2520, 2760, 3000, 3240, 3480, 3720};
     for (int y : heightTicks) {
         lines_.push_back({twips(6840), twips(y), twips(6960), twips(y)});

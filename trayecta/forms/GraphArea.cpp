@@ -1,5 +1,7 @@
 #include "GraphArea.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -50,12 +52,27 @@ void GraphArea::fitImageToArea()
 void GraphArea::plotPoint(float x, float y, QColor colour)
 {
     fitImageToArea();
+    setPixel(x, y, colour.rgb());
+    update();
+}
+
+void GraphArea::plotPoints(const std::vector<PlotPoint> &points, QColor colour)
+{
+    fitImageToArea();
+    const QRgb rgb = colour.rgb();
+    for (const PlotPoint &point : points) {
+        setPixel(point.x, point.y, rgb);
+    }
+    update();
+}
+
+void GraphArea::setPixel(float x, float y, QRgb rgb)
+{
     // Pixel of a user coordinate; far-off points saturate and fall outside.
     const double column = std::floor((static_cast<double>(x) - scaleLeft_) / scaleWidth_ * image_.width());
     const double row = std::floor(static_cast<double>(y) / scaleHeight_ * image_.height());
     const int px = orvalis::saturatingTrunc(column);
     const int py = orvalis::saturatingTrunc(row);
-    const QRgb rgb = colour.rgb();
     for (int dy = 0; dy < drawWidth_; ++dy) {
         for (int dx = 0; dx < drawWidth_; ++dx) {
             const int cx = px + dx;
@@ -65,7 +82,6 @@ void GraphArea::plotPoint(float x, float y, QColor colour)
             }
         }
     }
-    update();
 }
 
 void GraphArea::paintEvent(QPaintEvent *event)
@@ -90,6 +106,24 @@ void GraphArea::mouseMoveEvent(QMouseEvent *event)
     const float X = scaleLeft_ + static_cast<float>(pixel.x()) * scaleWidth_ / w;
     const float Y = static_cast<float>(pixel.y()) * scaleHeight_ / h;
     emit pointerMoved(event->buttons(), event->modifiers(), X, Y);
+}
+
+void GraphArea::contextMenuEvent(QContextMenuEvent *event)
+{
+    const bool byKeyboard = event->reason() == QContextMenuEvent::Keyboard;
+    emit menuRequested(byKeyboard ? contentsRect().center() : event->pos());
+}
+
+// Where the platform turns the menu key into no context-menu event of its own.
+void GraphArea::keyPressEvent(QKeyEvent *event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (menuKey || shiftF10) {
+        emit menuRequested(contentsRect().center());
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 } // namespace trayecta

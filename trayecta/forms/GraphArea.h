@@ -5,6 +5,9 @@
 // so covering and uncovering the window does not erase the drawing.
 #include <QFrame>
 #include <QImage>
+#include <vector>
+
+#include "TrajectoryPlan.h"
 
 namespace trayecta {
 
@@ -25,6 +28,8 @@ public:
 
     void clear();
     void plotPoint(float x, float y, QColor colour);
+    // A whole curve in one colour.
+    void plotPoints(const std::vector<PlotPoint> &points, QColor colour);
 
     // The plotted drawing, one pixel per image pixel.
     const QImage &drawing() const { return image_; }
@@ -33,14 +38,20 @@ public:
 signals:
     // The pointer moved over the area; X and Y in user coordinates.
     void pointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float X, float Y);
+    // The area's menu is asked for: a right click, or the menu key (or
+    // Shift+F10) while the area has the focus. At is in the area's pixels.
+    void menuRequested(QPoint at);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void fitImageToArea();
+    void setPixel(float x, float y, QRgb rgb);
 
     static constexpr QRgb kBackground = 0xffffffff;
 

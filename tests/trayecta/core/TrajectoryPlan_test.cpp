@@ -8,6 +8,7 @@
 #include "InputRules.h"
 #include "NumberText.h"
 #include "ProjectileSolver.h"
+#include "SolvedProblems.h"
 #include "TrajectoryPlan.h"
 
 using namespace trayecta;
@@ -15,28 +16,6 @@ using namespace trayecta;
 namespace {
 
 constexpr double kAreaAspect = 309.0 / 221.0;
-
-// Solves the problem and gathers what the graph reads, as the window does.
-TrajectoryInputs solvedGraphInputs(InputTexts in, VelocityMode mode = VelocityMode::SpeedAndAngle)
-{
-    ProjectileSolver solver;
-    const SolveOutcome out = solver.solve(in, mode);
-    EXPECT_FALSE(out.failure);
-    const ProblemQuantities &q = solver.quantities();
-    return {q.vx, q.vy, q.hx, q.hy, q.x0, q.y0, out.results.vuelo.value_or(""),
-            out.results.altura.value_or(""), out.results.alcance.value_or("")};
-}
-
-InputTexts startUp()
-{
-    InputTexts in;
-    in.rx0 = "0";
-    in.ry0 = "15";
-    in.vinicial = "30";
-    in.angulo = "60";
-    in.accelinicial = {"0", "-9,8"};
-    return in;
-}
 
 } // namespace
 
@@ -85,12 +64,7 @@ TEST(TrajectoryPlan, OnlyPointsNearTheMaximumHeightAreRed)
 
 TEST(TrajectoryPlan, LongFlightIsSampledEvenlyWithEndsAndApex)
 {
-    InputTexts in = startUp();
-    in.ry0 = "0";
-    in.sin = "0,8";
-    in.cos = "0,6";
-    in.vinicial = "612500"; // vy = 490000 m/s: 100000 s of flight under 9,8 m/s²
-    const TrajectoryInputs inputs = solvedGraphInputs(in, VelocityMode::SpeedAndSineCosine);
+    const TrajectoryInputs inputs = solvedGraphInputs(longFlight(), VelocityMode::SpeedAndSineCosine);
     EXPECT_EQ(inputs.flightTime, "100000");
     const TrajectoryPlan plan = planTrajectory(inputs, kAreaAspect);
     ASSERT_FALSE(plan.failure);

@@ -1,0 +1,221 @@
+// The graph area's menu: overlaying trajectories to compare them, saving and
+// copying a picture of the graph, and exporting the points of the shown curve.
+// The arithmetic (which points, their table, where earlier curves lie in a new
+// scale) is in the core; here the menu only gathers and hands things over.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QMenu>
+
+#include "Form1.h"
+#include "GraphArea.h"
+#include "GraphAreaPicture.h"
+#include "TrajectoryExport.h"
+#include "WholeFile.h"
+
+namespace trayecta {
+
+namespace {
+
+// Room around the labels at the picture's edges.
+constexpr int kPictureMargin = 4;
+
+const QString kPngFilter = QStringLiteral("Imatge PNG (*.png)");
+const QString kSvgFilter = QStringLiteral("Imatge vectorial SVG (*.svg)");
+const QString kCsvFilter = QStringLiteral("Valors separats per comes (*.csv)");
+const QString kSuggestedName = QStringLiteral("trajectoria");
+
+// The font the label is really drawn in, named so that a picture opened
+// elsewhere asks for a face that exists rather than the design's.
+QFont drawnFont(const QFont &font)
+{
+    const QFontInfo info(font);
+    QFont drawn(info.family());
+    drawn.setPixelSize(info.pixelSize());
+    drawn.setStyle(info.style());
+    drawn.setWeight(static_cast<QFont::Weight>(info.weight()));
+    return drawn;
+}
+
+std::string localPath(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+void FORM1::buildGraphMenu()
+{
+    mnuDibu = new QMenu(this);
+    mnuDibu->setObjectName(QStringLiteral("mnuDibu"));
+    mnuSuperposa = mnuDibu->addAction(QStringLiteral("Superposa les trajectòries"));
+    mnuSuperposa->setObjectName(QStringLiteral("mnuSuperposa"));
+    mnuSuperposa->setCheckable(true);
+    mnuDibu->addSeparator();
+    mnuDesaGrafica = mnuDibu->addAction(QStringLiteral("Desa la gràfica…"));
+    mnuDesaGrafica->setObjectName(QStringLiteral("mnuDesaGrafica"));
+    mnuCopiaGrafica = mnuDibu->addAction(QStringLiteral("Copia la gràfica"));
+    mnuCopiaGrafica->setObjectName(QStringLiteral("mnuCopiaGrafica"));
+    mnuExportaPunts = mnuDibu->addAction(QStringLiteral("Exporta els punts (CSV)…"));
+    mnuExportaPunts->setObjectName(QStringLiteral("mnuExportaPunts"));
+
+    connect(mnuSuperposa, &QAction::toggled, this, &FORM1::mnuSuperposa_Click);
+    connect(mnuDesaGrafica, &QAction::triggered, this, &FORM1::mnuDesaGrafica_Click);
+    connect(mnuCopiaGrafica, &QAction::triggered, this, &FORM1::mnuCopiaGrafica_Click);
+    connect(mnuExportaPunts, &QAction::triggered, this, &FORM1::mnuExportaPunts_Click);
+    connect(Dibu, &GraphArea::menuRequested, this, &FORM1::Dibu_ContextMenu);
+}
+
+void FORM1::Dibu_ContextMenu(QPoint at)
+{
+    // Where the platform sends both a menu event and the menu key, one menu opens.
+    if (mnuDibu->isVisible()) {
+        return;
+    }
+    mnuExportaPunts->setEnabled(overlay_.shown().has_value());
+    mnuDibu->popup(Dibu->mapToGlobal(at));
+}
+
+void FORM1::mnuSuperposa_Click()
+{
+    if (mnuSuperposa->isChecked() || overlay_.earlier().empty()) {
+        return;
+    }
+    overlay_.dropEarlier();
+    // The grey curves go; the shown curve is drawn again alone, in its own scale.
+    if (overlay_.shown()) {
+        Dibu->clear();
+        plotCurve(overlay_.shown()->points);
+    }
+}
+
+void FORM1::mnuDesaGrafica_Click()
+{
+    int chosen = 0;
+    const QString path = chooseFileToWrite(QStringLiteral("Desa la gràfica"), {kPngFilter, kSvgFilter},
+                                           {QStringLiteral("png"), QStringLiteral("svg")},
+                                           kSuggestedName + QStringLiteral(".png"), &chosen);
+    if (path.isEmpty()) {
+        return;
+    }
+    const PictureFormat format =
+        pictureFormatFor(path.toStdString(), chosen == 1 ? PictureFormat::Svg : PictureFormat::Png);
+    const GraphPicture picture = graphPicture();
+    const QByteArray bytes = format == PictureFormat::Svg
+                                 ? graphPictureSvg(picture, Dibu->logicalDpiX())
+                                 : graphPicturePng(picture, Dibu->devicePixelRatioF());
+    if (const auto failure = writeWholeFile(localPath(path), std::string_view(bytes.constData(), bytes.size()))) {
+        reportFileFailure("Impossible desar la gràfica.", *failure);
+    }
+}
+
+void FORM1::mnuCopiaGrafica_Click()
+{
+    QGuiApplication::clipboard()->setImage(graphPictureImage(graphPicture(), Dibu->devicePixelRatioF()));
+}
+
+void FORM1::mnuExportaPunts_Click()
+{
+    if (!overlay_.shown()) {
+        return;
+    }
+    const QString path = chooseFileToWrite(QStringLiteral("Exporta els punts (CSV)"), {kCsvFilter},
+                                           {QStringLiteral("csv")}, kSuggestedName + QStringLiteral(".csv"),
+                                           nullptr);
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::optional<std::string> csv = pointsCsv(overlay_.shown()->inputs);
+    if (!csv) {
+        return;
+    }
+    if (const auto failure = writeWholeFile(localPath(path), *csv)) {
+        reportFileFailure("Impossible exportar els punts.", *failure);
+    }
+}
+
+QString FORM1::chooseFileToWrite(const QString &title, const QStringList &filters, const QStringList &suffixes,
+                                 const QString &name, int *chosenFilter)
+{
+    QFileDialog dialog(this, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffixes.value(0));
+    // A name typed without an extension gets the one of the chosen type.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters, suffixes](const QString &filter) {
+        dialog.setDefaultSuffix(suffixes.value(static_cast<int>(filters.indexOf(filter)), suffixes.value(0)));
+    });
+    dialog.setDirectory(lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_);
+    dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    if (chosenFilter) {
+        *chosenFilter = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    lastFolder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void FORM1::reportFileFailure(const char *whatFailed, const std::string &description)
+{
+    showFailureBox(QString::fromUtf8(whatFailed) + QStringLiteral("\r\nTipo de error: ") +
+                   QString::fromStdString(description));
+}
+
+GraphPicture FORM1::graphPicture() const
+{
+    std::vector<const QLabel *> labels(lblx.begin(), lblx.end());
+    labels.insert(labels.end(), blbt.begin(), blbt.end());
+    labels.push_back(lblescalay);
+    labels.push_back(lblescalax);
+    for (const char *unit : {"Label23", "Label27"}) { // "m" by the heights, "s" by the times
+        labels.push_back(findChild<QLabel *>(QString::fromUtf8(unit)));
+    }
+
+    // Everything that belongs to the graph, in the window's pixels.
+    const QRect plot = Dibu->contentsRect().translated(Dibu->pos());
+    QRect bounds = Dibu->geometry();
+    std::vector<QLine> ticks;
+    for (std::size_t i = firstGraphTick_; i < lines_.size(); ++i) {
+        const LineShape &l = lines_[i];
+        ticks.emplace_back(l.x1, l.y1, l.x2, l.y2);
+        bounds |= QRect(QPoint(l.x1, l.y1), QPoint(l.x2, l.y2)).normalized();
+    }
+    for (const QLabel *label : labels) {
+        if (label && !label->text().isEmpty()) {
+            bounds |= label->geometry();
+        }
+    }
+    bounds.adjust(-kPictureMargin, -kPictureMargin, kPictureMargin, kPictureMargin);
+    const QPoint origin = bounds.topLeft();
+
+    GraphPicture picture;
+    picture.size = bounds.size();
+    picture.plot = plot.translated(-origin);
+    picture.scale = {Dibu->scaleLeft(), Dibu->scaleWidth(), Dibu->scaleHeight()};
+    if (overlay_.shown()) {
+        picture.earlierCurves = overlay_.earlierUnderShown();
+        picture.curve = overlay_.shown()->points;
+    }
+    for (QLine &tick : ticks) {
+        tick.translate(-origin);
+    }
+    picture.ticks = std::move(ticks);
+    for (const QLabel *label : labels) {
+        if (label && !label->text().isEmpty()) {
+            picture.texts.push_back({label->geometry().translated(-origin), drawnFont(label->font()),
+                                     label->alignment(), label->text()});
+        }
+    }
+    return picture;
+}
+
+} // namespace trayecta
