@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view content(reinterpret_cast<const char *>(data), size);
 
     SimState before;
-    before.NombreFichero = "fichero.exp";
+    before.PasoQ = 0.1f;
     SimState parsed = before;
     const int count = applyExperimentText(content, parsed);
     FUZZ_CHECK(count >= 0 && count <= kExperimentValueCount);
