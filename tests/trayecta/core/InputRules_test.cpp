@@ -107,6 +107,8 @@ TEST(InputRules, PointerReadoutGivesProblemCoordinates)
     EXPECT_EQ(pointerReadout("0", 0.0f, 0.0f, 54.933163f), "Posició: 000,00  ,  054,9332");
     EXPECT_EQ(pointerReadout("10", 2.5f, 10.0f, 20.0f), "Posició: 012,50  ,  010,00");
     EXPECT_EQ(pointerReadout("-100", 0.125f, 30.0f, 20.0f), "Posició: -099,875  ,  -010,00");
+    // Exact ties at the fourth decimal go away from zero on both sides of the origin.
+    EXPECT_EQ(pointerReadout("0", 0.03125f, 20.03125f, 20.0f), "Posició: 000,0313  ,  -000,0313");
     EXPECT_FALSE(pointerReadout("", 1.0f, 1.0f, 20.0f));
     EXPECT_FALSE(pointerReadout("-", 1.0f, 1.0f, 20.0f));
 }
