@@ -273,3 +273,39 @@ TEST(Failure, ReportTextNamesTheFailureInCatalan)
     EXPECT_NE(text.find("divisió per zero"), std::string::npos);
     EXPECT_NE(failureDescription(Failure::NotANumber), failureDescription(Failure::Overflow));
 }
+
+// Pulled upwards, the earlier root is the landing and the later one the moment
+// the body would come back up through the ground from below; the vertex is the
+// lowest point, so the highest point of the flight is one of its ends.
+TEST(ProjectileSolver, UpwardAccelerationLandsAtTheFirstGroundCrossing)
+{
+    const struct {
+        const char *ry0, *speed, *angle, *ay;
+        const char *vuelo, *altura, *vimpactoy;
+    } cases[] = {
+        // Thrown down from 20 m: lands at 5 − √5 s, not at 5 + √5 s.
+        {"20", "10", "-90", "2", "2,76393202250021", "20", "-4,47213595499958"},
+        // Thrown up from 10 m below the ground: the only crossing after the launch.
+        {"-10", "5", "90", "2", "1,53112887414927", "0", "8,06225774829855"},
+        // Thrown down from half a metre: lands at 3 − √8 s.
+        {"0,5", "3", "-90", "1", "0,17157287525381", "0,5", "-2,82842712474619"},
+    };
+    for (const auto &c : cases) {
+        InputTexts in = startUpInputs();
+        in.ry0 = c.ry0;
+        in.vinicial = c.speed;
+        in.angulo = c.angle;
+        in.accelinicial = {"0", c.ay};
+        ProjectileSolver solver;
+        const SolveOutcome out = solver.solve(in, VelocityMode::SpeedAndAngle);
+        ASSERT_FALSE(out.failure) << c.ry0;
+        EXPECT_EQ(out.results.vuelo, c.vuelo) << c.ry0;
+        EXPECT_EQ(out.results.altura, c.altura) << c.ry0;
+        EXPECT_EQ(out.results.vimpactoy, c.vimpactoy) << c.ry0;
+        // No crossing of the ground lies between the launch and T.
+        const ProblemQuantities &q = solver.quantities();
+        for (const double root : {q.t1, q.t2}) {
+            EXPECT_TRUE(root <= 0.0 || root >= q.T) << c.ry0 << " " << root;
+        }
+    }
+}
