@@ -160,6 +160,32 @@ TEST(ProjectileSolver, FullQuadrantAngleReproducesTypedComponents)
     EXPECT_NEAR(shown(out.results.vimpactox), -3.0, 1e-12);
 }
 
+// Components typed, turned into speed and angle on leaving the field, and
+// turned back by the solver: a leftward velocity comes back as typed where the
+// 15-digit angle text allows it, not one digit off from the 15-digit pi.
+TEST(ProjectileSolver, LeftwardComponentsComeBackThroughSpeedAndAngle)
+{
+    const struct {
+        const char *v0x, *v0y;
+        const char *vfinal;
+    } cases[] = {
+        {"-3", "-18", "(-3  ,  -18-9,8t)"},
+        {"-11", "-17", "(-11  ,  -17-9,8t)"},
+        {"-0,5", "3", "(-0,499999999999999  ,  3-9,8t)"},
+        {"3", "18", "(3  ,  18-9,8t)"},
+    };
+    for (const auto &c : cases) {
+        const ComponentUpdate update = componentRule(c.v0x, c.v0y, ComponentAxis::Y);
+        ASSERT_TRUE(update.angleText && update.speedText) << c.v0x << " " << c.v0y;
+        InputTexts in = startUpInputs();
+        in.angulo = *update.angleText;
+        in.vinicial = *update.speedText;
+        const SolveOutcome out = ProjectileSolver().solve(in, VelocityMode::SpeedAndAngle);
+        ASSERT_FALSE(out.failure) << c.v0x << " " << c.v0y;
+        EXPECT_EQ(out.results.vfinal, c.vfinal) << c.v0x << " " << c.v0y;
+    }
+}
+
 TEST(ProjectileSolver, HalfAccelerationMultipliesTheSquaredTime)
 {
     // Range and height take hx·T² and hy·ttop² with the square rounded first;
