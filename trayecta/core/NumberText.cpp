@@ -32,7 +32,7 @@ double parseCanonical(const std::string &canonical, bool &outOfRange)
 // Every double is a binary fraction and so has a finite decimal expansion: at
 // most 1074 decimals. The number texts round that exact expansion themselves,
 // half away from zero, where the standard conversions round an exact tie to
-// even (1,625 would show as 1,62 beside 1,63 for 1,635).
+// even (1,625 would show as 1,62, and 0,125 and 0,375 as 0,12 and 0,38).
 constexpr int kMaxExactDecimals = 1074;
 constexpr int kGeneralDigits = 15;
 

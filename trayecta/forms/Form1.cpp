@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
-#include <QInputMethodEvent>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -267,10 +267,7 @@ bool FORM1::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
-    default:
-        break;
-    }
-    if (event->type() == QEvent::FocusOut) {
+    case QEvent::FocusOut: {
         // Switching to another window or opening a menu is not leaving the field.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
@@ -280,6 +277,10 @@ bool FORM1::eventFilter(QObject *watched, QEvent *event)
                 }
             }
         }
+        break;
+    }
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
