@@ -1,6 +1,7 @@
 #include "InputRules.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "NumberText.h"
 
@@ -35,8 +36,16 @@ std::optional<PolarVelocity> polarFromComponents(double vx, double vy)
     const double ratio = (vy * kPi / 180.0) / (vx * kPi / 180.0);
     double angle = std::atan2(vy, vx) * 180.0 / kPi;
     if (std::isfinite(ratio) && ratio != 0.0) {
-        const double principal = std::atan(ratio) * 180.0 / kPi;
-        angle = vx > 0.0 ? principal : (vy > 0.0 ? principal + 180.0 : principal - 180.0);
+        double radians = std::atan(ratio);
+        if (vx < 0.0) {
+            // The half turn is added in radians, with the full-precision pi:
+            // the solver turns the degrees back with the same 15-digit pi, so
+            // only the half turn must be exact. Added in degrees, it came back
+            // short by the 3e-15 that the 15-digit pi lacks ((-3, -18) became
+            // (-2,99999999999994, -18,0000000000001)).
+            radians += vy > 0.0 ? std::numbers::pi : -std::numbers::pi;
+        }
+        angle = radians * 180.0 / kPi;
     }
     const double speed = speedOf(vx, vy);
     if (!std::isfinite(angle) || !std::isfinite(speed)) {

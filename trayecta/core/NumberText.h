@@ -24,14 +24,16 @@ struct Reading {
 // a double is an overflow; one below it reads as zero.
 Reading readNumber(std::string_view text);
 
-// The general number text: rounded to 15 significant digits, trailing zeros and
+// The general number text: rounded to 15 significant digits (an exact tie away
+// from zero, so 100000000000000,5 gives 100000000000001), trailing zeros and
 // a trailing comma dropped, an exponent form ("1,5E-05", "1E+15") outside
 // 1E-04 .. 1E+15. Negative zero is written "0".
 std::string formatGeneral(double value);
 
 // Patterns such as "#0.00000000000", "0.0#" and "00#.00##": "0" is a digit place
 // that shows a zero, "#" one that shows nothing, "." the place of the comma.
-// The number is rounded to the last decimal place. Every "0" in the integer part,
+// The number is rounded to the last decimal place, an exact tie away from zero
+// (1,625 in "0.0#" gives 1,63). Every "0" in the integer part,
 // and every place after it, is kept, so "00#" zero-pads to three digits.
 std::string formatPattern(double value, std::string_view pattern);
 

@@ -1,5 +1,6 @@
 #include "ProjectileSolver.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "InputRules.h"
@@ -28,6 +29,19 @@ std::string term(double coefficient, const std::string &coefficientText, const c
 std::string generalTerm(double coefficient, const char *power)
 {
     return term(coefficient, formatGeneral(coefficient), power);
+}
+
+// The highest point of the flight from the launch (height y0) to the landing
+// (height 0). Pulled downwards, the path is highest at its vertex, unless the
+// vertex lies before the launch (launched downwards), where the launch itself is
+// highest. Pulled upwards, the vertex is the lowest point, and the highest is
+// one of the ends.
+double maximumHeight(double y0, double vy, double hy, double ttop)
+{
+    if (hy > 0.0) {
+        return std::max(y0, 0.0);
+    }
+    return ttop < 0.0 ? y0 : y0 + vy * ttop + hy * (ttop * ttop);
 }
 
 // The steps of one calculation; each returns false once the outcome holds a failure.
@@ -153,7 +167,13 @@ bool Calculation::run(InputTexts &in, VelocityMode mode)
     if (!finite({q_.t1, q_.t2})) {
         return false;
     }
-    q_.T = q_.t1 > 0.0 ? q_.t1 : q_.t2;
+    // The flight ends the first time the body reaches the ground: the earlier
+    // root when it lies after the launch, otherwise the later one. Under a
+    // downward acceleration t1 is the earlier root; under an upward one t2 is,
+    // and t1 is the moment the body comes back up through the ground from below.
+    const double earlier = std::min(q_.t1, q_.t2);
+    const double later = std::max(q_.t1, q_.t2);
+    q_.T = earlier > 0.0 ? earlier : later;
     // A flight that meets the ground only at or before the launch has no impact to report.
     if (!(q_.T > 0.0)) {
         return fail(Failure::NoImpactAfterLaunch);
@@ -173,9 +193,7 @@ bool Calculation::run(InputTexts &in, VelocityMode mode)
     r.min = formatPattern(shownFlightTime / 60.0, "#0.00000000000");
 
     q_.ttop = q_.vy / (-ay);
-    // A vertex before the launch (launched downwards, pulled downwards) is never
-    // reached: the highest point of the flight is the launch itself.
-    const double height = q_.ttop < 0.0 ? y0 : y0 + q_.vy * q_.ttop + q_.hy * (q_.ttop * q_.ttop);
+    const double height = maximumHeight(y0, q_.vy, q_.hy, q_.ttop);
     if (!finite({q_.ttop, height})) {
         return false;
     }

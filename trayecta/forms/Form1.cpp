@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -103,6 +104,8 @@ void FORM1::connectHandlers()
     };
     for (const KeyHandler &h : keyHandlers_) {
         h.field->installEventFilter(this);
+        // A dropped text would reach the field without passing the key filter.
+        h.field->setAcceptDrops(false);
     }
     for (const FocusHandler &h : focusHandlers_) {
         h.field->installEventFilter(this);
@@ -177,24 +180,96 @@ void FORM1::txtcos_KeyPress(quint16 &KeyAscii) { rejectKey(KeyAscii); }
 void FORM1::txtkmh_KeyPress(quint16 &KeyAscii) { rejectKey(KeyAscii); }
 void FORM1::txtaccelinicial_KeyPress(int /*Index*/, quint16 &KeyAscii) { rejectKey(KeyAscii); }
 
+const FORM1::KeyHandler *FORM1::keyHandlerOf(const QObject *field) const
+{
+    for (const KeyHandler &h : keyHandlers_) {
+        if (h.field == field) {
+            return &h;
+        }
+    }
+    return nullptr;
+}
+
+bool FORM1::passesKeyFilter(const KeyHandler &h, quint16 code)
+{
+    quint16 KeyAscii = code;
+    keyField_ = h.field;
+    h.handler(KeyAscii);
+    keyField_ = nullptr;
+    return KeyAscii != 0;
+}
+
+void FORM1::typeFiltered(const KeyHandler &h, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A character beyond 16 bits comes as two halves; its first half stands
+        // for it in the filter, which rejects it like any other letter.
+        const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        i += pair ? 1 : 0;
+        if (passesKeyFilter(h, character.at(0).unicode())) {
+            h.field->insert(character);
+        } else {
+            // A period has queued a comma keystroke: it lands before the characters after it.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::KeyPress);
+        }
+    }
+}
+
+bool FORM1::filterKeyPress(const KeyHandler &h, QKeyEvent *event)
+{
+    // A key that types several characters at once has each of them filtered.
+    if (event->text().size() > 1 && !event->modifiers().testFlag(Qt::ControlModifier)) {
+        typeFiltered(h, event->text());
+        return true;
+    }
+    const std::optional<quint16> code = typedCode(event);
+    if (!code) {
+        return false;
+    }
+    return !passesKeyFilter(h, *code);
+}
+
+// Text composed from a dead key or a compose sequence, or sent by an input
+// method, arrives committed in one event. Its characters go through the key
+// filter one by one; the rest of the event (the text being composed, text it
+// replaces around the cursor) reaches the field as it would.
+bool FORM1::filterInputMethod(const KeyHandler &h, QInputMethodEvent *event)
+{
+    if (event->commitString().isEmpty()) {
+        return false;
+    }
+    QInputMethodEvent replacement;
+    replacement.setCommitString(QString(), event->replacementStart(), event->replacementLength());
+    QCoreApplication::sendEvent(h.field, &replacement);
+    typeFiltered(h, event->commitString());
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QCoreApplication::sendEvent(h.field, &composing);
+    return true;
+}
+
 bool FORM1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        for (const KeyHandler &h : keyHandlers_) {
-            if (h.field != watched) {
-                continue;
-            }
-            const std::optional<quint16> code = typedCode(static_cast<QKeyEvent *>(event));
-            if (!code) {
-                return false;
-            }
-            quint16 KeyAscii = *code;
-            keyField_ = h.field;
-            h.handler(KeyAscii);
-            keyField_ = nullptr;
-            return KeyAscii == 0;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (const KeyHandler *h = keyHandlerOf(watched)) {
+            return filterKeyPress(*h, static_cast<QKeyEvent *>(event));
         }
-    } else if (event->type() == QEvent::FocusOut) {
+        break;
+    case QEvent::InputMethod:
+        if (const KeyHandler *h = keyHandlerOf(watched)) {
+            return filterInputMethod(*h, static_cast<QInputMethodEvent *>(event));
+        }
+        break;
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (keyHandlerOf(watched)) {
+            event->ignore();
+            return true;
+        }
+        break;
+    case QEvent::FocusOut: {
         // Switching to another window or opening a menu is not leaving the field.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
@@ -204,6 +279,10 @@ bool FORM1::eventFilter(QObject *watched, QEvent *event)
                 }
             }
         }
+        break;
+    }
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -19,6 +19,8 @@
 class QAction;
 class QCheckBox;
 class QGroupBox;
+class QInputMethodEvent;
+class QKeyEvent;
 class QMenu;
 class QPushButton;
 class QRadioButton;
@@ -139,6 +141,11 @@ private:
         QLineEdit *field;
         std::function<void(quint16 &)> handler;
     };
+    const KeyHandler *keyHandlerOf(const QObject *field) const;
+    bool passesKeyFilter(const KeyHandler &h, quint16 code);
+    void typeFiltered(const KeyHandler &h, const QString &text);
+    bool filterKeyPress(const KeyHandler &h, QKeyEvent *event);
+    bool filterInputMethod(const KeyHandler &h, QInputMethodEvent *event);
     struct FocusHandler {
         QLineEdit *field;
         void (FORM1::*handler)();

@@ -147,6 +147,24 @@ const ButtonLayout kButtons[] = {
 // Tick labels of the time axis, left to right.
 constexpr int kTimeTickLefts[13] = {7080, 7560, 7800, 8280, 8520, 9000, 9240, 9720, 9960, 10440, 10680, 11160, 11400};
 
+// An option button that stays a tab stop while it is not selected. Qt keeps
+// only the selected member of an exclusive group in the tab order: whenever a
+// member takes the focus, the other members lose their tab focus. The window
+// tabs through every option button, so they get it back.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QRadioButton::focusInEvent(event);
+        for (QRadioButton *member : parentWidget()->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly)) {
+            member->setFocusPolicy(Qt::FocusPolicy(member->focusPolicy() | Qt::TabFocus));
+        }
+    }
+};
+
 QFont dialogFont()
 {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -257,7 +275,7 @@ void FORM1::buildLayout()
         txtaccelinicial[static_cast<std::size_t>(i)] = field;
     }
     for (const OptionLayout &entry : kOptions) {
-        auto *option = new QRadioButton;
+        auto *option = new OptionButton;
         option->setObjectName(QString::fromUtf8(entry.name));
         place(option, entry.rect, entry.parent);
         option->setChecked(entry.checked);

@@ -157,6 +157,28 @@ FileResult writeInPlace(const std::string &path, const std::string &bytes)
     return FileResult{true, {}};
 }
 
+// A regular file written where it stands, for a folder that takes no new file
+// (a shared folder that pupils may not write to, holding a prepared writable
+// "DATOS.exp"). The old bytes are overwritten before the file is cut to the
+// new length rather than cut first, so a disk that is full can seldom refuse
+// the write; but a write that fails half way leaves the file damaged.
+FileResult overwriteInPlace(const std::string &path, const std::string &bytes)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, modeFor(path));
+    if (fd < 0)
+        return failure(reasonFor(errno));
+    int error = writeAll(fd, bytes) ? 0 : errno;
+    if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        error = errno;
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0)
+        return failure(reasonFor(error));
+    return FileResult{true, {}};
+}
+
 } // namespace
 
 std::string chooseExperimentFileName(FileChoice &choice)
@@ -242,11 +264,11 @@ FileResult saveExperiment(const std::string &path, const SimState &s)
     // A short hidden name in the same folder, so the rename cannot cross file
     // systems and a long target name still leaves room for it.
     std::string temporary = (folder / ".voltrix-XXXXXX").string();
+    const std::string bytes = experimentFileText(s);
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        return failure(reasonFor(errno));
+        return overwriteInPlace(target, bytes);
 
-    const std::string bytes = experimentFileText(s);
     int error = 0;
     if (::fchmod(fd, modeFor(target)) != 0 && errno != EPERM)
         error = errno;

@@ -8,7 +8,8 @@
 // leading values and a later line overwrites an earlier one. Saving goes
 // through a temporary file in the same folder renamed over the target only
 // after a complete, flushed write, so a failed save never damages the old
-// file. Failures come back as a result with a reason in Spanish; beeps and
+// file; only where the folder takes no new file is the target written in
+// place. Failures come back as a result with a reason in Spanish; beeps and
 // message boxes belong to the window.
 #include <array>
 #include <string>
@@ -53,7 +54,8 @@ void setExperimentValues(SimState &s, const std::array<float, kExperimentValueCo
 int applyExperimentText(std::string_view content, SimState &s);
 
 // Writes s to path (temporary file + rename; a device or pipe is written in
-// place, a folder is refused). s is not changed.
+// place, and so is a file in a folder where no temporary file can be created;
+// a folder is refused). s is not changed.
 FileResult saveExperiment(const std::string &path, const SimState &s);
 
 // Reads path and applies it to s as applyExperimentText does. A file that

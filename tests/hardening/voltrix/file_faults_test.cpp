@@ -1,5 +1,5 @@
 // Experiment files meeting a hostile file system, through the main window's
-// save and load: a folder that refuses new files, a full disk, a folder where
+// save and load: a folder and a file that refuse writing, a full disk, a folder where
 // a file is expected, a binary, empty or 10 MB one-line file, and a file that
 // vanishes between the dialog and the read. The user is told what happened,
 // and neither the state nor any file already there changes.
@@ -57,6 +57,12 @@ protected:
     void TearDown() override
     {
         fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add);
+        // A locked folder inside is opened again, or its files could not be removed.
+        for (const auto &entry : fs::recursive_directory_iterator(folder_)) {
+            if (entry.is_directory()) {
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+            }
+        }
         fs::remove_all(folder_);
         VoltrixWindows::TearDown();
     }
@@ -110,11 +116,14 @@ protected:
 constexpr const char *kSaveFailed = "No se ha podido grabar el fichero";
 constexpr const char *kLoadFailed = "No se ha podido leer el fichero";
 
-TEST_F(FileFaults, SaveIntoFolderThatRefusesNewFilesKeepsTheOldFile)
+// A folder that takes no new file still lets a writable file in it be written
+// in place, so here the file refuses writing too.
+TEST_F(FileFaults, SaveWhereNeitherFolderNorFileTakesWritingKeepsTheOldFile)
 {
     fs::path locked = folder_ / "bloqueada";
     fs::create_directory(locked);
     std::ofstream(locked / "viejo.exp") << "contenido anterior";
+    fs::permissions(locked / "viejo.exp", fs::perms::owner_read);
     fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
     if (::access(locked.c_str(), W_OK) == 0) {
         // Root writes anywhere it has permission bits for; procfs refuses

@@ -55,7 +55,7 @@ TEST(InputRules, ComponentAngleTextKeepsTheDigitsOfTheRatioArctangent)
 {
     // The angle comes from the arctangent of the ratio of the components in
     // radians; a leftward velocity is turned half a circle. A two-argument
-    // arctangent lands one digit off in the last shown place for these.
+    // arctangent lands one digit off in the last shown place for the first ones.
     const struct {
         const char *vx, *vy;
         const char *angle;
@@ -63,6 +63,8 @@ TEST(InputRules, ComponentAngleTextKeepsTheDigitsOfTheRatioArctangent)
         {"7", "15", "64,9831065219"},           {"11", "17", "57,0947570770121"},
         {"14", "31", "65,6954507340633"},       {"7", "-27", "-75,4655449194599"},
         {"-7", "15", "115,0168934781"},         {"-11", "-17", "-122,905242922988"},
+        // The half turn is added in radians with the full pi, not in degrees.
+        {"-3", "-18", "-99,4623222080257"},     {"-0,5", "3", "99,4623222080257"},
     };
     for (const auto &c : cases) {
         const ComponentUpdate update = componentRule(c.vx, c.vy, ComponentAxis::Y);
@@ -107,6 +109,8 @@ TEST(InputRules, PointerReadoutGivesProblemCoordinates)
     EXPECT_EQ(pointerReadout("0", 0.0f, 0.0f, 54.933163f), "Posició: 000,00  ,  054,9332");
     EXPECT_EQ(pointerReadout("10", 2.5f, 10.0f, 20.0f), "Posició: 012,50  ,  010,00");
     EXPECT_EQ(pointerReadout("-100", 0.125f, 30.0f, 20.0f), "Posició: -099,875  ,  -010,00");
+    // Exact ties at the fourth decimal go away from zero on both sides of the origin.
+    EXPECT_EQ(pointerReadout("0", 0.03125f, 20.03125f, 20.0f), "Posició: 000,0313  ,  -000,0313");
     EXPECT_FALSE(pointerReadout("", 1.0f, 1.0f, 20.0f));
     EXPECT_FALSE(pointerReadout("-", 1.0f, 1.0f, 20.0f));
 }

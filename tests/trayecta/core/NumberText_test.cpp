@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -103,5 +105,58 @@ TEST(NumberText, PatternsRoundAndPadAsTheirDigitPlacesSay)
     };
     for (const auto &c : cases) {
         EXPECT_EQ(formatPattern(c.value, c.pattern), c.text) << c.value << " " << c.pattern;
+    }
+}
+
+// Values whose binary expansion ends exactly halfway between two texts. The
+// standard conversions would send these to the even neighbour (1,62 beside
+// 1,63 on neighbouring tick labels, 0,12 but 0,38).
+TEST(NumberText, ExactTiesRoundAwayFromZeroInEveryKindOfText)
+{
+    const struct {
+        double value;
+        const char *pattern; // nullptr: the general text
+        std::string text;
+    } cases[] = {
+        {1.625, "0.0#", "1,63"},
+        {-1.625, "0.0#", "-1,63"},
+        {0.125, "0.0#", "0,13"},
+        {0.375, "0.0#", "0,38"},
+        {0.625, "0.0#", "0,63"},
+        {1.6249999999999998, "0.0#", "1,62"},
+        {0.03125, "00#.00##", "000,0313"},
+        {-0.03125, "00#.00##", "-000,0313"},
+        {12.96875, "00#.00##", "012,9688"},
+        {0.000244140625, "#0.00000000000", "0,00024414063"},
+        {-0.000244140625, "#0.00000000000", "-0,00024414063"},
+        {0.0001220703125, "#0.00000000000", "0,00012207031"}, // a 5 further on is no tie
+        {100000000000000.5, nullptr, "100000000000001"},
+        {-100000000000000.5, nullptr, "-100000000000001"},
+        {100000000000001.5, nullptr, "100000000000002"},
+        {999999999999999.5, nullptr, "1E+15"},
+        {-999999999999999.5, nullptr, "-1E+15"},
+    };
+    for (const auto &c : cases) {
+        const std::string text = c.pattern ? formatPattern(c.value, c.pattern) : formatGeneral(c.value);
+        EXPECT_EQ(text, c.text) << c.value << " " << (c.pattern ? c.pattern : "general");
+    }
+}
+
+// Away from ties the texts keep the digits the standard conversion gives:
+// the rounding of the exact expansion only decides differently at a tie.
+TEST(NumberText, TextsAgreeWithTheStandardConversionAwayFromTies)
+{
+    const double values[] = {25.98076211353316,  -31.12876483254679, 5.82750274959999 / 60, 1e-300,
+                             1.7976931348623157e308, 4.9406564584124654e-324, 0.1 + 0.2, 123456.789,
+                             -0.000123456789012345, 9.9949999999999992, 2.0 / 3.0, 1e15 - 1};
+    for (const double v : values) {
+        std::array<char, 64> buffer{};
+        const auto end =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::general, 15).ptr;
+        std::string expected(buffer.data(), end);
+        for (char &c : expected) {
+            c = c == '.' ? ',' : c == 'e' ? 'E' : c;
+        }
+        EXPECT_EQ(formatGeneral(v), expected) << v;
     }
 }

@@ -160,6 +160,32 @@ TEST(ProjectileSolver, FullQuadrantAngleReproducesTypedComponents)
     EXPECT_NEAR(shown(out.results.vimpactox), -3.0, 1e-12);
 }
 
+// Components typed, turned into speed and angle on leaving the field, and
+// turned back by the solver: a leftward velocity comes back as typed where the
+// 15-digit angle text allows it, not one digit off from the 15-digit pi.
+TEST(ProjectileSolver, LeftwardComponentsComeBackThroughSpeedAndAngle)
+{
+    const struct {
+        const char *v0x, *v0y;
+        const char *vfinal;
+    } cases[] = {
+        {"-3", "-18", "(-3  ,  -18-9,8t)"},
+        {"-11", "-17", "(-11  ,  -17-9,8t)"},
+        {"-0,5", "3", "(-0,499999999999999  ,  3-9,8t)"},
+        {"3", "18", "(3  ,  18-9,8t)"},
+    };
+    for (const auto &c : cases) {
+        const ComponentUpdate update = componentRule(c.v0x, c.v0y, ComponentAxis::Y);
+        ASSERT_TRUE(update.angleText && update.speedText) << c.v0x << " " << c.v0y;
+        InputTexts in = startUpInputs();
+        in.angulo = *update.angleText;
+        in.vinicial = *update.speedText;
+        const SolveOutcome out = ProjectileSolver().solve(in, VelocityMode::SpeedAndAngle);
+        ASSERT_FALSE(out.failure) << c.v0x << " " << c.v0y;
+        EXPECT_EQ(out.results.vfinal, c.vfinal) << c.v0x << " " << c.v0y;
+    }
+}
+
 TEST(ProjectileSolver, HalfAccelerationMultipliesTheSquaredTime)
 {
     // Range and height take hx·T² and hy·ttop² with the square rounded first;
@@ -272,4 +298,40 @@ TEST(Failure, ReportTextNamesTheFailureInCatalan)
     EXPECT_EQ(text.rfind("Impossible realitzar càlcul.\r\nTipo de error: ", 0), 0u);
     EXPECT_NE(text.find("divisió per zero"), std::string::npos);
     EXPECT_NE(failureDescription(Failure::NotANumber), failureDescription(Failure::Overflow));
+}
+
+// Pulled upwards, the earlier root is the landing and the later one the moment
+// the body would come back up through the ground from below; the vertex is the
+// lowest point, so the highest point of the flight is one of its ends.
+TEST(ProjectileSolver, UpwardAccelerationLandsAtTheFirstGroundCrossing)
+{
+    const struct {
+        const char *ry0, *speed, *angle, *ay;
+        const char *vuelo, *altura, *vimpactoy;
+    } cases[] = {
+        // Thrown down from 20 m: lands at 5 − √5 s, not at 5 + √5 s.
+        {"20", "10", "-90", "2", "2,76393202250021", "20", "-4,47213595499958"},
+        // Thrown up from 10 m below the ground: the only crossing after the launch.
+        {"-10", "5", "90", "2", "1,53112887414927", "0", "8,06225774829855"},
+        // Thrown down from half a metre: lands at 3 − √8 s.
+        {"0,5", "3", "-90", "1", "0,17157287525381", "0,5", "-2,82842712474619"},
+    };
+    for (const auto &c : cases) {
+        InputTexts in = startUpInputs();
+        in.ry0 = c.ry0;
+        in.vinicial = c.speed;
+        in.angulo = c.angle;
+        in.accelinicial = {"0", c.ay};
+        ProjectileSolver solver;
+        const SolveOutcome out = solver.solve(in, VelocityMode::SpeedAndAngle);
+        ASSERT_FALSE(out.failure) << c.ry0;
+        EXPECT_EQ(out.results.vuelo, c.vuelo) << c.ry0;
+        EXPECT_EQ(out.results.altura, c.altura) << c.ry0;
+        EXPECT_EQ(out.results.vimpactoy, c.vimpactoy) << c.ry0;
+        // No crossing of the ground lies between the launch and T.
+        const ProblemQuantities &q = solver.quantities();
+        for (const double root : {q.t1, q.t2}) {
+            EXPECT_TRUE(root <= 0.0 || root >= q.T) << c.ry0 << " " << root;
+        }
+    }
 }

@@ -161,3 +161,38 @@ TEST(TrajectoryPlan, ScalesBeyondTheAreaFail)
     EXPECT_TRUE(overflowing.scale);
     EXPECT_TRUE(overflowing.verticalTicks);
 }
+
+// Pulled upwards the highest point of the flight is one of its ends: only the
+// points within 0.01 m of that end are red, never the whole path.
+TEST(TrajectoryPlan, UpwardPullMarksOnlyTheHighestEndRed)
+{
+    const struct {
+        const char *ry0, *speed, *angle;
+        double maxHeight;
+        bool startIsRed;
+    } cases[] = {
+        {"20", "10", "-90", 20.0, true},
+        {"-10", "5", "90", 0.0, false},
+    };
+    for (const auto &c : cases) {
+        InputTexts in = startUp();
+        in.ry0 = c.ry0;
+        in.vinicial = c.speed;
+        in.angulo = c.angle;
+        in.accelinicial = {"0", "2"};
+        const TrajectoryInputs inputs = solvedGraphInputs(in);
+        EXPECT_EQ(readNumber(inputs.maxHeight).value, c.maxHeight) << c.ry0;
+        const TrajectoryPlan plan = planTrajectory(inputs, kAreaAspect);
+        ASSERT_FALSE(plan.failure) << c.ry0;
+        ASSERT_GT(plan.points.size(), 100u) << c.ry0;
+        const double scaleHeight = c.maxHeight + 5.0 + c.maxHeight / 100.0;
+        int red = 0;
+        for (const PlotPoint &p : plan.points) {
+            const double heightAboveGround = scaleHeight - p.y;
+            EXPECT_EQ(p.apex, heightAboveGround > c.maxHeight - 0.01) << c.ry0 << " " << heightAboveGround;
+            red += p.apex;
+        }
+        EXPECT_EQ(plan.points.front().apex, c.startIsRed) << c.ry0;
+        EXPECT_LT(red, 5) << c.ry0;
+    }
+}

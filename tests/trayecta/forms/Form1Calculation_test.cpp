@@ -157,6 +157,9 @@ TEST_F(Form1Test, PointerReadoutFollowsTheGraphScale)
     const QPoint topLeft = form->Dibu->contentsRect().topLeft();
     moveMouse(form->Dibu, topLeft);
     EXPECT_EQ(form->lblmouse->text(), QStringLiteral("Posició: 000,00  ,  025,9501"));
+    // Exact ties at the fourth decimal round away from zero.
+    form->Dibu_MouseMove(Qt::NoButton, Qt::NoModifier, 0.03125f, form->Dibu->scaleHeight() - 0.03125f);
+    EXPECT_EQ(form->lblmouse->text(), QStringLiteral("Posició: 000,0313  ,  000,0313"));
 
     calculate();
     form->txtrx0->setText(QStringLiteral("10"));
@@ -173,4 +176,88 @@ TEST_F(Form1Test, PointerReadoutFollowsTheGraphScale)
     EXPECT_FALSE(form->lblmouse->text().isEmpty());
     moveMouse(form.get(), QPoint(440, 200));
     EXPECT_EQ(form->lblmouse->text(), QString());
+}
+
+// Problems typed into the window whose results sat in a corner: an upward
+// acceleration (first landing, highest end), and exact ties in every kind of
+// number text (the flight time's ticks, the minutes, the range).
+TEST_F(Form1Test, CornerProblemsGiveSoundResultsInTheWindow)
+{
+    const struct {
+        const char *name;
+        const char *rx0, *ry0, *speed, *angle, *ay;
+        std::vector<std::pair<const char *, const char *>> fields; // object name, text
+        std::vector<std::pair<int, const char *>> timeTicks;       // blbt index, text
+    } cases[] = {
+        {"thrown down, pulled up",
+         "0", "20", "10", "-90", "2",
+         {{"txtvuelo", "2,76393202250021"}, {"txtaltura", "20"}, {"txtvimpactoy", "-4,47213595499958"}},
+         {}},
+        {"thrown up from below, pulled up",
+         "0", "-10", "5", "90", "2",
+         {{"txtvuelo", "1,53112887414927"}, {"txtaltura", "0"}},
+         {}},
+        {"flight time 1,625 s",
+         "0", "0", "8,125", "90", "-10",
+         {{"txtvuelo", "1,625"}, {"txtaltura", "3,30078125"}},
+         {{0, "0,13"}, {2, "0,38"}, {4, "0,63"}, {12, "1,63"}}},
+        {"minutes on a tie",
+         "0", "0", "0,0732421875", "90", "-10",
+         {{"txtvuelo", "0,0146484375"}, {"txtmin", "0,00024414063"}},
+         {}},
+        {"range on a tie",
+         "100000000000000,5", "15", "0", "60", "-9,8",
+         {{"txtalcance", "100000000000001"}},
+         {}},
+        {"negative range on a tie",
+         "-100000000000000,5", "15", "0", "60", "-9,8",
+         {{"txtalcance", "-100000000000001"}},
+         {}},
+    };
+    for (const auto &c : cases) {
+        auto fresh = std::make_unique<FORM1>();
+        std::swap(form, fresh);
+        reports.clear();
+        form->txtrx0->setText(QString::fromUtf8(c.rx0));
+        form->txtry0->setText(QString::fromUtf8(c.ry0));
+        form->txtvinicial->setText(QString::fromUtf8(c.speed));
+        form->txtangulo->setText(QString::fromUtf8(c.angle));
+        form->txtaccelinicial[1]->setText(QString::fromUtf8(c.ay));
+        calculate();
+        EXPECT_TRUE(reports.empty()) << c.name;
+        for (const auto &[name, text] : c.fields) {
+            EXPECT_EQ(form->findChild<QLineEdit *>(QString::fromUtf8(name))->text(), QString::fromUtf8(text))
+                << c.name << ": " << name;
+        }
+        for (const auto &[index, text] : c.timeTicks) {
+            EXPECT_EQ(form->blbt[static_cast<std::size_t>(index)]->text(), QString::fromUtf8(text))
+                << c.name << ": blbt " << index;
+        }
+        std::swap(form, fresh);
+    }
+}
+
+// Pulled upwards, only the highest end of the flight is drawn red, never the
+// whole path. (A flight from below the ground runs below the graph's bottom
+// edge, height 0, until it lands there.)
+TEST_F(Form1Test, UpwardPullDrawsOnlyTheHighestEndRed)
+{
+    const struct {
+        const char *ry0, *angle;
+        int minimumBlack;
+    } cases[] = {{"20", "-90", 100}, {"-10", "90", 0}};
+    for (const auto &c : cases) {
+        auto fresh = std::make_unique<FORM1>();
+        std::swap(form, fresh);
+        form->txtry0->setText(QString::fromUtf8(c.ry0));
+        form->txtvinicial->setText(QStringLiteral("10"));
+        form->txtangulo->setText(QString::fromUtf8(c.angle));
+        form->txtaccelinicial[1]->setText(QStringLiteral("2"));
+        calculate();
+        const Ink ink = graphInk();
+        EXPECT_GE(ink.black, c.minimumBlack) << c.ry0;
+        EXPECT_LT(ink.red, 5) << c.ry0;
+        std::swap(form, fresh);
+    }
+    EXPECT_TRUE(reports.empty());
 }

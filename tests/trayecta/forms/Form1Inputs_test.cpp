@@ -1,3 +1,9 @@
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+
 #include "Form1Fixture.h"
 
 using trayecta::FORM1;
@@ -154,4 +160,113 @@ TEST_F(Form1Test, ConverterWritesMsOrReports)
     QTest::mouseClick(form->cmdigual, Qt::LeftButton);
     EXPECT_EQ(form->txtms->text(), QStringLiteral("27,7777777777778"));
     EXPECT_EQ(reports.size(), 1u);
+}
+
+namespace {
+
+// The ten filtered fields (the acceleration array has two members).
+std::vector<QLineEdit *> filteredFields(FORM1 &form)
+{
+    return {form.txtrx0,  form.txtry0, form.txtv0x, form.txtv0y, form.txtvinicial,         form.txtangulo,
+            form.txtsin, form.txtcos, form.txtkmh, form.txtaccelinicial[0], form.txtaccelinicial[1]};
+}
+
+void sendInputMethod(QLineEdit *field, const QString &preedit, const QString &commit)
+{
+    QInputMethodEvent event(preedit, {});
+    event.setCommitString(commit);
+    QApplication::sendEvent(field, &event);
+}
+
+} // namespace
+
+// A dead key (´ then e), a compose sequence or an input method hands the field
+// its text committed in one event, and a key can carry more than one character:
+// every character still passes the key filter.
+TEST_F(Form1Test, ComposedAndInputMethodTextPassesTheKeyFilter)
+{
+    const struct {
+        const char *name;
+        QString preedit; // shown while composing
+        QString commit;
+        bool asKeyText; // the text arrives as the text of one key instead
+        QString typed;  // what the field gains
+        int beeps;
+    } cases[] = {
+        {"dead acute then e", QStringLiteral("´"), QStringLiteral("é"), false, QString(), 1},
+        {"composed digit", QString(), QStringLiteral("5"), false, QStringLiteral("5"), 0},
+        {"period", QString(), QStringLiteral("."), false, QStringLiteral(","), 0},
+        {"several at once", QString(), QStringLiteral("1.5"), false, QStringLiteral("1,5"), 0},
+        {"digit and letter", QString(), QStringLiteral("2a-"), false, QStringLiteral("2-"), 1},
+        {"beyond 16 bits", QString(), QStringLiteral("\U0001F600"), false, QString(), 1},
+        {"composed letter as a key", QString(), QStringLiteral("é"), true, QString(), 1},
+        {"two characters on one key", QString(), QStringLiteral("1x"), true, QStringLiteral("1"), 1},
+    };
+    showActive();
+    for (QLineEdit *field : filteredFields(*form)) {
+        field->setEnabled(true);
+        for (const auto &c : cases) {
+            const std::string where = field->objectName().toStdString() + ": " + c.name;
+            field->setFocus();
+            field->setText(QStringLiteral("7"));
+            field->end(false);
+            beeps = 0;
+            if (c.asKeyText) {
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, c.commit);
+                QApplication::sendEvent(field, &key);
+            } else {
+                if (!c.preedit.isEmpty()) {
+                    sendInputMethod(field, c.preedit, QString());
+                }
+                sendInputMethod(field, QString(), c.commit);
+            }
+            QCoreApplication::processEvents();
+            EXPECT_EQ(field->text(), QStringLiteral("7") + c.typed) << where;
+            EXPECT_EQ(beeps, c.beeps) << where;
+        }
+    }
+}
+
+// Dropping a dragged text into a filtered field would skip the key filter.
+TEST_F(Form1Test, FilteredFieldsRefuseDroppedText)
+{
+    QMimeData text;
+    text.setText(QStringLiteral("abc"));
+    const auto drop = [&text](QLineEdit *field) {
+        const QPoint inside = field->rect().center();
+        QDragEnterEvent enter(inside, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QDropEvent dropped(QPointF(inside), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &dropped);
+        return enter.isAccepted();
+    };
+    for (QLineEdit *field : filteredFields(*form)) {
+        field->setEnabled(true);
+        const QString before = field->text();
+        EXPECT_FALSE(field->acceptDrops()) << field->objectName().toStdString();
+        EXPECT_FALSE(drop(field)) << field->objectName().toStdString();
+        EXPECT_EQ(field->text(), before) << field->objectName().toStdString();
+    }
+    // A field outside the filter takes the drop, so the drop above did reach the fields.
+    EXPECT_TRUE(drop(form->txtrfinal));
+    EXPECT_EQ(form->txtrfinal->text(), QStringLiteral("abc"));
+}
+
+// Leaving the vertical component turns (-3, -18) into speed and angle; the
+// solver turns them back into the typed components.
+TEST_F(Form1Test, LeftwardComponentsComeBackAsTyped)
+{
+    showActive();
+    QTest::mouseClick(form->opt1, Qt::LeftButton);
+    form->txtv0x->setFocus();
+    QTest::keyClicks(form->txtv0x, "-3");
+    QTest::keyClick(form->txtv0x, Qt::Key_Tab);
+    QTest::keyClicks(form->txtv0y, "-18");
+    QTest::keyClick(form->txtv0y, Qt::Key_Tab);
+    EXPECT_EQ(form->txtangulo->text(), QStringLiteral("-99,4623222080257"));
+    EXPECT_EQ(form->txtvinicial->text(), QStringLiteral("18,2482875908947"));
+    ASSERT_TRUE(form->opt2->isChecked());
+    calculate();
+    ASSERT_TRUE(reports.empty());
+    EXPECT_EQ(form->txtvfinal->text(), QStringLiteral("(-3  ,  -18-9,8t)"));
 }

@@ -162,3 +162,50 @@ TEST_F(Form1Test, AccessKeysPressTheirButtons)
     EXPECT_EQ(form->txtms->text(), QStringLiteral("10"));
     EXPECT_TRUE(reports.empty());
 }
+
+// Pressing Tab reaches every enabled control in the designed order, each
+// option button on its own, not only the selected one of its group; choosing
+// one by the keyboard still runs its handler and keeps its group exclusive.
+TEST_F(Form1Test, TabReachesEveryEnabledOptionButtonInTurn)
+{
+    showActive();
+    const auto tabbing = [this](QWidget *from, int presses) {
+        from->setFocus(Qt::TabFocusReason);
+        std::vector<QWidget *> reached = {QApplication::focusWidget()};
+        for (int i = 0; i < presses; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.push_back(QApplication::focusWidget());
+        }
+        return reached;
+    };
+    // Disabled at start: the component fields, the sine and the cosine.
+    const std::vector<QWidget *> round = {
+        form->txtrx0, form->txtry0, form->txtvinicial, form->txtangulo, form->txtaccelinicial[0],
+        form->txtaccelinicial[1], form->cmdcalcular, form->txtrfinal, form->txtvfinal, form->txtalcance,
+        form->txtaltura, form->txtvimpactox, form->txtvimpactoy, form->txtvuelo, form->txtmodulo, form->cmdborrar,
+        form->txtkmh, form->txtms, form->cmdigual, form->Dibu, form->opt2, form->opt1, form->opta, form->optb,
+        form->txtmin, form->Check1};
+    std::vector<QWidget *> twice = round;
+    twice.insert(twice.end(), round.begin(), round.end());
+    twice.push_back(form->txtrx0);
+    EXPECT_EQ(tabbing(form->txtrx0, static_cast<int>(twice.size()) - 1), twice);
+
+    // Space on the unselected opt1, reached by Tab, selects it and runs its handler.
+    EXPECT_EQ(tabbing(form->opt2, 1).back(), form->opt1);
+    QTest::keyClick(form->opt1, Qt::Key_Space);
+    EXPECT_TRUE(form->opt1->isChecked());
+    EXPECT_FALSE(form->opt2->isChecked());
+    EXPECT_TRUE(form->txtv0x->isEnabled());
+    EXPECT_FALSE(form->optb->isEnabled());
+    // The direction group is disabled in component mode and skipped.
+    const std::vector<QWidget *> tail = {form->opt1, form->txtmin, form->Check1};
+    EXPECT_EQ(tabbing(form->opt1, 2), tail);
+
+    // Back on opt2 by Tab, Space returns to speed and angle.
+    EXPECT_EQ(tabbing(form->Dibu, 1).back(), form->opt2);
+    QTest::keyClick(form->opt2, Qt::Key_Space);
+    EXPECT_TRUE(form->opt2->isChecked());
+    EXPECT_FALSE(form->opt1->isChecked());
+    EXPECT_TRUE(form->optb->isEnabled());
+    EXPECT_EQ(tabbing(form->opta, 1).back(), form->optb);
+}
