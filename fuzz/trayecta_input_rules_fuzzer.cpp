@@ -9,9 +9,9 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "FuzzCheck.h"
-#include "InputRules.h"
-#include "NumberText.h"
+#include "fuzz/FuzzCheck.h"
+#include "trayecta/core/InputRules.h"
+#include "trayecta/core/NumberText.h"
 
 using namespace trayecta;
 

@@ -10,8 +10,8 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "FuzzCheck.h"
-#include "NumberText.h"
+#include "fuzz/FuzzCheck.h"
+#include "trayecta/core/NumberText.h"
 
 using namespace trayecta;
 

@@ -11,10 +11,10 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "FuzzCheck.h"
-#include "NumberText.h"
-#include "ProjectileSolver.h"
-#include "TrajectoryPlan.h"
+#include "fuzz/FuzzCheck.h"
+#include "trayecta/core/NumberText.h"
+#include "trayecta/core/ProjectileSolver.h"
+#include "trayecta/core/TrajectoryPlan.h"
 
 using namespace trayecta;
 

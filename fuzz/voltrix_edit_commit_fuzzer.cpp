@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "FuzzCheck.h"
-#include "NumberText.h"
-#include "SliderRules.h"
+#include "fuzz/FuzzCheck.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/core/SliderRules.h"
 
 using namespace voltrix;
 

@@ -12,9 +12,9 @@
 
 #include <unistd.h>
 
-#include "ExperimentFile.h"
-#include "FuzzCheck.h"
-#include "SimState.h"
+#include "voltrix/core/ExperimentFile.h"
+#include "fuzz/FuzzCheck.h"
+#include "voltrix/core/SimState.h"
 
 using namespace voltrix;
 

@@ -13,9 +13,9 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "common/SaturatingTrunc.h"
-#include "FuzzCheck.h"
-#include "NumberText.h"
-#include "SliderRules.h"
+#include "fuzz/FuzzCheck.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/core/SliderRules.h"
 
 using namespace voltrix;
 

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "Form1.h"
-#include "ProjectileSolver.h"
-#include "TrajectoryPlan.h"
+#include "trayecta/forms/Form1.h"
+#include "trayecta/core/ProjectileSolver.h"
+#include "trayecta/core/TrajectoryPlan.h"
 
 namespace {
 

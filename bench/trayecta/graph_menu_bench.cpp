@@ -10,13 +10,13 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "Form1.h"
-#include "GraphArea.h"
-#include "GraphAreaPicture.h"
-#include "ProjectileSolver.h"
-#include "TrajectoryExport.h"
-#include "TrajectoryOverlay.h"
-#include "WholeFile.h"
+#include "trayecta/forms/Form1.h"
+#include "trayecta/forms/GraphArea.h"
+#include "trayecta/forms/GraphAreaPicture.h"
+#include "trayecta/core/ProjectileSolver.h"
+#include "trayecta/core/TrajectoryExport.h"
+#include "trayecta/core/TrajectoryOverlay.h"
+#include "trayecta/core/WholeFile.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <charconv>
 #include <vector>
 
-#include "InputRules.h"
-#include "NumberText.h"
+#include "trayecta/core/InputRules.h"
+#include "trayecta/core/NumberText.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // texts the step writes, and the figure geometry it moves.
 #include <benchmark/benchmark.h>
 
-#include "ExperimentFile.h"
-#include "Figures.h"
-#include "NumberText.h"
-#include "Physics.h"
-#include "SliderRules.h"
+#include "voltrix/core/ExperimentFile.h"
+#include "voltrix/core/Figures.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/core/Physics.h"
+#include "voltrix/core/SliderRules.h"
 
 using namespace voltrix;
 

@@ -16,14 +16,14 @@
 #include <cmath>
 #include <ctime>
 
-#include "Simulation.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
-#include "Unit6.h"
-#include "ProgramWindows.h"
+#include "voltrix/core/Simulation.h"
+#include "voltrix/forms/Unit1.h"
+#include "voltrix/forms/Unit2.h"
+#include "voltrix/forms/Unit3.h"
+#include "voltrix/forms/Unit4.h"
+#include "voltrix/forms/Unit5.h"
+#include "voltrix/forms/Unit6.h"
+#include "voltrix/forms/ProgramWindows.h"
 
 using namespace voltrix;
 

@@ -8,7 +8,7 @@
 
 #include <QApplication>
 
-#include "TXc3DWorld.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 using namespace voltrix;
 

@@ -22,16 +22,16 @@
 
 #include <functional>
 
-#include "ProgramWindows.h"
-#include "Simulation.h"
-#include "TXc3DWorld.h"
-#include "TickClock.h"
-#include "Unit1.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
-#include "Unit6.h"
+#include "voltrix/forms/ProgramWindows.h"
+#include "voltrix/core/Simulation.h"
+#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/TickClock.h"
+#include "voltrix/forms/Unit1.h"
+#include "voltrix/forms/Unit2.h"
+#include "voltrix/forms/Unit3.h"
+#include "voltrix/forms/Unit4.h"
+#include "voltrix/forms/Unit5.h"
+#include "voltrix/forms/Unit6.h"
 
 namespace voltrix_test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "LocaleCheck.h"
+#include "tests/support/LocaleCheck.h"
 
 int main(int argc, char **argv)
 {

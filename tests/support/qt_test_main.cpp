@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "LocaleCheck.h"
+#include "tests/support/LocaleCheck.h"
 
 // Widget tests drive real widgets; the QApplication sets the locale from the
 // environment just as the programs do at start-up.

@@ -1,4 +1,4 @@
-#include "Identity.h"
+#include "trayecta/app/Identity.h"
 
 namespace trayecta {
 

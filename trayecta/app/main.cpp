@@ -1,8 +1,8 @@
 // Trayecta: solves projectile problems in a vertical plane and draws the path.
 #include <QApplication>
 
-#include "Identity.h"
-#include "Form1.h"
+#include "trayecta/app/Identity.h"
+#include "trayecta/forms/Form1.h"
 
 int main(int argc, char *argv[])
 {

@@ -1,4 +1,4 @@
-#include "CurveLines.h"
+#include "trayecta/core/CurveLines.h"
 
 #include <cmath>
 #include <optional>

@@ -6,7 +6,7 @@
 // reaches the painter and a vector picture holds only what the area shows.
 #include <vector>
 
-#include "TrajectoryPlan.h"
+#include "trayecta/core/TrajectoryPlan.h"
 
 namespace trayecta {
 

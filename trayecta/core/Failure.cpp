@@ -1,4 +1,4 @@
-#include "Failure.h"
+#include "trayecta/core/Failure.h"
 
 namespace trayecta {
 

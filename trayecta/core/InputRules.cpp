@@ -1,9 +1,9 @@
-#include "InputRules.h"
+#include "trayecta/core/InputRules.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "NumberText.h"
+#include "trayecta/core/NumberText.h"
 
 namespace trayecta {
 

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "trayecta/core/NumberText.h"
 
 #include <algorithm>
 #include <array>

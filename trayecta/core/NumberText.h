@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "Failure.h"
+#include "trayecta/core/Failure.h"
 
 namespace trayecta {
 

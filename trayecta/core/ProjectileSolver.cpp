@@ -1,10 +1,10 @@
-#include "ProjectileSolver.h"
+#include "trayecta/core/ProjectileSolver.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "InputRules.h"
-#include "NumberText.h"
+#include "trayecta/core/InputRules.h"
+#include "trayecta/core/NumberText.h"
 
 namespace trayecta {
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "Failure.h"
+#include "trayecta/core/Failure.h"
 
 namespace trayecta {
 

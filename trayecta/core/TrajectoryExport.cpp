@@ -1,10 +1,10 @@
-#include "TrajectoryExport.h"
+#include "trayecta/core/TrajectoryExport.h"
 
 #include <cctype>
 #include <cstdint>
 #include <vector>
 
-#include "NumberText.h"
+#include "trayecta/core/NumberText.h"
 
 namespace trayecta {
 

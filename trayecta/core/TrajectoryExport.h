@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "TrajectoryPlan.h"
+#include "trayecta/core/TrajectoryPlan.h"
 
 namespace trayecta {
 

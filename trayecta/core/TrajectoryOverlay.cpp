@@ -1,4 +1,4 @@
-#include "TrajectoryOverlay.h"
+#include "trayecta/core/TrajectoryOverlay.h"
 
 #include <cmath>
 #include <limits>

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "TrajectoryPlan.h"
+#include "trayecta/core/TrajectoryPlan.h"
 
 namespace trayecta {
 

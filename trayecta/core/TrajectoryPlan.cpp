@@ -1,10 +1,10 @@
-#include "TrajectoryPlan.h"
+#include "trayecta/core/TrajectoryPlan.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "NumberText.h"
+#include "trayecta/core/NumberText.h"
 #include "common/SaturatingTrunc.h"
 
 namespace trayecta {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "Failure.h"
+#include "trayecta/core/Failure.h"
 
 namespace trayecta {
 

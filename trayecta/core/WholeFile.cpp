@@ -1,4 +1,4 @@
-#include "WholeFile.h"
+#include "trayecta/core/WholeFile.h"
 
 #include <cerrno>
 #include <filesystem>

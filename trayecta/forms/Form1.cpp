@@ -1,4 +1,4 @@
-#include "Form1.h"
+#include "trayecta/forms/Form1.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "GraphArea.h"
-#include "GraphAreaPicture.h"
-#include "NumberText.h"
-#include "TrajectoryPlan.h"
+#include "trayecta/forms/GraphArea.h"
+#include "trayecta/forms/GraphAreaPicture.h"
+#include "trayecta/core/NumberText.h"
+#include "trayecta/core/TrajectoryPlan.h"
 #include "common/Version.h"
 
 namespace trayecta {

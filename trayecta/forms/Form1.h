@@ -11,10 +11,10 @@
 #include <optional>
 #include <vector>
 
-#include "Failure.h"
-#include "InputRules.h"
-#include "ProjectileSolver.h"
-#include "TrajectoryOverlay.h"
+#include "trayecta/core/Failure.h"
+#include "trayecta/core/InputRules.h"
+#include "trayecta/core/ProjectileSolver.h"
+#include "trayecta/core/TrajectoryOverlay.h"
 
 class QAction;
 class QCheckBox;

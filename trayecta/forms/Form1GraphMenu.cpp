@@ -12,11 +12,11 @@
 #include <QFontInfo>
 #include <QMenu>
 
-#include "Form1.h"
-#include "GraphArea.h"
-#include "GraphAreaPicture.h"
-#include "TrajectoryExport.h"
-#include "WholeFile.h"
+#include "trayecta/forms/Form1.h"
+#include "trayecta/forms/GraphArea.h"
+#include "trayecta/forms/GraphAreaPicture.h"
+#include "trayecta/core/TrajectoryExport.h"
+#include "trayecta/core/WholeFile.h"
 
 namespace trayecta {
 

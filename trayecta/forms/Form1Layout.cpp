@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "Form1.h"
-#include "GraphArea.h"
-#include "Twips.h"
+#include "trayecta/forms/Form1.h"
+#include "trayecta/forms/GraphArea.h"
+#include "trayecta/forms/Twips.h"
 
 namespace trayecta {
 

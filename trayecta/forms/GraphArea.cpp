@@ -1,4 +1,4 @@
-#include "GraphArea.h"
+#include "trayecta/forms/GraphArea.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <vector>
 
-#include "TrajectoryPlan.h"
+#include "trayecta/core/TrajectoryPlan.h"
 
 namespace trayecta {
 

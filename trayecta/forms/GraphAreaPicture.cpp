@@ -1,4 +1,4 @@
-#include "GraphAreaPicture.h"
+#include "trayecta/forms/GraphAreaPicture.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -6,7 +6,7 @@
 #include <QSvgGenerator>
 #include <cmath>
 
-#include "CurveLines.h"
+#include "trayecta/core/CurveLines.h"
 
 namespace trayecta {
 

@@ -12,7 +12,7 @@
 #include <QString>
 #include <vector>
 
-#include "TrajectoryPlan.h"
+#include "trayecta/core/TrajectoryPlan.h"
 
 class QPainter;
 

@@ -1,4 +1,4 @@
-#include "Identity.h"
+#include "voltrix/app/Identity.h"
 
 namespace voltrix {
 

@@ -6,10 +6,10 @@
 
 #include <exception>
 
-#include "Identity.h"
-#include "HandlerFailure.h"
-#include "Unit1.h"
-#include "ProgramWindows.h"
+#include "voltrix/app/Identity.h"
+#include "voltrix/forms/HandlerFailure.h"
+#include "voltrix/forms/Unit1.h"
+#include "voltrix/forms/ProgramWindows.h"
 
 namespace {
 

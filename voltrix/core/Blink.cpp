@@ -1,4 +1,4 @@
-#include "Blink.h"
+#include "voltrix/core/Blink.h"
 
 namespace voltrix {
 

@@ -1,4 +1,4 @@
-#include "DrawingFactors.h"
+#include "voltrix/core/DrawingFactors.h"
 
 namespace voltrix {
 

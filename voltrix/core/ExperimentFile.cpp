@@ -1,4 +1,4 @@
-#include "ExperimentFile.h"
+#include "voltrix/core/ExperimentFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "NumberText.h"
+#include "voltrix/core/NumberText.h"
 
 namespace voltrix {
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "SimState.h"
+#include "voltrix/core/SimState.h"
 
 namespace voltrix {
 

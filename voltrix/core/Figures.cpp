@@ -1,4 +1,4 @@
-#include "Figures.h"
+#include "voltrix/core/Figures.h"
 
 namespace voltrix {
 

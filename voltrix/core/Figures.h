@@ -7,8 +7,8 @@
 // Results are floats; each coordinate is computed in double and rounded once.
 #include <array>
 
-#include "DrawingFactors.h"
-#include "SimState.h"
+#include "voltrix/core/DrawingFactors.h"
+#include "voltrix/core/SimState.h"
 
 namespace voltrix {
 

@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "voltrix/core/NumberText.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "Physics.h"
+#include "voltrix/core/Physics.h"
 
 namespace voltrix {
 

@@ -7,7 +7,7 @@
 // stored result is a float; each expression is evaluated in double and rounded
 // once when stored. Lengths are integrated in metres: while "cm" is selected
 // the step scales position and velocity by 0.01 before and by 100 after.
-#include "SimState.h"
+#include "voltrix/core/SimState.h"
 
 namespace voltrix {
 

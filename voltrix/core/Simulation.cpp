@@ -1,4 +1,4 @@
-#include "Simulation.h"
+#include "voltrix/core/Simulation.h"
 
 namespace voltrix {
 

@@ -1,4 +1,4 @@
-#include "SliderRules.h"
+#include "voltrix/core/SliderRules.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "TickSchedule.h"
+#include "voltrix/core/TickSchedule.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ViewControls.h"
+#include "voltrix/core/ViewControls.h"
 
 #include "common/SaturatingTrunc.h"
 

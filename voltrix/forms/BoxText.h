@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "NumberText.h"
+#include "voltrix/core/NumberText.h"
 
 namespace voltrix {
 

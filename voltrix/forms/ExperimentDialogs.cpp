@@ -1,4 +1,4 @@
-#include "ExperimentDialogs.h"
+#include "voltrix/forms/ExperimentDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -11,8 +11,8 @@
 
 #include <memory>
 
-#include "Simulation.h"
-#include "Unit1.h"
+#include "voltrix/core/Simulation.h"
+#include "voltrix/forms/Unit1.h"
 
 namespace voltrix {
 

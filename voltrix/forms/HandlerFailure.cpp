@@ -1,4 +1,4 @@
-#include "HandlerFailure.h"
+#include "voltrix/forms/HandlerFailure.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

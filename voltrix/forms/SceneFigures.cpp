@@ -1,6 +1,6 @@
-#include "SceneFigures.h"
+#include "voltrix/forms/SceneFigures.h"
 
-#include "TXc3DWorld.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 namespace voltrix {
 

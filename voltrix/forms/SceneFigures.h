@@ -5,10 +5,10 @@
 // for. Object numbers appear only here; the geometry comes from the core.
 #include <array>
 
-#include "DrawingFactors.h"
-#include "Figures.h"
-#include "SceneColor.h"
-#include "SimState.h"
+#include "voltrix/core/DrawingFactors.h"
+#include "voltrix/core/Figures.h"
+#include "voltrix/view3d/SceneColor.h"
+#include "voltrix/core/SimState.h"
 
 namespace voltrix {
 

@@ -1,4 +1,4 @@
-#include "TickClock.h"
+#include "voltrix/forms/TickClock.h"
 
 #include <algorithm>
 #include <chrono>

@@ -11,7 +11,7 @@
 #include <functional>
 #include <vector>
 
-#include "TickSchedule.h"
+#include "voltrix/core/TickSchedule.h"
 
 namespace voltrix {
 

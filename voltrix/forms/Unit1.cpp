@@ -2,7 +2,7 @@
 // menu, the timers, the scene built once at creation, resize and paint.
 // The step, the displays and the handlers are in Unit1Step.cpp and
 // Unit1Controls.cpp.
-#include "Unit1.h"
+#include "voltrix/forms/Unit1.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -24,12 +24,12 @@
 #include <QActionGroup>
 #include <QVBoxLayout>
 
-#include "EnterKey.h"
-#include "SceneFigures.h"
-#include "Simulation.h"
-#include "TXc3DWorld.h"
-#include "TickClock.h"
-#include "Unit1Layout.h"
+#include "voltrix/forms/EnterKey.h"
+#include "voltrix/forms/SceneFigures.h"
+#include "voltrix/core/Simulation.h"
+#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/TickClock.h"
+#include "voltrix/forms/Unit1Layout.h"
 
 namespace voltrix {
 

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "Figures.h"
-#include "TickSchedule.h"
+#include "voltrix/core/Figures.h"
+#include "voltrix/core/TickSchedule.h"
 
 class QAction;
 class QCheckBox;

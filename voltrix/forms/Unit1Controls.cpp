@@ -1,7 +1,7 @@
 // The main window's controls: turning and zooming the view, the animation
 // button and its blink switch, the trace, time, cube and axes switches, the
 // field-region switch and the menu items that show and hide the windows.
-#include "Unit1.h"
+#include "voltrix/forms/Unit1.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -11,19 +11,19 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "EnterKey.h"
-#include "ExperimentDialogs.h"
-#include "NumberText.h"
-#include "SceneFigures.h"
-#include "Simulation.h"
-#include "TXc3DWorld.h"
-#include "TickClock.h"
-#include "Unit1Layout.h"
-#include "Unit2.h"
-#include "Unit3.h"
-#include "Unit4.h"
-#include "Unit5.h"
-#include "Unit6.h"
+#include "voltrix/forms/EnterKey.h"
+#include "voltrix/forms/ExperimentDialogs.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/forms/SceneFigures.h"
+#include "voltrix/core/Simulation.h"
+#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/TickClock.h"
+#include "voltrix/forms/Unit1Layout.h"
+#include "voltrix/forms/Unit2.h"
+#include "voltrix/forms/Unit3.h"
+#include "voltrix/forms/Unit4.h"
+#include "voltrix/forms/Unit5.h"
+#include "voltrix/forms/Unit6.h"
 
 namespace voltrix {
 

@@ -1,26 +1,26 @@
 // The main window's share of the physics: the force law as the other windows
 // call it, the animation step with everything it refreshes, the acceleration
 // displays, the scale and charge timers, and saving and loading an experiment.
-#include "Unit1.h"
+#include "voltrix/forms/Unit1.h"
 
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 
-#include "BoxText.h"
-#include "ExperimentDialogs.h"
-#include "ExperimentFile.h"
-#include "Figures.h"
-#include "NumberText.h"
-#include "Physics.h"
-#include "SceneFigures.h"
-#include "Simulation.h"
-#include "TXc3DWorld.h"
-#include "TickClock.h"
-#include "Unit1Layout.h"
-#include "Unit2.h"
-#include "Unit4.h"
-#include "Unit5.h"
+#include "voltrix/forms/BoxText.h"
+#include "voltrix/forms/ExperimentDialogs.h"
+#include "voltrix/core/ExperimentFile.h"
+#include "voltrix/core/Figures.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/core/Physics.h"
+#include "voltrix/forms/SceneFigures.h"
+#include "voltrix/core/Simulation.h"
+#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/TickClock.h"
+#include "voltrix/forms/Unit1Layout.h"
+#include "voltrix/forms/Unit2.h"
+#include "voltrix/forms/Unit4.h"
+#include "voltrix/forms/Unit5.h"
 
 namespace voltrix {
 

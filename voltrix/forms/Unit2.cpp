@@ -1,4 +1,4 @@
-#include "Unit2.h"
+#include "voltrix/forms/Unit2.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -6,17 +6,17 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "BoxText.h"
-#include "EnterKey.h"
-#include "Figures.h"
-#include "NumberText.h"
-#include "Physics.h"
-#include "SceneFigures.h"
-#include "Simulation.h"
-#include "SliderRules.h"
-#include "TXc3DWorld.h"
-#include "Unit1.h"
-#include "Unit4.h"
+#include "voltrix/forms/BoxText.h"
+#include "voltrix/forms/EnterKey.h"
+#include "voltrix/core/Figures.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/core/Physics.h"
+#include "voltrix/forms/SceneFigures.h"
+#include "voltrix/core/Simulation.h"
+#include "voltrix/core/SliderRules.h"
+#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/Unit1.h"
+#include "voltrix/forms/Unit4.h"
 
 namespace voltrix {
 

@@ -18,8 +18,8 @@
 #include <QPoint>
 #include <QRect>
 
-#include "Figures.h"
-#include "SimState.h"
+#include "voltrix/core/Figures.h"
+#include "voltrix/core/SimState.h"
 
 class QComboBox;
 class QEvent;

@@ -1,6 +1,6 @@
 // The control panel's controls, their places and fonts, the charge buttons'
 // glyphs, and the wiring of every control to its handler.
-#include "Unit2.h"
+#include "voltrix/forms/Unit2.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -19,10 +19,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "EnterKey.h"
-#include "PanelFont.h"
-#include "Unit1.h"
-#include "WindowFrame.h"
+#include "voltrix/forms/EnterKey.h"
+#include "voltrix/forms/PanelFont.h"
+#include "voltrix/forms/Unit1.h"
+#include "voltrix/forms/WindowFrame.h"
 
 namespace voltrix {
 

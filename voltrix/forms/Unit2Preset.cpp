@@ -2,17 +2,17 @@
 // the current field mode, with every affected control, figure and the trace.
 // The start values x0 .. vz0, the charge, the unit, the field mode, FactorV,
 // FactorE, FactorB and the view's angles and zoom are left alone.
-#include "Unit2.h"
+#include "voltrix/forms/Unit2.h"
 
 #include <QScrollBar>
 
-#include "Figures.h"
-#include "SceneFigures.h"
-#include "Simulation.h"
-#include "TXc3DWorld.h"
-#include "Unit1.h"
-#include "Unit4.h"
-#include "Unit5.h"
+#include "voltrix/core/Figures.h"
+#include "voltrix/forms/SceneFigures.h"
+#include "voltrix/core/Simulation.h"
+#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/Unit1.h"
+#include "voltrix/forms/Unit4.h"
+#include "voltrix/forms/Unit5.h"
 
 namespace voltrix {
 

@@ -1,4 +1,4 @@
-#include "Unit3.h"
+#include "voltrix/forms/Unit3.h"
 
 #include <QEvent>
 #include <QLabel>

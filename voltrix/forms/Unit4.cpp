@@ -1,4 +1,4 @@
-#include "Unit4.h"
+#include "voltrix/forms/Unit4.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -6,13 +6,13 @@
 
 #include <array>
 
-#include "BoxText.h"
-#include "PanelFont.h"
-#include "SceneFigures.h"
-#include "Simulation.h"
-#include "TXc3DWorld.h"
-#include "Unit1.h"
-#include "WindowFrame.h"
+#include "voltrix/forms/BoxText.h"
+#include "voltrix/forms/PanelFont.h"
+#include "voltrix/forms/SceneFigures.h"
+#include "voltrix/core/Simulation.h"
+#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/Unit1.h"
+#include "voltrix/forms/WindowFrame.h"
 
 namespace voltrix {
 

@@ -8,7 +8,7 @@
 // The constructor builds the controls and runs FormCreate.
 #include <QWidget>
 
-#include "Figures.h"
+#include "voltrix/core/Figures.h"
 
 class QCheckBox;
 class QGroupBox;

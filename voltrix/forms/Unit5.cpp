@@ -1,4 +1,4 @@
-#include "Unit5.h"
+#include "voltrix/forms/Unit5.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "BoxText.h"
-#include "EnterKey.h"
-#include "NumberText.h"
-#include "PanelFont.h"
-#include "Simulation.h"
-#include "Unit1.h"
-#include "WindowFrame.h"
+#include "voltrix/forms/BoxText.h"
+#include "voltrix/forms/EnterKey.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/forms/PanelFont.h"
+#include "voltrix/core/Simulation.h"
+#include "voltrix/forms/Unit1.h"
+#include "voltrix/forms/WindowFrame.h"
 
 namespace voltrix {
 

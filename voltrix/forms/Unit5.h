@@ -6,7 +6,7 @@
 // drawing factors; the repeating change is TForm1::TimeScaleTimer.
 #include <QWidget>
 
-#include "Figures.h"
+#include "voltrix/core/Figures.h"
 
 class QFrame;
 class QLineEdit;

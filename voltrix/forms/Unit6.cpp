@@ -1,4 +1,4 @@
-#include "Unit6.h"
+#include "voltrix/forms/Unit6.h"
 
 #include <QPalette>
 #include <QPlainTextEdit>

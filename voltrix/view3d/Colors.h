@@ -2,7 +2,7 @@
 // The scene's colour values (SceneColor.h) and their conversion to and from Qt.
 #include <QColor>
 
-#include "SceneColor.h"
+#include "voltrix/view3d/SceneColor.h"
 
 namespace voltrix {
 

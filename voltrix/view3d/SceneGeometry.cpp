@@ -1,4 +1,4 @@
-#include "SceneGeometry.h"
+#include "voltrix/view3d/SceneGeometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "common/SaturatingTrunc.h"
-#include "ViewError.h"
+#include "voltrix/view3d/ViewError.h"
 
 namespace voltrix {
 

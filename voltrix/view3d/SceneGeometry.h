@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "SceneColor.h"
-#include "ViewCodes.h"
+#include "voltrix/view3d/SceneColor.h"
+#include "voltrix/view3d/ViewCodes.h"
 
 namespace voltrix {
 

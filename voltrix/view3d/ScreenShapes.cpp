@@ -1,4 +1,4 @@
-#include "ScreenShapes.h"
+#include "voltrix/view3d/ScreenShapes.h"
 
 #include <cmath>
 

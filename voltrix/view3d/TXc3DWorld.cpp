@@ -1,4 +1,4 @@
-#include "TXc3DWorld.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 #include <algorithm>
 
@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
-#include "ScreenShapes.h"
+#include "voltrix/view3d/ScreenShapes.h"
 
 namespace voltrix {
 

@@ -16,10 +16,10 @@
 
 #include <QWidget>
 
-#include "Colors.h"
-#include "SceneGeometry.h"
-#include "ViewCanvas.h"
-#include "ViewError.h"
+#include "voltrix/view3d/Colors.h"
+#include "voltrix/view3d/SceneGeometry.h"
+#include "voltrix/view3d/ViewCanvas.h"
+#include "voltrix/view3d/ViewError.h"
 
 namespace voltrix {
 

@@ -1,4 +1,4 @@
-#include "ViewCanvas.h"
+#include "voltrix/view3d/ViewCanvas.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,10 +9,10 @@
 #include <QPen>
 #include <QString>
 
-#include "Colors.h"
-#include "ViewCodes.h"
+#include "voltrix/view3d/Colors.h"
+#include "voltrix/view3d/ViewCodes.h"
 #include "common/SaturatingTrunc.h"
-#include "ScreenShapes.h"
+#include "voltrix/view3d/ScreenShapes.h"
 
 namespace voltrix {
 

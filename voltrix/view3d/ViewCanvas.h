@@ -11,7 +11,7 @@
 #include <QFont>
 #include <QImage>
 
-#include "SceneColor.h"
+#include "voltrix/view3d/SceneColor.h"
 
 class QPainter;
 

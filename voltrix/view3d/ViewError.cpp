@@ -1,4 +1,4 @@
-#include "ViewError.h"
+#include "voltrix/view3d/ViewError.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -22,10 +22,10 @@
 #include <string>
 #include <vector>
 
-#include "Form1.h"
-#include "GraphArea.h"
-#include "NumberText.h"
-#include "ProjectileSolver.h"
+#include "trayecta/forms/Form1.h"
+#include "trayecta/forms/GraphArea.h"
+#include "trayecta/core/NumberText.h"
+#include "trayecta/core/ProjectileSolver.h"
 
 using trayecta::FORM1;
 

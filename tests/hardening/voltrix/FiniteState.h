@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Simulation.h"
+#include "voltrix/core/Simulation.h"
 
 namespace hardening {
 

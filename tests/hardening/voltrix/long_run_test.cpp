@@ -19,13 +19,13 @@
 #include <ostream>
 #include <string>
 
-#include "NumberText.h"
-#include "Physics.h"
-#include "SimState.h"
-#include "SliderRules.h"
-#include "TXc3DWorld.h"
-#include "FiniteState.h"
-#include "VoltrixWindows.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/core/Physics.h"
+#include "voltrix/core/SimState.h"
+#include "voltrix/core/SliderRules.h"
+#include "voltrix/view3d/TXc3DWorld.h"
+#include "tests/hardening/voltrix/FiniteState.h"
+#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 

@@ -23,9 +23,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "TXc3DWorld.h"
-#include "FiniteState.h"
-#include "VoltrixWindows.h"
+#include "voltrix/view3d/TXc3DWorld.h"
+#include "tests/hardening/voltrix/FiniteState.h"
+#include "tests/support/VoltrixWindows.h"
 
 namespace fs = std::filesystem;
 using namespace voltrix_test;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "CurveLines.h"
+#include "trayecta/core/CurveLines.h"
 
 using namespace trayecta;
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-#include "InputRules.h"
-#include "NumberText.h"
-#include "ProjectileSolver.h"
+#include "trayecta/core/InputRules.h"
+#include "trayecta/core/NumberText.h"
+#include "trayecta/core/ProjectileSolver.h"
 
 using namespace trayecta;
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "InputRules.h"
-#include "NumberText.h"
+#include "trayecta/core/InputRules.h"
+#include "trayecta/core/NumberText.h"
 
 using namespace trayecta;
 

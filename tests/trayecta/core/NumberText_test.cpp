@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "NumberText.h"
+#include "trayecta/core/NumberText.h"
 
 using namespace trayecta;
 

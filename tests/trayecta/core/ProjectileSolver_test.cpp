@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "InputRules.h"
-#include "NumberText.h"
-#include "ProjectileSolver.h"
+#include "trayecta/core/InputRules.h"
+#include "trayecta/core/NumberText.h"
+#include "trayecta/core/ProjectileSolver.h"
 
 using namespace trayecta;
 

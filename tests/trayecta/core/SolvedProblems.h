@@ -3,8 +3,8 @@
 // 100000 s, solved as the window solves them, with what the graph reads.
 #include <gtest/gtest.h>
 
-#include "ProjectileSolver.h"
-#include "TrajectoryPlan.h"
+#include "trayecta/core/ProjectileSolver.h"
+#include "trayecta/core/TrajectoryPlan.h"
 
 namespace trayecta {
 

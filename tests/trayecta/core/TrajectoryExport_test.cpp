@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "NumberText.h"
-#include "ProjectileSolver.h"
-#include "SolvedProblems.h"
-#include "TrajectoryExport.h"
+#include "trayecta/core/NumberText.h"
+#include "trayecta/core/ProjectileSolver.h"
+#include "tests/trayecta/core/SolvedProblems.h"
+#include "trayecta/core/TrajectoryExport.h"
 
 using namespace trayecta;
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "TrajectoryOverlay.h"
+#include "trayecta/core/TrajectoryOverlay.h"
 
 using namespace trayecta;
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "InputRules.h"
-#include "NumberText.h"
-#include "ProjectileSolver.h"
-#include "SolvedProblems.h"
-#include "TrajectoryPlan.h"
+#include "trayecta/core/InputRules.h"
+#include "trayecta/core/NumberText.h"
+#include "trayecta/core/ProjectileSolver.h"
+#include "tests/trayecta/core/SolvedProblems.h"
+#include "trayecta/core/TrajectoryPlan.h"
 
 using namespace trayecta;
 

@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "WholeFile.h"
+#include "trayecta/core/WholeFile.h"
 
 using namespace trayecta;
 namespace fs = std::filesystem;

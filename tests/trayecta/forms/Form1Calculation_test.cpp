@@ -1,7 +1,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "Form1Fixture.h"
+#include "tests/trayecta/forms/Form1Fixture.h"
 
 using trayecta::FORM1;
 

@@ -13,8 +13,8 @@
 #include <memory>
 #include <vector>
 
-#include "Form1.h"
-#include "GraphArea.h"
+#include "trayecta/forms/Form1.h"
+#include "trayecta/forms/GraphArea.h"
 
 struct Report {
     QString title;

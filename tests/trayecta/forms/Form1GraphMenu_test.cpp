@@ -19,8 +19,8 @@
 #include <map>
 #include <set>
 
-#include "Form1Fixture.h"
-#include "GraphAreaPicture.h"
+#include "tests/trayecta/forms/Form1Fixture.h"
+#include "trayecta/forms/GraphAreaPicture.h"
 
 using trayecta::FORM1;
 

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
-#include "Form1Fixture.h"
+#include "tests/trayecta/forms/Form1Fixture.h"
 
 using trayecta::FORM1;
 

@@ -1,6 +1,6 @@
 #include <QLabel>
 
-#include "Form1Fixture.h"
+#include "tests/trayecta/forms/Form1Fixture.h"
 
 using trayecta::FORM1;
 

@@ -10,8 +10,8 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include "ExperimentFile.h"
-#include "SimState.h"
+#include "voltrix/core/ExperimentFile.h"
+#include "voltrix/core/SimState.h"
 
 namespace fs = std::filesystem;
 using voltrix::FileResult;

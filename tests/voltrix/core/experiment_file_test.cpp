@@ -10,7 +10,7 @@
 
 #include <sys/stat.h>
 
-#include "ExperimentFile.h"
+#include "voltrix/core/ExperimentFile.h"
 
 using namespace voltrix;
 namespace fs = std::filesystem;

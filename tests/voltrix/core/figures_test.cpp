@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "Figures.h"
+#include "voltrix/core/Figures.h"
 
 using namespace voltrix;
 

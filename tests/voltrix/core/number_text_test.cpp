@@ -8,7 +8,7 @@
 #include <locale.h>
 #include <string>
 
-#include "NumberText.h"
+#include "voltrix/core/NumberText.h"
 
 using namespace voltrix;
 

@@ -4,13 +4,13 @@
 #include <limits>
 #include <vector>
 
-#include "Blink.h"
-#include "Figures.h"
-#include "NumberText.h"
-#include "Physics.h"
-#include "SliderRules.h"
-#include "DrawingFactors.h"
-#include "ViewControls.h"
+#include "voltrix/core/Blink.h"
+#include "voltrix/core/Figures.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/core/Physics.h"
+#include "voltrix/core/SliderRules.h"
+#include "voltrix/core/DrawingFactors.h"
+#include "voltrix/core/ViewControls.h"
 
 using namespace voltrix;
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "NumberText.h"
-#include "SliderRules.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/core/SliderRules.h"
 
 using namespace voltrix;
 

@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "Colors.h"
-#include "NumberText.h"
-#include "VoltrixWindows.h"
+#include "voltrix/view3d/Colors.h"
+#include "voltrix/core/NumberText.h"
+#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 

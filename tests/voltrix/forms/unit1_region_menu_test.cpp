@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "Colors.h"
-#include "SceneFigures.h"
-#include "VoltrixWindows.h"
+#include "voltrix/view3d/Colors.h"
+#include "voltrix/forms/SceneFigures.h"
+#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 

@@ -13,9 +13,9 @@
 #include <set>
 #include <stdexcept>
 
-#include "Colors.h"
-#include "HandlerFailure.h"
-#include "VoltrixWindows.h"
+#include "voltrix/view3d/Colors.h"
+#include "voltrix/forms/HandlerFailure.h"
+#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "Colors.h"
-#include "NumberText.h"
-#include "VoltrixWindows.h"
+#include "voltrix/view3d/Colors.h"
+#include "voltrix/core/NumberText.h"
+#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 

@@ -10,9 +10,9 @@
 
 #include <cmath>
 
-#include "ExperimentDialogs.h"
-#include "ExperimentFile.h"
-#include "VoltrixWindows.h"
+#include "voltrix/forms/ExperimentDialogs.h"
+#include "voltrix/core/ExperimentFile.h"
+#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "VoltrixWindows.h"
+#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 

@@ -4,7 +4,7 @@
 #include <QSet>
 #include <QTest>
 
-#include "VoltrixWindows.h"
+#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 

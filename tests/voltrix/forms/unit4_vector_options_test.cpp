@@ -1,6 +1,6 @@
 // The vector options window: its boxes, what each shows or hides in the view
 // and where it places the figures.
-#include "VoltrixWindows.h"
+#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 

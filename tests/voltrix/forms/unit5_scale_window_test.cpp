@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "VoltrixWindows.h"
+#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 

@@ -5,7 +5,7 @@
 #include <QTextBlock>
 
 
-#include "Unit6.h"
+#include "voltrix/forms/Unit6.h"
 
 using voltrix::TForm6;
 

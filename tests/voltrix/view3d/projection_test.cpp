@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "SceneGeometry.h"
+#include "voltrix/view3d/SceneGeometry.h"
 
 using namespace voltrix;
 

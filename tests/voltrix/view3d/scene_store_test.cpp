@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "SceneGeometry.h"
+#include "voltrix/view3d/SceneGeometry.h"
 
 using namespace voltrix;
 

@@ -3,7 +3,7 @@
 #include <climits>
 #include <cmath>
 
-#include "ScreenShapes.h"
+#include "voltrix/view3d/ScreenShapes.h"
 
 using namespace voltrix;
 

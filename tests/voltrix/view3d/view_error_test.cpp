@@ -11,7 +11,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "TXc3DWorld.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 using namespace voltrix;
 
