@@ -28,8 +28,8 @@ QString commandName(const ProgramIdentity &program, const QStringList &arguments
 QString helpText(const CommandLineTexts &t, const QString &command)
 {
     return t.usage.arg(command) + QLatin1Char('\n') + t.description + QStringLiteral("\n\n") + t.optionsHeading
-        + QStringLiteral("\n  -h, --help     ") + t.helpOption + QStringLiteral("\n  -v, --version  ")
-        + t.versionOption + QStringLiteral("\n\n") + t.qtOptions + QLatin1Char('\n');
+           + QStringLiteral("\n  -h, --help     ") + t.helpOption + QStringLiteral("\n  -v, --version  ")
+           + t.versionOption + QStringLiteral("\n\n") + t.qtOptions + QLatin1Char('\n');
 }
 
 QString usageError(const CommandLineTexts &t, const QString &command, const QString &problem)
@@ -60,10 +60,11 @@ CommandLineRequest parseCommandLine(const ProgramIdentity &program, const QStrin
     const QString command = commandName(program, arguments);
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        const QString problem = unknown.isEmpty()
-            ? parser.errorText()
-            : t.unknownOption.arg((unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"))
-                                  + unknown.first());
+        const QString problem =
+            unknown.isEmpty()
+                ? parser.errorText()
+                : t.unknownOption.arg((unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"))
+                                      + unknown.first());
         return {CommandLineAction::Fail, usageError(t, command, problem)};
     }
     if (parser.isSet(help))
@@ -105,13 +106,10 @@ void prepareApplication(QApplication &app, const ProgramIdentity &program)
     installQtTranslation(app, program);
     const CommandLineRequest request = parseCommandLine(program, app.arguments());
     switch (request.action) {
-    case CommandLineAction::Run:
-        return;
+    case CommandLineAction::Run: return;
     case CommandLineAction::ShowHelp:
-    case CommandLineAction::ShowVersion:
-        printAndExit(request.text, 0);
-    case CommandLineAction::Fail:
-        printAndExit(request.text, 1);
+    case CommandLineAction::ShowVersion: printAndExit(request.text, 0);
+    case CommandLineAction::Fail: printAndExit(request.text, 1);
     }
 }
 

@@ -87,8 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (conversion.msText) {
         const double kmh = readNumber(first).value;
         const double ms = readBack(*conversion.msText);
-        FUZZ_CHECK(std::fabs(ms * 3.6 - kmh) <= std::fabs(kmh) * 1e-13
-                   || std::fabs(kmh) < 1e-300);
+        FUZZ_CHECK(std::fabs(ms * 3.6 - kmh) <= std::fabs(kmh) * 1e-13 || std::fabs(kmh) < 1e-300);
     }
 
     if (const auto readout = pointerReadout(first, X, Y, height))

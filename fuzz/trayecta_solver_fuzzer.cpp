@@ -47,18 +47,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // The graph area's width over its height in pixels.
     const double aspect = in.ConsumeFloatingPointInRange(0.1, 10.0);
     InputTexts inputs;
-    for (std::string *field : {&inputs.rx0, &inputs.ry0, &inputs.v0x, &inputs.v0y, &inputs.vinicial,
-                               &inputs.angulo, &inputs.sin, &inputs.cos, &inputs.accelinicial[0],
-                               &inputs.accelinicial[1]})
+    for (std::string *field : {&inputs.rx0, &inputs.ry0, &inputs.v0x, &inputs.v0y, &inputs.vinicial, &inputs.angulo,
+                               &inputs.sin, &inputs.cos, &inputs.accelinicial[0], &inputs.accelinicial[1]})
         *field = in.ConsumeRandomLengthString(40);
 
     ProjectileSolver solver;
     const SolveOutcome outcome = solver.solve(inputs, mode);
     const ResultTexts &r = outcome.results;
     checkWrittenInOrder(r);
-    for (const std::string *field : {&inputs.rx0, &inputs.ry0, &inputs.v0x, &inputs.v0y, &inputs.vinicial,
-                                     &inputs.angulo, &inputs.sin, &inputs.cos, &inputs.accelinicial[0],
-                                     &inputs.accelinicial[1]})
+    for (const std::string *field :
+         {&inputs.rx0, &inputs.ry0, &inputs.v0x, &inputs.v0y, &inputs.vinicial, &inputs.angulo, &inputs.sin,
+          &inputs.cos, &inputs.accelinicial[0], &inputs.accelinicial[1]})
         FUZZ_CHECK(!field->empty());
 
     if (outcome.failure) {

@@ -27,10 +27,7 @@ struct SliderRange {
 // Magnetic field, velocity, position and electric field sliders.
 constexpr SliderRange kRanges[] = {{-100, 100}, {-1000, 1000}, {0, 1000}, {-1000, 1000}};
 
-bool sameBits(float a, float b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // The slider keeps only positions inside its range.
 int commitPosition(std::string_view text, SliderRange range)

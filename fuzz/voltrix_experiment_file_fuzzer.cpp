@@ -12,18 +12,15 @@
 
 #include <unistd.h>
 
-#include "voltrix/core/ExperimentFile.h"
 #include "fuzz/FuzzCheck.h"
+#include "voltrix/core/ExperimentFile.h"
 #include "voltrix/core/SimState.h"
 
 using namespace voltrix;
 
 namespace {
 
-bool sameBits(float a, float b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 bool sameValues(const SimState &a, const SimState &b)
 {
@@ -39,10 +36,9 @@ bool sameValues(const SimState &a, const SimState &b)
 // Everything a load must leave alone.
 bool restUnchanged(const SimState &a, const SimState &b)
 {
-    return sameBits(a.x0, b.x0) && sameBits(a.y0, b.y0) && sameBits(a.z0, b.z0)
-        && sameBits(a.vx0, b.vx0) && sameBits(a.vy0, b.vy0) && sameBits(a.vz0, b.vz0)
-        && sameBits(a.m, b.m) && sameBits(a.dt, b.dt) && sameBits(a.PasoQ, b.PasoQ)
-        && a.CampoConfinado == b.CampoConfinado;
+    return sameBits(a.x0, b.x0) && sameBits(a.y0, b.y0) && sameBits(a.z0, b.z0) && sameBits(a.vx0, b.vx0)
+           && sameBits(a.vy0, b.vy0) && sameBits(a.vz0, b.vz0) && sameBits(a.m, b.m) && sameBits(a.dt, b.dt)
+           && sameBits(a.PasoQ, b.PasoQ) && a.CampoConfinado == b.CampoConfinado;
 }
 
 // One scratch file per fuzzing process, written and removed for every input

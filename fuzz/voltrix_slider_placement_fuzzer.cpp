@@ -21,10 +21,7 @@ using namespace voltrix;
 
 namespace {
 
-bool saturated(int p)
-{
-    return p == INT_MAX || p == INT_MIN;
-}
+bool saturated(int p) { return p == INT_MAX || p == INT_MIN; }
 
 // p is `exact` truncated toward zero, or the end of int it ran past.
 void checkTruncation(int p, double exact)

@@ -10,7 +10,8 @@ set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
 install_missing xvfb xauth x11-utils xdotool imagemagick
-configure_and_build -DORVALIS_BENCHMARKS=OFF
+build_program voltrix
+build_program trayecta
 out_dir=$ROOT/docs/screenshots
 mkdir -p "$out_dir"
 

@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "trayecta/forms/Form1.h"
 #include "trayecta/core/ProjectileSolver.h"
 #include "trayecta/core/TrajectoryPlan.h"
+#include "trayecta/forms/Form1.h"
 
 namespace {
 
@@ -59,8 +59,8 @@ void PlanLongFlight(benchmark::State &state)
     trayecta::ProjectileSolver solver;
     const auto out = solver.solve(in, trayecta::VelocityMode::SpeedAndSineCosine);
     const auto &q = solver.quantities();
-    const trayecta::TrajectoryInputs inputs{q.vx, q.vy, q.hx, q.hy, q.x0, q.y0,
-                                            *out.results.vuelo, *out.results.altura, *out.results.alcance};
+    const trayecta::TrajectoryInputs inputs{
+        q.vx, q.vy, q.hx, q.hy, q.x0, q.y0, *out.results.vuelo, *out.results.altura, *out.results.alcance};
     for (auto _ : state) {
         benchmark::DoNotOptimize(trayecta::planTrajectory(inputs, 309.0 / 221.0));
     }

@@ -10,13 +10,13 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "trayecta/forms/Form1.h"
-#include "trayecta/forms/GraphArea.h"
-#include "trayecta/forms/GraphAreaPicture.h"
 #include "trayecta/core/ProjectileSolver.h"
 #include "trayecta/core/TrajectoryExport.h"
 #include "trayecta/core/TrajectoryOverlay.h"
 #include "trayecta/core/WholeFile.h"
+#include "trayecta/forms/Form1.h"
+#include "trayecta/forms/GraphArea.h"
+#include "trayecta/forms/GraphAreaPicture.h"
 
 namespace {
 
@@ -80,7 +80,8 @@ void PictureWithEightKeptCurves(benchmark::State &state)
     const bool svg = state.range(0) == 1;
     for (auto _ : state) {
         const trayecta::GraphPicture picture = form.graphPicture();
-        benchmark::DoNotOptimize(svg ? trayecta::graphPictureSvg(picture, 96) : trayecta::graphPicturePng(picture, 2.0));
+        benchmark::DoNotOptimize(svg ? trayecta::graphPictureSvg(picture, 96)
+                                     : trayecta::graphPicturePng(picture, 2.0));
     }
     state.SetLabel(svg ? "SVG" : "PNG at pixel ratio 2");
 }
@@ -98,7 +99,14 @@ trayecta::TrajectoryInputs longFlight()
     trayecta::ProjectileSolver solver;
     const auto out = solver.solve(in, trayecta::VelocityMode::SpeedAndSineCosine);
     const auto &q = solver.quantities();
-    return {q.vx, q.vy, q.hx, q.hy, q.x0, q.y0, out.results.vuelo.value_or(""), out.results.altura.value_or(""),
+    return {q.vx,
+            q.vy,
+            q.hx,
+            q.hy,
+            q.x0,
+            q.y0,
+            out.results.vuelo.value_or(""),
+            out.results.altura.value_or(""),
             out.results.alcance.value_or("")};
 }
 

@@ -30,7 +30,7 @@ static void StepTextsAndFigures(benchmark::State &state)
         const float shown[] = {s.t, s.ax, s.ay, s.az, s.x, s.y, s.z, s.vx, s.vy, s.vz};
         for (float v : shown)
             benchmark::DoNotOptimize(format31(v));
-        const int positions[] = {wholePartPosition(s.x), wholePartPosition(s.y), wholePartPosition(s.z),
+        const int positions[] = {wholePartPosition(s.x),  wholePartPosition(s.y),  wholePartPosition(s.z),
                                  wholePartPosition(s.vx), wholePartPosition(s.vy), wholePartPosition(s.vz)};
         benchmark::DoNotOptimize(positions);
         benchmark::DoNotOptimize(vectorFigure(VectorQuantity::Velocity, s, factors));

@@ -17,13 +17,13 @@
 #include <ctime>
 
 #include "voltrix/core/Simulation.h"
+#include "voltrix/forms/ProgramWindows.h"
 #include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/Unit2.h"
 #include "voltrix/forms/Unit3.h"
 #include "voltrix/forms/Unit4.h"
 #include "voltrix/forms/Unit5.h"
 #include "voltrix/forms/Unit6.h"
-#include "voltrix/forms/ProgramWindows.h"
 
 using namespace voltrix;
 

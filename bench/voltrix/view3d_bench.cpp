@@ -35,8 +35,7 @@ void buildScene(TXc3DWorld &w, bool allVisible)
     for (int s = 1; s <= 20; ++s) {
         const int figure = (s - 1) / 4;
         const bool arrow = (s - 1) % 4 == 0;
-        w.ChangeSegmentProperties(0, s,
-                                  (arrow || allVisible) ? figureColours[figure] : clBlack);
+        w.ChangeSegmentProperties(0, s, (arrow || allVisible) ? figureColours[figure] : clBlack);
         if (!arrow) {
             w.ChangeSegmentProperties(2, s, 1);
             w.ChangeSegmentProperties(1, s, 2);
@@ -98,8 +97,7 @@ void BM_MoveAndDraw(benchmark::State &state)
     int m = 0;
     for (auto _ : state) {
         ++m;
-        w.MoveParticle(1, 50 + 30 * std::cos(m * 0.01f), 50 + 30 * std::sin(m * 0.01f),
-                       static_cast<float>(m % 100));
+        w.MoveParticle(1, 50 + 30 * std::cos(m * 0.01f), 50 + 30 * std::sin(m * 0.01f), static_cast<float>(m % 100));
         w.DrawWorld();
     }
     QCoreApplication::processEvents();

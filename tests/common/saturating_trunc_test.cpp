@@ -14,10 +14,22 @@ TEST(SaturatingTrunc, TruncatesTowardZeroAndSaturatesWhatTheTypeCannotHold)
         double in;
         int out;
     } cases[] = {
-        {2.9, 2},          {-2.9, -2},       {0.0, 0},          {-0.4, 0},
-        {1e30, INT_MAX},   {-1e30, INT_MIN}, {1e300, INT_MAX},  {-1e300, INT_MIN},
-        {inf, INT_MAX},    {-inf, INT_MIN},  {std::nan(""), 0}, {2147483646.7, 2147483646},
-        {2147483647.5, INT_MAX}, {2147483648.0, INT_MAX}, {-2147483648.0, INT_MIN}, {-2147483648.9, INT_MIN},
+        {2.9, 2},
+        {-2.9, -2},
+        {0.0, 0},
+        {-0.4, 0},
+        {1e30, INT_MAX},
+        {-1e30, INT_MIN},
+        {1e300, INT_MAX},
+        {-1e300, INT_MIN},
+        {inf, INT_MAX},
+        {-inf, INT_MIN},
+        {std::nan(""), 0},
+        {2147483646.7, 2147483646},
+        {2147483647.5, INT_MAX},
+        {2147483648.0, INT_MAX},
+        {-2147483648.0, INT_MIN},
+        {-2147483648.9, INT_MIN},
     };
     for (const auto &c : cases)
         EXPECT_EQ(orvalis::saturatingTrunc(c.in), c.out) << c.in;

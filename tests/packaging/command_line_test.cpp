@@ -29,16 +29,13 @@ struct Program {
 };
 
 const Program kPrograms[] = {
-    {voltrix::programIdentity(), "voltrix", "Uso: voltrix [opciones]", "opción desconocida: ",
-     "argumento no admitido: ", "Cancelar"},
-    {trayecta::programIdentity(), "trayecta", "Ús: trayecta [opcions]", "opció desconeguda: ",
-     "argument no admès: ", "Cancel·la"},
+    {voltrix::programIdentity(), "voltrix", "Uso: voltrix [opciones]",
+     "opción desconocida: ", "argumento no admitido: ", "Cancelar"},
+    {trayecta::programIdentity(), "trayecta", "Ús: trayecta [opcions]",
+     "opció desconeguda: ", "argument no admès: ", "Cancel·la"},
 };
 
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
+QString text(const char *utf8) { return QString::fromUtf8(utf8); }
 
 TEST(CommandLine, EachProgramChoosesWhatToDoFromTheArguments)
 {

@@ -22,9 +22,8 @@
 
 #include <functional>
 
-#include "voltrix/forms/ProgramWindows.h"
 #include "voltrix/core/Simulation.h"
-#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/ProgramWindows.h"
 #include "voltrix/forms/TickClock.h"
 #include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/Unit2.h"
@@ -32,6 +31,7 @@
 #include "voltrix/forms/Unit4.h"
 #include "voltrix/forms/Unit5.h"
 #include "voltrix/forms/Unit6.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 namespace voltrix_test {
 
@@ -70,10 +70,7 @@ protected:
 
     static TXc3DWorld &view() { return *Form1->Xc3DWorld; }
 
-    static World3 relative(float x, float y, float z)
-    {
-        return {x + view().cx(), y + view().cy(), z + view().cz()};
-    }
+    static World3 relative(float x, float y, float z) { return {x + view().cx(), y + view().cy(), z + view().cz()}; }
     static World3 particleAt(int i)
     {
         const SceneParticle &p = view().particle(i);

@@ -14,10 +14,7 @@ LinePoint mapped(const PlotPoint &p, const GraphScale &scale, const PictureFrame
             frame.top + static_cast<double>(p.y) / scale.height * frame.height};
 }
 
-bool finite(const LinePoint &p)
-{
-    return std::isfinite(p.x) && std::isfinite(p.y);
-}
+bool finite(const LinePoint &p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 bool inside(const LinePoint &p, const PictureFrame &f)
 {

@@ -7,10 +7,7 @@
 
 namespace trayecta {
 
-double degreesToRadians(double degrees)
-{
-    return degrees * kPi / 180.0;
-}
+double degreesToRadians(double degrees) { return degrees * kPi / 180.0; }
 
 RangeCheck checkUnitRange(std::string_view text, std::string_view replacement)
 {
@@ -102,8 +99,8 @@ std::optional<std::string> pointerReadout(std::string_view x0Text, float X, floa
     if (!x0.ok()) {
         return std::nullopt;
     }
-    return "Posició: " + formatPattern(x0.value + X, "00#.00##") + "  ,  " +
-           formatPattern(static_cast<double>(scaleHeight) - Y, "00#.00##");
+    return "Posició: " + formatPattern(x0.value + X, "00#.00##") + "  ,  "
+           + formatPattern(static_cast<double>(scaleHeight) - Y, "00#.00##");
 }
 
 } // namespace trayecta

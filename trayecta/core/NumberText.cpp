@@ -13,10 +13,7 @@ namespace trayecta {
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // strtod_l with a private "C" locale: the user's locale never decides what the
 // decimal separator is. The text reaching it has already been checked.
@@ -52,8 +49,8 @@ ExactDecimal exactDecimal(double value)
     const int decimals = std::clamp(53 - exponent, 0, kMaxExactDecimals);
     // 309 integer digits at most, the decimals, the point.
     std::array<char, 309 + kMaxExactDecimals + 2> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::fixed, decimals);
     const std::string_view fixed(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const auto point = fixed.find('.');
     ExactDecimal exact;
@@ -80,10 +77,7 @@ bool incrementDigits(std::string &digits)
 
 // The digits kept (all of `digits` before `keep`) rounded half away from zero:
 // on an exact expansion the first dropped digit alone decides.
-bool roundsUpAt(const std::string &digits, std::size_t keep)
-{
-    return keep < digits.size() && digits[keep] >= '5';
-}
+bool roundsUpAt(const std::string &digits, std::size_t keep) { return keep < digits.size() && digits[keep] >= '5'; }
 
 struct PatternShape {
     int minIntegerDigits = 0;
@@ -242,8 +236,8 @@ std::string formatPattern(double value, std::string_view pattern)
         integerDigits.insert(0, "1");
     }
     const auto isZero = [](char c) { return c == '0'; };
-    const bool roundsToZero = std::all_of(integerDigits.begin(), integerDigits.end(), isZero) &&
-                              std::all_of(decimals.begin(), decimals.end(), isZero);
+    const bool roundsToZero = std::all_of(integerDigits.begin(), integerDigits.end(), isZero)
+                              && std::all_of(decimals.begin(), decimals.end(), isZero);
 
     while (static_cast<int>(decimals.size()) > shape.minDecimals && decimals.back() == '0') {
         decimals.pop_back();
@@ -264,10 +258,7 @@ std::string formatPattern(double value, std::string_view pattern)
     return text;
 }
 
-std::string_view signPrefix(double coefficient)
-{
-    return coefficient > 0 ? "+" : "";
-}
+std::string_view signPrefix(double coefficient) { return coefficient > 0 ? "+" : ""; }
 
 void appendDataNumber(std::string &out, double value)
 {
@@ -280,8 +271,8 @@ void appendDataNumber(std::string &out, double value)
         return;
     }
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::general, 15);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
     out.append(buffer.data(), result.ptr);
 }
 

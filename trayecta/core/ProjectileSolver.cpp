@@ -47,7 +47,10 @@ double maximumHeight(double y0, double vy, double hy, double ttop)
 // The steps of one calculation; each returns false once the outcome holds a failure.
 class Calculation {
 public:
-    Calculation(ProblemQuantities &q, SolveOutcome &out) : q_(q), out_(out) {}
+    Calculation(ProblemQuantities &q, SolveOutcome &out)
+        : q_(q)
+        , out_(out)
+    {}
 
     bool read(const std::string &text, double &value)
     {
@@ -144,8 +147,8 @@ bool Calculation::run(InputTexts &in, VelocityMode mode)
     }
     const std::string constantX = x0 == 0.0 ? std::string() : q_.x0;
     const std::string constantY = y0 == 0.0 ? std::string() : q_.y0;
-    r.rfinal = "(" + constantX + generalTerm(q_.vx, "t") + generalTerm(q_.hx, "t²") + "  ,  " + constantY +
-               generalTerm(q_.vy, "t") + generalTerm(q_.hy, "t²") + ")";
+    r.rfinal = "(" + constantX + generalTerm(q_.vx, "t") + generalTerm(q_.hx, "t²") + "  ,  " + constantY
+               + generalTerm(q_.vy, "t") + generalTerm(q_.hy, "t²") + ")";
     const std::string velocityX = q_.vx == 0.0 ? std::string() : formatGeneral(q_.vx);
     const std::string velocityY = q_.vy == 0.0 ? std::string() : formatGeneral(q_.vy);
     r.vfinal = "(" + velocityX + term(ax, q_.ax, "t") + "  ,  " + velocityY + term(ay, q_.ay, "t") + ")";

@@ -16,9 +16,9 @@ namespace trayecta {
 
 // How the initial velocity is given.
 enum class VelocityMode {
-    Components,          // vx and vy typed directly
-    SpeedAndAngle,       // speed and the angle with the horizontal
-    SpeedAndSineCosine,  // speed with the sine and cosine of that angle
+    Components,         // vx and vy typed directly
+    SpeedAndAngle,      // speed and the angle with the horizontal
+    SpeedAndSineCosine, // speed with the sine and cosine of that angle
 };
 
 // The input fields as the user left them.

@@ -4,18 +4,15 @@
 #include <cmath>
 #include <limits>
 
-#include "trayecta/core/NumberText.h"
 #include "common/SaturatingTrunc.h"
+#include "trayecta/core/NumberText.h"
 
 namespace trayecta {
 
 namespace {
 
 // Converting a double beyond the float range is undefined, so it is checked first.
-bool fitsInFloat(double value)
-{
-    return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max();
-}
+bool fitsInFloat(double value) { return std::isfinite(value) && std::fabs(value) <= std::numeric_limits<float>::max(); }
 
 } // namespace
 
@@ -35,8 +32,8 @@ std::vector<std::int64_t> plottedIndices(std::int64_t lastIndex, std::optional<d
     const std::int64_t samples = kMaxPlotPoints - 2;
     indices.reserve(static_cast<std::size_t>(kMaxPlotPoints));
     for (std::int64_t i = 0; i < samples; ++i) {
-        const double k = std::round(static_cast<double>(i) * static_cast<double>(lastIndex) /
-                                    static_cast<double>(samples - 1));
+        const double k =
+            std::round(static_cast<double>(i) * static_cast<double>(lastIndex) / static_cast<double>(samples - 1));
         indices.push_back(std::clamp(orvalis::saturatingTrunc<std::int64_t>(k), std::int64_t{0}, lastIndex));
     }
     if (apexIndex && *apexIndex >= 0.0 && *apexIndex <= static_cast<double>(lastIndex)) {

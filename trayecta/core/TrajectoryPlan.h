@@ -35,7 +35,7 @@ struct PlotPoint {
 
 struct TrajectoryInputs {
     double vx = 0.0, vy = 0.0, hx = 0.0, hy = 0.0;
-    std::string x0, y0;                     // start texts of the calculation
+    std::string x0, y0;                       // start texts of the calculation
     std::string flightTime, maxHeight, range; // result texts as shown
 };
 

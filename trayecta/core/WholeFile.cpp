@@ -15,25 +15,16 @@ std::string reasonFor(int error)
 {
     switch (error) {
     case EACCES:
-    case EPERM:
-        return "no hi ha permís per escriure-hi";
-    case ENOENT:
-        return "la carpeta no existeix";
-    case ENOTDIR:
-        return "una part del camí no és una carpeta";
-    case EISDIR:
-        return "és una carpeta, no un fitxer";
+    case EPERM: return "no hi ha permís per escriure-hi";
+    case ENOENT: return "la carpeta no existeix";
+    case ENOTDIR: return "una part del camí no és una carpeta";
+    case EISDIR: return "és una carpeta, no un fitxer";
     case ENOSPC:
-    case EDQUOT:
-        return "no queda espai al disc";
-    case EROFS:
-        return "el disc és només de lectura";
-    case ENAMETOOLONG:
-        return "el nom és massa llarg";
-    case EIO:
-        return "error d'escriptura al disc";
-    default:
-        return "error del sistema número " + std::to_string(error);
+    case EDQUOT: return "no queda espai al disc";
+    case EROFS: return "el disc és només de lectura";
+    case ENAMETOOLONG: return "el nom és massa llarg";
+    case EIO: return "error d'escriptura al disc";
+    default: return "error del sistema número " + std::to_string(error);
     }
 }
 

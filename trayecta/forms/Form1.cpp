@@ -12,11 +12,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "trayecta/forms/GraphArea.h"
-#include "trayecta/forms/GraphAreaPicture.h"
+#include "common/Version.h"
 #include "trayecta/core/NumberText.h"
 #include "trayecta/core/TrajectoryPlan.h"
-#include "common/Version.h"
+#include "trayecta/forms/GraphArea.h"
+#include "trayecta/forms/GraphAreaPicture.h"
 
 namespace trayecta {
 
@@ -27,10 +27,7 @@ constexpr quint16 kEnter = 13;
 constexpr quint16 kEscape = 27;
 constexpr quint16 kLastAcceptedControl = 12;
 
-std::string text(const QLineEdit *field)
-{
-    return field->text().toStdString();
-}
+std::string text(const QLineEdit *field) { return field->text().toStdString(); }
 
 void showText(QLineEdit *field, const std::optional<std::string> &value)
 {
@@ -48,19 +45,14 @@ std::optional<quint16> typedCode(const QKeyEvent *event)
         return static_cast<quint16>(key - Qt::Key_A + 1); // Ctrl+V is 22, Ctrl+X 24
     }
     switch (key) {
-    case Qt::Key_Backspace:
-        return kBackspace;
+    case Qt::Key_Backspace: return kBackspace;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return kEnter;
-    case Qt::Key_Escape:
-        return kEscape;
+    case Qt::Key_Enter: return kEnter;
+    case Qt::Key_Escape: return kEscape;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return std::nullopt;
-    default:
-        break;
+    case Qt::Key_Delete: return std::nullopt;
+    default: break;
     }
     const QString typed = event->text();
     if (typed.isEmpty()) {
@@ -71,7 +63,8 @@ std::optional<quint16> typedCode(const QKeyEvent *event)
 
 } // namespace
 
-FORM1::FORM1(QWidget *parent) : QWidget(parent)
+FORM1::FORM1(QWidget *parent)
+    : QWidget(parent)
 {
     buildLayout();
     setTabOrder();
@@ -113,8 +106,7 @@ void FORM1::connectHandlers()
 
     // A click handler runs whenever its button becomes selected, by the user or by the program.
     const std::pair<QRadioButton *, void (FORM1::*)()> options[] = {
-        {opt1, &FORM1::opt1_Click}, {opt2, &FORM1::opt2_Click},
-        {opta, &FORM1::opta_Click}, {optb, &FORM1::optb_Click}};
+        {opt1, &FORM1::opt1_Click}, {opt2, &FORM1::opt2_Click}, {opta, &FORM1::opta_Click}, {optb, &FORM1::optb_Click}};
     for (const auto &[option, handler] : options) {
         connect(option, &QRadioButton::toggled, this, [this, handler = handler](bool selected) {
             if (selected) {
@@ -149,8 +141,8 @@ bool FORM1::FiltraTecla(quint16 KeyAscii)
             target = keyField_;
         }
         if (target) {
-            QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Comma, Qt::NoModifier,
-                                                              QStringLiteral(",")));
+            QCoreApplication::postEvent(
+                target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Comma, Qt::NoModifier, QStringLiteral(",")));
         }
         return true;
     }
@@ -281,8 +273,7 @@ bool FORM1::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -416,11 +407,16 @@ InputTexts FORM1::inputTexts() const
 void FORM1::showInputTexts(const InputTexts &in)
 {
     // Only the texts that changed: defaults filled into empty fields.
-    const std::pair<QLineEdit *, const std::string *> fields[] = {
-        {txtrx0, &in.rx0},       {txtry0, &in.ry0},       {txtv0x, &in.v0x},
-        {txtv0y, &in.v0y},       {txtvinicial, &in.vinicial}, {txtangulo, &in.angulo},
-        {txtsin, &in.sin},       {txtcos, &in.cos},
-        {txtaccelinicial[0], &in.accelinicial[0]}, {txtaccelinicial[1], &in.accelinicial[1]}};
+    const std::pair<QLineEdit *, const std::string *> fields[] = {{txtrx0, &in.rx0},
+                                                                  {txtry0, &in.ry0},
+                                                                  {txtv0x, &in.v0x},
+                                                                  {txtv0y, &in.v0y},
+                                                                  {txtvinicial, &in.vinicial},
+                                                                  {txtangulo, &in.angulo},
+                                                                  {txtsin, &in.sin},
+                                                                  {txtcos, &in.cos},
+                                                                  {txtaccelinicial[0], &in.accelinicial[0]},
+                                                                  {txtaccelinicial[1], &in.accelinicial[1]}};
     for (const auto &[field, value] : fields) {
         if (text(field) != *value) {
             field->setText(QString::fromStdString(*value));
@@ -462,8 +458,8 @@ void FORM1::Cmdcalcular_Click()
 std::optional<Failure> FORM1::drawGraph()
 {
     const ProblemQuantities &q = solver_.quantities();
-    const TrajectoryInputs inputs{q.vx, q.vy, q.hx, q.hy, q.x0, q.y0,
-                                  text(txtvuelo), text(txtaltura), text(txtalcance)};
+    const TrajectoryInputs inputs{
+        q.vx, q.vy, q.hx, q.hy, q.x0, q.y0, text(txtvuelo), text(txtaltura), text(txtalcance)};
     const QSize area = Dibu->plotSize();
     const double aspect = area.height() > 0 ? static_cast<double>(area.width()) / area.height() : 1.0;
     TrajectoryPlan plan = planTrajectory(inputs, aspect);

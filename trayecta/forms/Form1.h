@@ -62,8 +62,7 @@ public:
 
     // The graph area's menu: overlaying, saving, copying and exporting the graph.
     QMenu *mnuDibu = nullptr;
-    QAction *mnuSuperposa = nullptr, *mnuDesaGrafica = nullptr, *mnuCopiaGrafica = nullptr,
-            *mnuExportaPunts = nullptr;
+    QAction *mnuSuperposa = nullptr, *mnuDesaGrafica = nullptr, *mnuCopiaGrafica = nullptr, *mnuExportaPunts = nullptr;
 
     // A fixed line control: from (x1, y1) to (x2, y2) in window pixels.
     struct LineShape {

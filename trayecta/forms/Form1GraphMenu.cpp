@@ -12,11 +12,11 @@
 #include <QFontInfo>
 #include <QMenu>
 
+#include "trayecta/core/TrajectoryExport.h"
+#include "trayecta/core/WholeFile.h"
 #include "trayecta/forms/Form1.h"
 #include "trayecta/forms/GraphArea.h"
 #include "trayecta/forms/GraphAreaPicture.h"
-#include "trayecta/core/TrajectoryExport.h"
-#include "trayecta/core/WholeFile.h"
 
 namespace trayecta {
 
@@ -42,10 +42,7 @@ QFont drawnFont(const QFont &font)
     return drawn;
 }
 
-std::string localPath(const QString &path)
-{
-    return QFile::encodeName(path).toStdString();
-}
+std::string localPath(const QString &path) { return QFile::encodeName(path).toStdString(); }
 
 } // namespace
 
@@ -106,9 +103,8 @@ void FORM1::mnuDesaGrafica_Click()
     const PictureFormat format =
         pictureFormatFor(path.toStdString(), chosen == 1 ? PictureFormat::Svg : PictureFormat::Png);
     const GraphPicture picture = graphPicture();
-    const QByteArray bytes = format == PictureFormat::Svg
-                                 ? graphPictureSvg(picture, Dibu->logicalDpiX())
-                                 : graphPicturePng(picture, Dibu->devicePixelRatioF());
+    const QByteArray bytes = format == PictureFormat::Svg ? graphPictureSvg(picture, Dibu->logicalDpiX())
+                                                          : graphPicturePng(picture, Dibu->devicePixelRatioF());
     if (const auto failure = writeWholeFile(localPath(path), std::string_view(bytes.constData(), bytes.size()))) {
         reportFileFailure("Impossible desar la gràfica.", *failure);
     }
@@ -125,8 +121,7 @@ void FORM1::mnuExportaPunts_Click()
         return;
     }
     const QString path = chooseFileToWrite(QStringLiteral("Exporta els punts (CSV)"), {kCsvFilter},
-                                           {QStringLiteral("csv")}, kSuggestedName + QStringLiteral(".csv"),
-                                           nullptr);
+                                           {QStringLiteral("csv")}, kSuggestedName + QStringLiteral(".csv"), nullptr);
     if (path.isEmpty()) {
         return;
     }
@@ -166,8 +161,8 @@ QString FORM1::chooseFileToWrite(const QString &title, const QStringList &filter
 
 void FORM1::reportFileFailure(const char *whatFailed, const std::string &description)
 {
-    showFailureBox(QString::fromUtf8(whatFailed) + QStringLiteral("\r\nTipo de error: ") +
-                   QString::fromStdString(description));
+    showFailureBox(QString::fromUtf8(whatFailed) + QStringLiteral("\r\nTipo de error: ")
+                   + QString::fromStdString(description));
 }
 
 GraphPicture FORM1::graphPicture() const
@@ -211,8 +206,8 @@ GraphPicture FORM1::graphPicture() const
     picture.ticks = std::move(ticks);
     for (const QLabel *label : labels) {
         if (label && !label->text().isEmpty()) {
-            picture.texts.push_back({label->geometry().translated(-origin), drawnFont(label->font()),
-                                     label->alignment(), label->text()});
+            picture.texts.push_back(
+                {label->geometry().translated(-origin), drawnFont(label->font()), label->alignment(), label->text()});
         }
     }
     return picture;

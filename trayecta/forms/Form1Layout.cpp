@@ -347,6 +347,7 @@ void FORM1::buildLayout()
 
 void FORM1::setTabOrder()
 {
+    // clang-format off
     const std::vector<QWidget *> order = {
         txtrx0,       txtry0,       txtv0x,     txtv0y,     txtvinicial, txtangulo, txtsin,    txtcos,
         txtaccelinicial[0], txtaccelinicial[1], cmdcalcular,
@@ -354,6 +355,7 @@ void FORM1::setTabOrder()
         cmdborrar,    txtkmh,       txtms,      cmdigual,   Dibu,        opt2,      opt1,      opta,
         optb,         txtmin,       Check1,
     };
+    // clang-format on
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

@@ -10,7 +10,8 @@
 
 namespace trayecta {
 
-GraphArea::GraphArea(QWidget *parent) : QFrame(parent)
+GraphArea::GraphArea(QWidget *parent)
+    : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);

@@ -15,8 +15,8 @@ namespace {
 constexpr double kInchesPerMetre = 1.0 / 0.0254;
 constexpr int kScreenDotsPerInch = 96;
 
-void drawCurve(QPainter &painter, const std::vector<PlotPoint> &points, const GraphScale &scale,
-               const QRect &plot, const QColor *onlyColour)
+void drawCurve(QPainter &painter, const std::vector<PlotPoint> &points, const GraphScale &scale, const QRect &plot,
+               const QColor *onlyColour)
 {
     const PictureFrame frame{static_cast<double>(plot.left()), static_cast<double>(plot.top()),
                              static_cast<double>(plot.width()), static_cast<double>(plot.height())};

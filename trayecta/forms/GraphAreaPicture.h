@@ -26,9 +26,9 @@ struct GraphPicture {
         QString text;
     };
 
-    QSize size;       // in the window's pixels
-    QRect plot;       // the graph area's plotting rectangle
-    GraphScale scale; // its user scale
+    QSize size;                                        // in the window's pixels
+    QRect plot;                                        // the graph area's plotting rectangle
+    GraphScale scale;                                  // its user scale
     std::vector<std::vector<PlotPoint>> earlierCurves; // grey, under the curve
     std::vector<PlotPoint> curve;                      // black, red near the maximum height
     std::vector<QLine> ticks;

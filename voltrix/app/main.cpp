@@ -8,14 +8,13 @@
 
 #include "voltrix/app/Identity.h"
 #include "voltrix/forms/HandlerFailure.h"
-#include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/ProgramWindows.h"
+#include "voltrix/forms/Unit1.h"
 
 namespace {
 
 // A failure in any handler is shown and the program goes on.
-class VoltrixApplication : public QApplication
-{
+class VoltrixApplication : public QApplication {
 public:
     using QApplication::QApplication;
 

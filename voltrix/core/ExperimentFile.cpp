@@ -32,32 +32,20 @@ std::string reasonFor(int error)
 {
     switch (error) {
     case EACCES:
-    case EPERM:
-        return "permiso denegado";
-    case ENOENT:
-        return "el archivo o la carpeta no existe";
-    case ENOTDIR:
-        return "una parte de la ruta no es una carpeta";
-    case EISDIR:
-        return "es una carpeta, no un archivo";
+    case EPERM: return "permiso denegado";
+    case ENOENT: return "el archivo o la carpeta no existe";
+    case ENOTDIR: return "una parte de la ruta no es una carpeta";
+    case EISDIR: return "es una carpeta, no un archivo";
     case ENOSPC:
-    case EDQUOT:
-        return "no queda espacio en el disco";
-    case EROFS:
-        return "el disco es de solo lectura";
-    case ENAMETOOLONG:
-        return "el nombre es demasiado largo";
-    case EIO:
-        return "error de lectura o escritura en el disco";
-    default:
-        return "error del sistema número " + std::to_string(error);
+    case EDQUOT: return "no queda espacio en el disco";
+    case EROFS: return "el disco es de solo lectura";
+    case ENAMETOOLONG: return "el nombre es demasiado largo";
+    case EIO: return "error de lectura o escritura en el disco";
+    default: return "error del sistema número " + std::to_string(error);
     }
 }
 
-FileResult failure(std::string reason)
-{
-    return FileResult{false, std::move(reason)};
-}
+FileResult failure(std::string reason) { return FileResult{false, std::move(reason)}; }
 
 // Parses one data line like sscanf with "%f\t%f..." (fourteen numbers): every
 // tab matches any run of blanks, so each number just skips the blanks before
@@ -78,7 +66,9 @@ int parseDataLine(std::string_view line, std::array<float, kExperimentValueCount
 // Feeds lines to the marker search and the data parse.
 class ExperimentParser {
 public:
-    explicit ExperimentParser(const SimState &s) : values_(experimentValues(s)) {}
+    explicit ExperimentParser(const SimState &s)
+        : values_(experimentValues(s))
+    {}
 
     void line(std::string_view text)
     {

@@ -14,10 +14,7 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A number too large or too small for a float: which of the two. Only asked
 // when the float conversion reported the range error.
@@ -56,8 +53,8 @@ std::string formatFixed(double value, int width, int precision)
             precision = 0;
         if (precision > 60)
             precision = 60;
-        const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                             std::chars_format::fixed, precision);
+        const auto [end, ec] =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
         text.assign(buffer, ec == std::errc() ? end : buffer);
     }
     if (width > 0 && text.size() < static_cast<std::size_t>(width))
@@ -65,20 +62,11 @@ std::string formatFixed(double value, int width, int precision)
     return text;
 }
 
-std::string format31(float value)
-{
-    return formatFixed(value, 3, 1);
-}
+std::string format31(float value) { return formatFixed(value, 3, 1); }
 
-std::string format32(float value)
-{
-    return formatFixed(value, 3, 2);
-}
+std::string format32(float value) { return formatFixed(value, 3, 2); }
 
-std::string format105(float value)
-{
-    return formatFixed(value, 10, 5);
-}
+std::string format105(float value) { return formatFixed(value, 10, 5); }
 
 std::optional<NumberScan> scanFloat(std::string_view text)
 {
@@ -120,8 +108,8 @@ std::optional<NumberScan> scanFloat(std::string_view text)
     // from_chars takes no '+' sign; the sign is put back afterwards.
     const std::string_view number = text.substr(mantissa, i - mantissa);
     float value = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                           std::chars_format::general);
+    const auto [end, ec] =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         if (isOverflow(number))
             return std::nullopt;

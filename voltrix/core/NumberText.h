@@ -26,9 +26,9 @@ inline constexpr float kMaxTypedValue = 1e7f;
 // with blanks, never cut. nan/inf print as glibc does ("nan", "-inf").
 std::string formatFixed(double value, int width, int precision);
 
-std::string format31(float value);   // "%3.1f": edit boxes and labels
-std::string format32(float value);   // "%3.2f": the time box EditT
-std::string format105(float value);  // "%10.5f": one field of a data line
+std::string format31(float value);  // "%3.1f": edit boxes and labels
+std::string format32(float value);  // "%3.2f": the time box EditT
+std::string format105(float value); // "%10.5f": one field of a data line
 
 // One "%f" conversion at the start of text (no 124 limit here): how many
 // characters it consumed and the value. nullopt when no number begins there

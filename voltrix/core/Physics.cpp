@@ -52,9 +52,8 @@ void PRODUCTO_VECTORIAL(SimState &s)
 
 bool insideRegion(float x, float y, float z)
 {
-    return SimState::RegXmin < x && x < SimState::RegXmax
-        && SimState::RegYmin < y && y < SimState::RegYmax
-        && SimState::RegZmin < z && z < SimState::RegZmax;
+    return SimState::RegXmin < x && x < SimState::RegXmax && SimState::RegYmin < y && y < SimState::RegYmax
+           && SimState::RegZmin < z && z < SimState::RegZmax;
 }
 
 void ACELERACION(SimState &s, bool positionInMetres)
@@ -70,8 +69,7 @@ void ACELERACION(SimState &s, bool positionInMetres)
         // The bounds are in display units; the position rounded to float is
         // the one the step stores back, so both evaluations agree.
         const double toDisplay = positionInMetres ? kMToCm : 1.0;
-        const bool inside = insideRegion(static_cast<float>(s.x * toDisplay),
-                                         static_cast<float>(s.y * toDisplay),
+        const bool inside = insideRegion(static_cast<float>(s.x * toDisplay), static_cast<float>(s.y * toDisplay),
                                          static_cast<float>(s.z * toDisplay));
         s.Fx = confinedComponent(inside, s.q, s.Ex);
         s.Fy = confinedComponent(inside, s.q, s.Ey);

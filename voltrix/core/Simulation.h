@@ -2,11 +2,11 @@
 // Everything Voltrix keeps between events, one instance of each part, owned
 // here and used by the windows on the GUI thread: the physics, the drawing
 // factors, the camera, the blink and the file choice.
+#include "voltrix/core/Blink.h"
 #include "voltrix/core/DrawingFactors.h"
 #include "voltrix/core/ExperimentFile.h"
 #include "voltrix/core/SimState.h"
 #include "voltrix/core/ViewControls.h"
-#include "voltrix/core/Blink.h"
 
 namespace voltrix {
 

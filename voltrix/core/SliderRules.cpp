@@ -6,15 +6,9 @@
 
 namespace voltrix {
 
-float componentValue(int position)
-{
-    return static_cast<float>(position * kComponentPerPosition);
-}
+float componentValue(int position) { return static_cast<float>(position * kComponentPerPosition); }
 
-float timeStepValue(int position)
-{
-    return static_cast<float>(position * kTimeStepPerPosition);
-}
+float timeStepValue(int position) { return static_cast<float>(position * kTimeStepPerPosition); }
 
 int wholePartPosition(float value)
 {
@@ -30,14 +24,8 @@ int typedTenthsPosition(float value)
     return orvalis::saturatingTrunc(tenths);
 }
 
-int tenthsPosition(float value)
-{
-    return orvalis::saturatingTrunc(10.0 * value);
-}
+int tenthsPosition(float value) { return orvalis::saturatingTrunc(10.0 * value); }
 
-int timeStepPosition(float dt)
-{
-    return orvalis::saturatingTrunc(std::round(2000.0 * dt));
-}
+int timeStepPosition(float dt) { return orvalis::saturatingTrunc(std::round(2000.0 * dt)); }
 
 } // namespace voltrix

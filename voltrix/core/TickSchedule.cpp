@@ -25,10 +25,7 @@ int TickSchedule::take(Nanoseconds now)
     return ticks;
 }
 
-Nanoseconds TickSchedule::nextDue() const
-{
-    return start_ + period_ * (taken_ + 1);
-}
+Nanoseconds TickSchedule::nextDue() const { return start_ + period_ * (taken_ + 1); }
 
 int StepsPerTick::next()
 {

@@ -17,16 +17,10 @@ inline void showText(QLineEdit *edit, const std::string &text)
         edit->setText(shown);
 }
 
-inline void show31(QLineEdit *edit, float value)
-{
-    showText(edit, format31(value));
-}
+inline void show31(QLineEdit *edit, float value) { showText(edit, format31(value)); }
 
 // A handler's own write: always replaces the text, as typing may have left
 // the box holding something else.
-inline void setText31(QLineEdit *edit, float value)
-{
-    edit->setText(QString::fromStdString(format31(value)));
-}
+inline void setText31(QLineEdit *edit, float value) { edit->setText(QString::fromStdString(format31(value))); }
 
 } // namespace voltrix

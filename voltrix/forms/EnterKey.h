@@ -7,10 +7,7 @@ namespace voltrix {
 
 inline constexpr char kEnterKey = 13;
 
-inline bool isEnter(const QKeyEvent &key)
-{
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
+inline bool isEnter(const QKeyEvent &key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 
 // The character a key handler receives for this key press.
 inline char typedCharacter(const QKeyEvent &key)

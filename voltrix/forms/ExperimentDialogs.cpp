@@ -18,10 +18,7 @@ namespace voltrix {
 
 namespace {
 
-QString fromStd(const std::string &text)
-{
-    return QString::fromStdString(text);
-}
+QString fromStd(const std::string &text) { return QString::fromStdString(text); }
 
 void showFailure(QWidget *parent, const QString &text)
 {
@@ -78,25 +75,13 @@ void showFiltersAsWritten(QFileDialog &dialog, const QStringList &filters)
 
 } // namespace
 
-QString experimentDialogTitle()
-{
-    return QStringLiteral("Dinamica de una particula cargada");
-}
+QString experimentDialogTitle() { return QStringLiteral("Dinamica de una particula cargada"); }
 
-QString openDialogFilter()
-{
-    return QStringLiteral("Archivos de Experiencias  (*.exp);;Todos los Ficheros (*.*)");
-}
+QString openDialogFilter() { return QStringLiteral("Archivos de Experiencias  (*.exp);;Todos los Ficheros (*.*)"); }
 
-QString saveDialogFilter()
-{
-    return QStringLiteral("Ficheros de Experiencias (*.exp);;Todos los Ficheros (*.*)");
-}
+QString saveDialogFilter() { return QStringLiteral("Ficheros de Experiencias (*.exp);;Todos los Ficheros (*.*)"); }
 
-QString saveDialogInitialName()
-{
-    return QStringLiteral("fichero.exp");
-}
+QString saveDialogInitialName() { return QStringLiteral("fichero.exp"); }
 
 void setUpOpenDialog(QFileDialog &dialog)
 {
@@ -148,10 +133,7 @@ void CargarExperimento(QWidget *parent)
         Form1->loadFromFile();
 }
 
-void reportExperimentSuccess()
-{
-    QApplication::beep();
-}
+void reportExperimentSuccess() { QApplication::beep(); }
 
 QString saveFailureText(const std::string &fileName, const std::string &reason)
 {

@@ -13,10 +13,10 @@ class QWidget;
 
 namespace voltrix {
 
-QString experimentDialogTitle();  // "Dinamica de una particula cargada"
-QString openDialogFilter();       // as Qt name filters, ";;"-separated
+QString experimentDialogTitle(); // "Dinamica de una particula cargada"
+QString openDialogFilter();      // as Qt name filters, ";;"-separated
 QString saveDialogFilter();
-QString saveDialogInitialName();  // "fichero.exp"
+QString saveDialogInitialName(); // "fichero.exp"
 
 // Dialog set-up, separate so that the title, filters and initial name can be
 // checked without running the dialog.

@@ -14,8 +14,8 @@ inline QFont panelFont(int pixels)
     // choice is made among the families actually installed.
     const QStringList installed = QFontDatabase::families();
     QFont font;
-    for (const char *family : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans Narrow", "Arial",
-                               "DejaVu Sans Condensed"}) {
+    for (const char *family :
+         {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans Narrow", "Arial", "DejaVu Sans Condensed"}) {
         if (installed.contains(QLatin1String(family))) {
             font.setFamily(QLatin1String(family));
             break;

@@ -1,6 +1,5 @@
 #include "voltrix/forms/ProgramWindows.h"
 
-
 #include "voltrix/forms/SceneFigures.h"
 #include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/Unit2.h"

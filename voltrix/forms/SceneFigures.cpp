@@ -29,26 +29,18 @@ constexpr int kTraceIntervalAllocated = 15;
 constexpr int kTraceIntervalAtStart = 25;
 
 // Plane colours travel as floats through the view's plane operations.
-float planeColour(TColor colour)
-{
-    return static_cast<float>(colour);
-}
+float planeColour(TColor colour) { return static_cast<float>(colour); }
 
 } // namespace
 
 FigureSlots figureSlots(VectorQuantity quantity)
 {
     switch (quantity) {
-    case VectorQuantity::Velocity:
-        return {1, 2, 1};
-    case VectorQuantity::Position:
-        return {5, 0, 2};
-    case VectorQuantity::Acceleration:
-        return {9, 3, 3};
-    case VectorQuantity::Electric:
-        return {13, 4, 4};
-    case VectorQuantity::Magnetic:
-        break;
+    case VectorQuantity::Velocity: return {1, 2, 1};
+    case VectorQuantity::Position: return {5, 0, 2};
+    case VectorQuantity::Acceleration: return {9, 3, 3};
+    case VectorQuantity::Electric: return {13, 4, 4};
+    case VectorQuantity::Magnetic: break;
     }
     return {17, 5, 5};
 }
@@ -73,8 +65,7 @@ void SceneFigures::placeStartRoles(const SimState &s, const DrawingFactors &f)
     view_.ChangePlaneProperties(kPropKind, kFloorPlane, kPlaneBackground);
     view_.ChangePlaneProperties(kPropColour, kFloorPlane, planeColour(clNavy));
 
-    view_.LinkTraceToParticle(kTrace, kParticle, kTracePolyline, clLime, kTraceIntervalAtStart, kTraceSamples,
-                              true);
+    view_.LinkTraceToParticle(kTrace, kParticle, kTracePolyline, clLime, kTraceIntervalAtStart, kTraceSamples, true);
     view_.ShowTrace = true;
 
     view_.MoveParticle(kParticle, s.x0, s.y0, s.z0);
@@ -117,10 +108,7 @@ void SceneFigures::placeStartRoles(const SimState &s, const DrawingFactors &f)
     hiddenFigure(VectorQuantity::Magnetic, true, "B", 50 + 2 * s.Bx, 60 + 2 * s.By, 50 + 2 * s.Bz);
 }
 
-void SceneFigures::placeParticle(const SimState &s)
-{
-    view_.MoveParticle(kParticle, s.x, s.y, s.z);
-}
+void SceneFigures::placeParticle(const SimState &s) { view_.MoveParticle(kParticle, s.x, s.y, s.z); }
 
 void SceneFigures::placeFigure(VectorQuantity quantity, const FigureGeometry &g, LabelOrder order)
 {
@@ -181,8 +169,8 @@ void SceneFigures::showRegionFaces(bool shown)
                     S::RegXmax, S::RegYmax, S::RegZmin, S::RegXmax, S::RegYmin, S::RegZmin);
     view_.ChangePlaneProperties(kPropKind, kRegionBottomPlane, kPlaneBackground);
     view_.ChangePlaneProperties(kPropColour, kRegionBottomPlane, planeColour(clYellow));
-    view_.MovePlane(kRegionTopPlane, S::RegXmax, S::RegYmin, S::RegZmax, S::RegXmax, S::RegYmax, S::RegZmax,
-                    S::RegXmin, S::RegYmax, S::RegZmax, S::RegXmin, S::RegYmin, S::RegZmax);
+    view_.MovePlane(kRegionTopPlane, S::RegXmax, S::RegYmin, S::RegZmax, S::RegXmax, S::RegYmax, S::RegZmax, S::RegXmin,
+                    S::RegYmax, S::RegZmax, S::RegXmin, S::RegYmin, S::RegZmax);
     view_.ChangePlaneProperties(kPropKind, kRegionTopPlane, kPlaneBackground);
     view_.ChangePlaneProperties(kPropColour, kRegionTopPlane, planeColour(clYellow));
 }

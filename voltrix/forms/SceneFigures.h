@@ -7,8 +7,8 @@
 
 #include "voltrix/core/DrawingFactors.h"
 #include "voltrix/core/Figures.h"
-#include "voltrix/view3d/SceneColor.h"
 #include "voltrix/core/SimState.h"
+#include "voltrix/view3d/SceneColor.h"
 
 namespace voltrix {
 
@@ -35,7 +35,9 @@ enum class LabelOrder { AfterRectangle, BeforeRectangle };
 
 class SceneFigures {
 public:
-    explicit SceneFigures(TXc3DWorld &view) : view_(view) {}
+    explicit SceneFigures(TXc3DWorld &view)
+        : view_(view)
+    {}
 
     TXc3DWorld &view() const { return view_; }
 
@@ -46,8 +48,7 @@ public:
 
     void placeParticle(const SimState &s);
     // Every part, then the rectangle and the label in the order given.
-    void placeFigure(VectorQuantity quantity, const FigureGeometry &g,
-                     LabelOrder order = LabelOrder::AfterRectangle);
+    void placeFigure(VectorQuantity quantity, const FigureGeometry &g, LabelOrder order = LabelOrder::AfterRectangle);
     void placePart(VectorQuantity quantity, int part, const FigureGeometry &g);
     void placeRectangle(VectorQuantity quantity, const FigureGeometry &g);
     void placeLabel(VectorQuantity quantity, Point3 at);

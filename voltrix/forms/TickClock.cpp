@@ -31,15 +31,9 @@ TickClock::TickClock(QObject *parent)
 
 TickClock::~TickClock() = default;
 
-void TickClock::setTimeSource(TimeSource source)
-{
-    sharedSource() = std::move(source);
-}
+void TickClock::setTimeSource(TimeSource source) { sharedSource() = std::move(source); }
 
-Nanoseconds TickClock::now() const
-{
-    return source_();
-}
+Nanoseconds TickClock::now() const { return source_(); }
 
 void TickClock::add(TickTimer *timer)
 {

@@ -5,9 +5,10 @@
 #include "voltrix/forms/Unit1.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QCheckBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFrame>
@@ -21,15 +22,14 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QActionGroup>
 #include <QVBoxLayout>
 
+#include "voltrix/core/Simulation.h"
 #include "voltrix/forms/EnterKey.h"
 #include "voltrix/forms/SceneFigures.h"
-#include "voltrix/core/Simulation.h"
-#include "voltrix/view3d/TXc3DWorld.h"
 #include "voltrix/forms/TickClock.h"
 #include "voltrix/forms/Unit1Layout.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 namespace voltrix {
 
@@ -87,7 +87,8 @@ QAction *checkableItem(QMenu *menu, const QString &caption, bool checked)
 
 } // namespace
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+TForm1::TForm1(QWidget *parent)
+    : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Carga en Campos Eléctrico y Magnético"));
     resize(kClientSize);
@@ -186,11 +187,11 @@ void TForm1::buildStrip(QWidget *strip)
     EditT->hide();
 
     // Press-and-hold buttons react to any mouse button; the labels to a click.
-    for (QObject *watched : {static_cast<QObject *>(GiroL), static_cast<QObject *>(GiroR),
-                             static_cast<QObject *>(GiroU), static_cast<QObject *>(GiroD),
-                             static_cast<QObject *>(ZoomU), static_cast<QObject *>(ZoomD),
-                             static_cast<QObject *>(BtnAniStop), static_cast<QObject *>(LabelGiro),
-                             static_cast<QObject *>(LabelZoom), static_cast<QObject *>(EditT)})
+    for (QObject *watched :
+         {static_cast<QObject *>(GiroL), static_cast<QObject *>(GiroR), static_cast<QObject *>(GiroU),
+          static_cast<QObject *>(GiroD), static_cast<QObject *>(ZoomU), static_cast<QObject *>(ZoomD),
+          static_cast<QObject *>(BtnAniStop), static_cast<QObject *>(LabelGiro), static_cast<QObject *>(LabelZoom),
+          static_cast<QObject *>(EditT)})
         watched->installEventFilter(this);
 
     // The layout's own check states are set above without running handlers;
@@ -359,12 +360,9 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         void (TForm1::*onRelease)();
     };
     const HoldButton holdButtons[] = {
-        {GiroL, &TForm1::GiroLMouseDown, &TForm1::GiroNull},
-        {GiroR, &TForm1::GiroRMouseDown, &TForm1::GiroNull},
-        {GiroU, &TForm1::GiroUMouseDown, &TForm1::GiroNull},
-        {GiroD, &TForm1::GiroDMouseDown, &TForm1::GiroNull},
-        {ZoomU, &TForm1::ZoomUp, &TForm1::ZoomNull},
-        {ZoomD, &TForm1::ZoomDown, &TForm1::ZoomNull},
+        {GiroL, &TForm1::GiroLMouseDown, &TForm1::GiroNull}, {GiroR, &TForm1::GiroRMouseDown, &TForm1::GiroNull},
+        {GiroU, &TForm1::GiroUMouseDown, &TForm1::GiroNull}, {GiroD, &TForm1::GiroDMouseDown, &TForm1::GiroNull},
+        {ZoomU, &TForm1::ZoomUp, &TForm1::ZoomNull},         {ZoomD, &TForm1::ZoomDown, &TForm1::ZoomNull},
     };
     for (const HoldButton &hold : holdButtons) {
         if (watched != hold.button)

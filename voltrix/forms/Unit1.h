@@ -27,8 +27,7 @@ class TickClock;
 class TickTimer;
 class TXc3DWorld;
 
-class TForm1 : public QMainWindow
-{
+class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -46,13 +45,13 @@ public:
     void loadFromFile();
     bool cmSelected() const;
     SceneFigures &scene() { return *scene_; }
-    void showTime();              // EditT shows t with "%3.2f"
-    void setTrace(bool on);       // "Traza" switched as "Inicia" does: off, then on afresh
-    void startChargeTimer();      // the charge buttons' hold
+    void showTime();         // EditT shows t with "%3.2f"
+    void setTrace(bool on);  // "Traza" switched as "Inicia" does: off, then on afresh
+    void startChargeTimer(); // the charge buttons' hold
     void stopChargeTimer();
-    void startScaleTimer();       // the scale window's hold
+    void startScaleTimer(); // the scale window's hold
     void stopScaleTimer();
-    void stopTimers();            // all five, before the windows go
+    void stopTimers(); // all five, before the windows go
     // Also asked for by name: TodoEspacioClick (the region box's double
     // click) and TimeScaleTimer (a factor typed into the scale window).
 

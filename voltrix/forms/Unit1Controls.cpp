@@ -11,12 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "voltrix/core/NumberText.h"
+#include "voltrix/core/Simulation.h"
 #include "voltrix/forms/EnterKey.h"
 #include "voltrix/forms/ExperimentDialogs.h"
-#include "voltrix/core/NumberText.h"
 #include "voltrix/forms/SceneFigures.h"
-#include "voltrix/core/Simulation.h"
-#include "voltrix/view3d/TXc3DWorld.h"
 #include "voltrix/forms/TickClock.h"
 #include "voltrix/forms/Unit1Layout.h"
 #include "voltrix/forms/Unit2.h"
@@ -24,6 +23,7 @@
 #include "voltrix/forms/Unit4.h"
 #include "voltrix/forms/Unit5.h"
 #include "voltrix/forms/Unit6.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 namespace voltrix {
 
@@ -43,10 +43,7 @@ void TForm1::GiroRMouseDown() { holdTurn(kTurnStep, 0); }
 void TForm1::GiroUMouseDown() { holdTurn(0, -kTurnStep); }
 void TForm1::GiroDMouseDown() { holdTurn(0, kTurnStep); }
 
-void TForm1::GiroNull()
-{
-    TimeGiro->stop();
-}
+void TForm1::GiroNull() { TimeGiro->stop(); }
 
 void TForm1::TimeGiroTimer()
 {
@@ -76,10 +73,7 @@ void TForm1::holdZoom(float step)
 void TForm1::ZoomUp() { holdZoom(kZoomStep); }
 void TForm1::ZoomDown() { holdZoom(-kZoomStep); }
 
-void TForm1::ZoomNull()
-{
-    TimeZoom->stop();
-}
+void TForm1::ZoomNull() { TimeZoom->stop(); }
 
 void TForm1::TimeZoomTimer()
 {
@@ -139,10 +133,7 @@ void TForm1::VelocidadClick(int stepsPerSecond)
     VelocidadMaxima->setChecked(stepsPerSecond == kTopSpeed);
 }
 
-void TForm1::CheckParpadeoClick()
-{
-    Blink.ParpadeoActivo = CheckParpadeo->isChecked();
-}
+void TForm1::CheckParpadeoClick() { Blink.ParpadeoActivo = CheckParpadeo->isChecked(); }
 
 void TForm1::CheckTrazaClick()
 {
@@ -166,10 +157,7 @@ void TForm1::setTrace(bool on)
     }
 }
 
-void TForm1::CheckTiempoClick()
-{
-    EditT->setVisible(CheckTiempo->isChecked());
-}
+void TForm1::CheckTiempoClick() { EditT->setVisible(CheckTiempo->isChecked()); }
 
 void TForm1::EditTKeyPress(char &Key)
 {
@@ -177,10 +165,7 @@ void TForm1::EditTKeyPress(char &Key)
         commitTimeEntry();
 }
 
-void TForm1::EditTExit()
-{
-    commitTimeEntry();
-}
+void TForm1::EditTExit() { commitTimeEntry(); }
 
 void TForm1::commitTimeEntry()
 {
@@ -207,15 +192,9 @@ void TForm1::CheckEjesClick()
 
 // Files.
 
-void TForm1::CargarClick()
-{
-    CargarExperimento(this);
-}
+void TForm1::CargarClick() { CargarExperimento(this); }
 
-void TForm1::GrabarClick()
-{
-    GrabarExperimento(this);
-}
+void TForm1::GrabarClick() { GrabarExperimento(this); }
 
 void TForm1::Fin1Click()
 {
@@ -291,20 +270,11 @@ void TForm1::toggleWindow(QWidget *window, QAction *item)
     }
 }
 
-void TForm1::ControlClick()
-{
-    toggleWindow(Form2, Control);
-}
+void TForm1::ControlClick() { toggleWindow(Form2, Control); }
 
-void TForm1::MuestraVectoresClick()
-{
-    toggleWindow(Form4, MuestraVectores);
-}
+void TForm1::MuestraVectoresClick() { toggleWindow(Form4, MuestraVectores); }
 
-void TForm1::FactordeEscalaClick()
-{
-    toggleWindow(Form5, FactordeEscala);
-}
+void TForm1::FactordeEscalaClick() { toggleWindow(Form5, FactordeEscala); }
 
 void TForm1::InformacionClick()
 {
@@ -314,9 +284,6 @@ void TForm1::InformacionClick()
     toggleWindow(Form3, nullptr);
 }
 
-void TForm1::Ayuda1Click()
-{
-    toggleWindow(Form6, nullptr);
-}
+void TForm1::Ayuda1Click() { toggleWindow(Form6, nullptr); }
 
 } // namespace voltrix

@@ -4,8 +4,8 @@
 #include <QColor>
 #include <QRect>
 
-#include "voltrix/view3d/Colors.h"
 #include "voltrix/forms/WindowFrame.h"
+#include "voltrix/view3d/Colors.h"
 
 namespace voltrix::mainwin {
 

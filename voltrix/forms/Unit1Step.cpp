@@ -7,34 +7,28 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "voltrix/forms/BoxText.h"
-#include "voltrix/forms/ExperimentDialogs.h"
 #include "voltrix/core/ExperimentFile.h"
 #include "voltrix/core/Figures.h"
 #include "voltrix/core/NumberText.h"
 #include "voltrix/core/Physics.h"
-#include "voltrix/forms/SceneFigures.h"
 #include "voltrix/core/Simulation.h"
-#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/BoxText.h"
+#include "voltrix/forms/ExperimentDialogs.h"
+#include "voltrix/forms/SceneFigures.h"
 #include "voltrix/forms/TickClock.h"
 #include "voltrix/forms/Unit1Layout.h"
 #include "voltrix/forms/Unit2.h"
 #include "voltrix/forms/Unit4.h"
 #include "voltrix/forms/Unit5.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 namespace voltrix {
 
 using namespace mainwin;
 
-bool TForm1::cmSelected() const
-{
-    return Form2 != nullptr && Form2->unitIsCm();
-}
+bool TForm1::cmSelected() const { return Form2 != nullptr && Form2->unitIsCm(); }
 
-void TForm1::PRODUCTO_VECTORIAL()
-{
-    voltrix::PRODUCTO_VECTORIAL(Sim);
-}
+void TForm1::PRODUCTO_VECTORIAL() { voltrix::PRODUCTO_VECTORIAL(Sim); }
 
 void TForm1::ACELERACION()
 {
@@ -49,10 +43,7 @@ void TForm1::IMPRIME_ACELERACION()
         Form4->showAcceleration();
 }
 
-void TForm1::DIBUJA_ACELERACION()
-{
-    placeVectorFigure(VectorQuantity::Acceleration);
-}
+void TForm1::DIBUJA_ACELERACION() { placeVectorFigure(VectorQuantity::Acceleration); }
 
 void TForm1::placeVectorFigure(VectorQuantity quantity)
 {
@@ -74,10 +65,7 @@ void TForm1::placePositionFigure()
     scene_->placeLabel(VectorQuantity::Position, g.label);
 }
 
-void TForm1::showTime()
-{
-    showText(EditT, format32(Sim.t));
-}
+void TForm1::showTime() { showText(EditT, format32(Sim.t)); }
 
 void TForm1::showAnimationCaption(const char *caption, unsigned colour)
 {
@@ -138,14 +126,9 @@ void TForm1::placeParticleFigures()
 void TForm1::showBlink()
 {
     switch (applyBlink(Blink)) {
-    case CaptionChange::Stop:
-        BtnAniStop->setText(QStringLiteral("STOP"));
-        break;
-    case CaptionChange::Blank:
-        showAnimationCaption(" ", clRed);
-        break;
-    case CaptionChange::Unchanged:
-        break;
+    case CaptionChange::Stop: BtnAniStop->setText(QStringLiteral("STOP")); break;
+    case CaptionChange::Blank: showAnimationCaption(" ", clRed); break;
+    case CaptionChange::Unchanged: break;
     }
 }
 

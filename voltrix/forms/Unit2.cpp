@@ -6,17 +6,17 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "voltrix/forms/BoxText.h"
-#include "voltrix/forms/EnterKey.h"
 #include "voltrix/core/Figures.h"
 #include "voltrix/core/NumberText.h"
 #include "voltrix/core/Physics.h"
-#include "voltrix/forms/SceneFigures.h"
 #include "voltrix/core/Simulation.h"
 #include "voltrix/core/SliderRules.h"
-#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/BoxText.h"
+#include "voltrix/forms/EnterKey.h"
+#include "voltrix/forms/SceneFigures.h"
 #include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/Unit4.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 namespace voltrix {
 
@@ -42,15 +42,9 @@ TForm2::TForm2(SceneFigures &scene, QWidget *parent)
     FormCreate();
 }
 
-QScrollBar *TForm2::slider(int c) const
-{
-    return this->*rows()[static_cast<std::size_t>(c)].slider;
-}
+QScrollBar *TForm2::slider(int c) const { return this->*rows()[static_cast<std::size_t>(c)].slider; }
 
-QLineEdit *TForm2::edit(int c) const
-{
-    return this->*rows()[static_cast<std::size_t>(c)].edit;
-}
+QLineEdit *TForm2::edit(int c) const { return this->*rows()[static_cast<std::size_t>(c)].edit; }
 
 int TForm2::componentOf(const QObject *watched) const
 {
@@ -63,10 +57,7 @@ int TForm2::componentOf(const QObject *watched) const
 // ---------------------------------------------------------------------------
 // What the other windows ask for
 
-bool TForm2::unitIsCm() const
-{
-    return ComboUnidades->currentText() == QStringLiteral("cm");
-}
+bool TForm2::unitIsCm() const { return ComboUnidades->currentText() == QStringLiteral("cm"); }
 
 void TForm2::showParticle()
 {
@@ -102,10 +93,7 @@ void TForm2::showMagneticField()
     }
 }
 
-void TForm2::showCharge()
-{
-    show31(EditQ, Sim.q);
-}
+void TForm2::showCharge() { show31(EditQ, Sim.q); }
 
 void TForm2::showElectricXYSliders(bool shown)
 {
@@ -237,10 +225,7 @@ void TForm2::commitEdit(Component c)
 // ---------------------------------------------------------------------------
 // Time step and length unit
 
-void TForm2::ScDtChange()
-{
-    Sim.dt = timeStepValue(ScDt->value());
-}
+void TForm2::ScDtChange() { Sim.dt = timeStepValue(ScDt->value()); }
 
 void TForm2::ComboUnidadesChange()
 {
@@ -315,10 +300,7 @@ void TForm2::QDownMouseDown()
     Form1->startChargeTimer();
 }
 
-void TForm2::QNull()
-{
-    Form1->stopChargeTimer();
-}
+void TForm2::QNull() { Form1->stopChargeTimer(); }
 
 // ---------------------------------------------------------------------------
 // Store, recall and the region box
@@ -344,25 +326,13 @@ void TForm2::GroupELocalDblClick()
 // ---------------------------------------------------------------------------
 // Helpers
 
-void TForm2::showValue(QLineEdit *box, float value)
-{
-    setText31(box, value);
-}
+void TForm2::showValue(QLineEdit *box, float value) { setText31(box, value); }
 
-void TForm2::placeWholePart(QScrollBar *bar, float value)
-{
-    bar->setValue(wholePartPosition(value));
-}
+void TForm2::placeWholePart(QScrollBar *bar, float value) { bar->setValue(wholePartPosition(value)); }
 
-void TForm2::placeTenths(QScrollBar *bar, float value)
-{
-    bar->setValue(tenthsPosition(value));
-}
+void TForm2::placeTenths(QScrollBar *bar, float value) { bar->setValue(tenthsPosition(value)); }
 
-void TForm2::placeTimeStep()
-{
-    ScDt->setValue(timeStepPosition(Sim.dt));
-}
+void TForm2::placeTimeStep() { ScDt->setValue(timeStepPosition(Sim.dt)); }
 
 void TForm2::moveVelocityFigure(bool arrowAndLabel)
 {

@@ -35,8 +35,7 @@ namespace voltrix {
 
 class SceneFigures;
 
-class TForm2 : public QWidget
-{
+class TForm2 : public QWidget {
     Q_OBJECT
 
 public:
@@ -44,13 +43,13 @@ public:
 
     // What the other windows ask of the control panel. None of these runs a
     // slider handler.
-    bool unitIsCm() const;               // the unit box reads exactly "cm"
-    void showParticle();                 // position and velocity, as a step leaves them
-    void showFields();                   // electric and magnetic field, as a load leaves them
-    void showMagneticField();            // the magnetic boxes and sliders
-    void showCharge();                   // EditQ
+    bool unitIsCm() const;    // the unit box reads exactly "cm"
+    void showParticle();      // position and velocity, as a step leaves them
+    void showFields();        // electric and magnetic field, as a load leaves them
+    void showMagneticField(); // the magnetic boxes and sliders
+    void showCharge();        // EditQ
     void showElectricXYSliders(bool shown);
-    void setFieldMode(bool confined);    // the magnetic group or the region box in its place
+    void setFieldMode(bool confined); // the magnetic group or the region box in its place
 
     QFrame *Panel1 = nullptr;
 

@@ -69,8 +69,7 @@ void narrowToFit(QWidget *widget, const QString &caption)
     constexpr int kNarrowest = 50, kStep = 5;
     QFont font = widget->font();
     for (int stretch = 100 - kStep;
-         stretch >= kNarrowest && QFontMetrics(font).horizontalAdvance(caption) > widget->width();
-         stretch -= kStep)
+         stretch >= kNarrowest && QFontMetrics(font).horizontalAdvance(caption) > widget->width(); stretch -= kStep)
         font.setStretch(stretch);
     widget->setFont(font);
 }
@@ -83,8 +82,7 @@ QLineEdit *makeEdit(QWidget *parent, int left, int top, int width = kEditWidth)
     return edit;
 }
 
-QScrollBar *makeSlider(QWidget *parent, int left, int top, int width, int height, int minimum,
-                       int maximum)
+QScrollBar *makeSlider(QWidget *parent, int left, int top, int width, int height, int minimum, int maximum)
 {
     auto *slider = new QScrollBar(Qt::Horizontal, parent);
     slider->setRange(minimum, maximum);
@@ -97,8 +95,7 @@ QScrollBar *makeSlider(QWidget *parent, int left, int top, int width, int height
     return slider;
 }
 
-QPushButton *makeFlatButton(QWidget *parent, const QString &caption, int left, int top, int width,
-                            int height)
+QPushButton *makeFlatButton(QWidget *parent, const QString &caption, int left, int top, int width, int height)
 {
     auto *button = new QPushButton(caption, parent);
     button->setFlat(true);
@@ -138,8 +135,7 @@ QIcon arrowGlyph(bool pointsRight)
 {
     QIcon glyph;
     glyph.addPixmap(arrowPicture(pointsRight, kRed, Qt::black), QIcon::Normal);
-    glyph.addPixmap(arrowPicture(pointsRight, QColor(0xC0, 0xC0, 0xC0), QColor(0x80, 0x80, 0x80)),
-                    QIcon::Disabled);
+    glyph.addPixmap(arrowPicture(pointsRight, QColor(0xC0, 0xC0, 0xC0), QColor(0x80, 0x80, 0x80)), QIcon::Disabled);
     return glyph;
 }
 
@@ -153,6 +149,7 @@ const std::array<TForm2::Row, TForm2::ComponentCount> &TForm2::rows()
     using S = SimState;
     using F = TForm2;
     constexpr int w = kSliderWidth, h = kSliderHeight;
+    // clang-format off
     static const std::array<Row, ComponentCount> table{{
         {Family::Position, &S::x, &S::x0, &S::x0, &F::LabelX, &F::EditX, &F::ScX, "X", {4, 36}, {16, 32},
          {56, 36, w, h}, false, 0, 1000, &F::ScXScroll, &F::EditXKeyPress, &F::EditXExit},
@@ -179,6 +176,7 @@ const std::array<TForm2::Row, TForm2::ComponentCount> &TForm2::rows()
         {Family::Magnetic, &S::Bz, nullptr, &S::Bz, &F::LabelBz, &F::EditBz, &F::ScBz, "Bz", {8, 48}, {28, 44},
          {220, 158, w, h}, true, -100, 100, &F::ScBzScroll, &F::EditBzKeyPress, &F::EditBzExit},
     }};
+    // clang-format on
     return table;
 }
 
@@ -276,8 +274,8 @@ void TForm2::buildComponentGroups()
     const auto buildFamily = [this](Family family, QWidget *container) {
         for (const Row &row : rows())
             if (row.family == family)
-                this->*row.label = makeLabel(container, QString::fromUtf8(row.caption), row.labelAt.x(),
-                                             row.labelAt.y());
+                this->*row.label =
+                    makeLabel(container, QString::fromUtf8(row.caption), row.labelAt.x(), row.labelAt.y());
         for (const Row &row : rows())
             if (row.family == family)
                 this->*row.edit = makeEdit(container, row.editAt.x(), row.editAt.y());
@@ -316,8 +314,8 @@ void TForm2::connectHandlers()
     connect(ScDt, &QAbstractSlider::valueChanged, this, &TForm2::ScDtChange);
     connect(ComboUnidades, &QComboBox::currentTextChanged, this, &TForm2::ComboUnidadesChange);
     connect(SpeedButton1, &QPushButton::clicked, this, &TForm2::BtnIniciaClick);
-    for (QObject *watched : std::initializer_list<QObject *>{BtnAlmacenar, BtnRecuperar, QDown, QUp, EditQ,
-                                                             GroupELocal})
+    for (QObject *watched :
+         std::initializer_list<QObject *>{BtnAlmacenar, BtnRecuperar, QDown, QUp, EditQ, GroupELocal})
         watched->installEventFilter(this);
 }
 

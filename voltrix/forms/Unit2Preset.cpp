@@ -7,12 +7,12 @@
 #include <QScrollBar>
 
 #include "voltrix/core/Figures.h"
-#include "voltrix/forms/SceneFigures.h"
 #include "voltrix/core/Simulation.h"
-#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/SceneFigures.h"
 #include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/Unit4.h"
 #include "voltrix/forms/Unit5.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 namespace voltrix {
 

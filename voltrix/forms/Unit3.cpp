@@ -23,8 +23,8 @@ constexpr int kFontPoints = 8;
 
 const QColor kNavy(0x00, 0x00, 0x80);
 
-QLabel *makeLabel(QWidget *parent, const QString &text, QRect place, const QColor &colour,
-                  bool bold, int points, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
+QLabel *makeLabel(QWidget *parent, const QString &text, QRect place, const QColor &colour, bool bold, int points,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto *label = new QLabel(text, parent);
     label->setGeometry(place);
@@ -62,7 +62,7 @@ QPixmap drawHelixPicture(QSize size)
     const double axisX = width * 0.42;
     const double bottom = height - 34, top = 26;
     const double radius = width * 0.17;
-    const double tilt = 0.32;  // how flat the circles of the helix look
+    const double tilt = 0.32; // how flat the circles of the helix look
     // A positive charge turns clockwise seen from above; the path ends on
     // the near side of a turn, where the charge is heading left.
     constexpr int quarterTurns = 13;
@@ -105,8 +105,7 @@ QPixmap drawHelixPicture(QSize size)
 
     // The charge at the end of the path, with its velocity along the path.
     const QPointF charge = previous;
-    const QPointF tangent(-radius * std::sin(endAngle),
-                          -risePerRadian + radius * tilt * std::cos(endAngle));
+    const QPointF tangent(-radius * std::sin(endAngle), -risePerRadian + radius * tilt * std::cos(endAngle));
     const double tangentLength = std::hypot(tangent.x(), tangent.y());
     const QPointF velocityEnd = charge + tangent * (26.0 / tangentLength);
     painter.setPen(QPen(QColor(0x00, 0xFF, 0xFF), 2));
@@ -140,25 +139,24 @@ TForm3::TForm3(QWidget *parent)
     move(kLeft, kTop);
     resize(kWidth, kHeight);
 
-    Label1 = makeLabel(this, QStringLiteral("Orvalis  —  Voltrix"), QRect(0, 0, kWidth, kTitleHeight),
-                       Qt::white, true, 10, Qt::AlignCenter);
+    Label1 = makeLabel(this, QStringLiteral("Orvalis  —  Voltrix"), QRect(0, 0, kWidth, kTitleHeight), Qt::white, true,
+                       10, Qt::AlignCenter);
     fillNavy(Label1);
     Label1->setToolTip(QStringLiteral("Grupo Orvalis"));
 
-    Label2 = makeLabel(this, QStringLiteral("Física interactiva para estudiantes"),
-                       QRect(0, kTitleHeight, kWidth, 14), Qt::white, false, 7, Qt::AlignCenter);
+    Label2 = makeLabel(this, QStringLiteral("Física interactiva para estudiantes"), QRect(0, kTitleHeight, kWidth, 14),
+                       Qt::white, false, 7, Qt::AlignCenter);
     fillNavy(Label2);
 
-    Label3 = makeLabel(this, QStringLiteral("Voltrix, 2026"), QRect(0, 42, kWidth, 16), Qt::black, false,
-                       kFontPoints, Qt::AlignCenter);
+    Label3 = makeLabel(this, QStringLiteral("Voltrix, 2026"), QRect(0, 42, kWidth, 16), Qt::black, false, kFontPoints,
+                       Qt::AlignCenter);
 
     // Two columns: what is named on the left, navy bold; the name on the right.
     constexpr int rowTop = 64, rowHeight = 18, leftX = 20, rightX = 118;
     auto row = [&](int index, const QString &what, const QString &name, QLabel *&left, QLabel *&right) {
         const int y = rowTop + index * rowHeight;
         left = makeLabel(this, what, QRect(leftX, y, rightX - leftX - 4, rowHeight), kNavy, true, kFontPoints);
-        right = makeLabel(this, name, QRect(rightX, y, kWidth - rightX - 8, rowHeight), Qt::black, false,
-                          kFontPoints);
+        right = makeLabel(this, name, QRect(rightX, y, kWidth - rightX - 8, rowHeight), Qt::black, false, kFontPoints);
     };
     row(0, QStringLiteral("Programa:"), QStringLiteral("Voltrix"), Label4, Label5);
     row(1, QStringLiteral("Autores:"), QStringLiteral("el equipo Orvalis"), Label10, Label11);
@@ -198,10 +196,7 @@ void TForm3::showTextState()
         widget->show();
 }
 
-bool TForm3::isPictureState() const
-{
-    return !ImageGrupo->isHidden();
-}
+bool TForm3::isPictureState() const { return !ImageGrupo->isHidden(); }
 
 bool TForm3::eventFilter(QObject *watched, QEvent *event)
 {

@@ -14,12 +14,12 @@ class TForm3 : public QWidget {
 public:
     explicit TForm3(QWidget *parent = nullptr);
 
-    QLabel *Label1;      // title line, stays visible in both states
+    QLabel *Label1; // title line, stays visible in both states
     QLabel *Label2;
-    QLabel *ImageGrupo;  // the picture, hidden in the text state
+    QLabel *ImageGrupo; // the picture, hidden in the text state
     QLabel *Label3;
-    QLabel *Label4, *Label10, *Label6, *Label8;   // left column
-    QLabel *Label5, *Label11, *Label7, *Label9;   // right column
+    QLabel *Label4, *Label10, *Label6, *Label8; // left column
+    QLabel *Label5, *Label11, *Label7, *Label9; // right column
     QPushButton *BtnGrupo;
 
     // Click on "Grupo" or on the picture: show the picture over the text.

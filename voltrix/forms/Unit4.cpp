@@ -6,13 +6,13 @@
 
 #include <array>
 
+#include "voltrix/core/Simulation.h"
 #include "voltrix/forms/BoxText.h"
 #include "voltrix/forms/PanelFont.h"
 #include "voltrix/forms/SceneFigures.h"
-#include "voltrix/core/Simulation.h"
-#include "voltrix/view3d/TXc3DWorld.h"
 #include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/WindowFrame.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 namespace voltrix {
 
@@ -49,7 +49,7 @@ struct TForm4::Group {
     QGroupBox *TForm4::*box;
     const char *caption;
     int height;
-    std::array<QCheckBox *TForm4::*, kFigureParts> parts;
+    std::array<QCheckBox * TForm4::*, kFigureParts> parts;
     std::array<const char *, 3> componentNames;
     std::array<void (TForm4::*)(), kFigureParts> handlers;
     TColor colour;
@@ -59,6 +59,7 @@ struct TForm4::Group {
 const TForm4::Group &TForm4::group(VectorQuantity quantity)
 {
     using F = TForm4;
+    // clang-format off
     static const std::array<Group, kVectorQuantities> groups{{
         {VectorQuantity::Position, &F::MuestraPos, "Posición", kGroupHeight,
          {&F::CheckVectorPo, &F::CheckPosX, &F::CheckPosY, &F::CheckPosZ}, {"X", "Y", "Z"},
@@ -76,6 +77,7 @@ const TForm4::Group &TForm4::group(VectorQuantity quantity)
          {&F::CheckVectorB, &F::CheckBx, &F::CheckBy, &F::CheckBz}, {"Bx", "By", "Bz"},
          {&F::CheckVectorBClick, &F::CheckBxClick, &F::CheckByClick, &F::CheckBzClick}, clRed, false},
     }};
+    // clang-format on
     return groups[static_cast<std::size_t>(quantity)];
 }
 
@@ -107,15 +109,9 @@ void TForm4::showAcceleration()
     show31(EditAz, Sim.az);
 }
 
-bool TForm4::isPartShown(VectorQuantity quantity, int part) const
-{
-    return partBox(quantity, part)->isChecked();
-}
+bool TForm4::isPartShown(VectorQuantity quantity, int part) const { return partBox(quantity, part)->isChecked(); }
 
-void TForm4::showVector(VectorQuantity quantity)
-{
-    partBox(quantity, kArrowPart)->setChecked(true);
-}
+void TForm4::showVector(VectorQuantity quantity) { partBox(quantity, kArrowPart)->setChecked(true); }
 
 void TForm4::hideQuantity(VectorQuantity quantity)
 {
@@ -183,8 +179,7 @@ void TForm4::componentBoxClicked(VectorQuantity quantity, int axis)
             placeArrowAndLabel(quantity);
     } else {
         // The rectangle stays while another component of the group is shown.
-        if (hasRectangle && !isPartShown(quantity, 1 + (axis + 1) % 3)
-            && !isPartShown(quantity, 1 + (axis + 2) % 3))
+        if (hasRectangle && !isPartShown(quantity, 1 + (axis + 1) % 3) && !isPartShown(quantity, 1 + (axis + 2) % 3))
             scene_.colourRectangle(quantity, clBlack);
         scene_.colourPart(quantity, part, clBlack);
     }

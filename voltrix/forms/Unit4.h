@@ -18,8 +18,7 @@ namespace voltrix {
 
 class SceneFigures;
 
-class TForm4 : public QWidget
-{
+class TForm4 : public QWidget {
     Q_OBJECT
 
 public:

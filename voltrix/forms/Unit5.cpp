@@ -10,11 +10,11 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "voltrix/core/NumberText.h"
+#include "voltrix/core/Simulation.h"
 #include "voltrix/forms/BoxText.h"
 #include "voltrix/forms/EnterKey.h"
-#include "voltrix/core/NumberText.h"
 #include "voltrix/forms/PanelFont.h"
-#include "voltrix/core/Simulation.h"
 #include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/WindowFrame.h"
 
@@ -105,8 +105,7 @@ TForm5::TForm5(QWidget *parent)
     }
 
     EditScale = new QLineEdit(Panel1);
-    EditScale->setGeometry(margin + buttonSide + 2, bottomTop, kWidth - 2 * (margin + buttonSide + 2),
-                           buttonSide);
+    EditScale->setGeometry(margin + buttonSide + 2, bottomTop, kWidth - 2 * (margin + buttonSide + 2), buttonSide);
     EditScale->setTextMargins(0, 0, 0, 0);
     EditScale->installEventFilter(this);
 
@@ -130,24 +129,16 @@ void TForm5::selectFactor(QPushButton *pressed, float factor)
 bool TForm5::isSelected(VectorQuantity quantity) const
 {
     switch (quantity) {
-    case VectorQuantity::Velocity:
-        return ScaleV->isChecked();
-    case VectorQuantity::Acceleration:
-        return ScaleA->isChecked();
-    case VectorQuantity::Electric:
-        return ScaleE->isChecked();
-    case VectorQuantity::Magnetic:
-        return ScaleB->isChecked();
-    case VectorQuantity::Position:
-        break;
+    case VectorQuantity::Velocity: return ScaleV->isChecked();
+    case VectorQuantity::Acceleration: return ScaleA->isChecked();
+    case VectorQuantity::Electric: return ScaleE->isChecked();
+    case VectorQuantity::Magnetic: return ScaleB->isChecked();
+    case VectorQuantity::Position: break;
     }
     return false;
 }
 
-void TForm5::showFactor(float factor)
-{
-    show31(EditScale, factor);
-}
+void TForm5::showFactor(float factor) { show31(EditScale, factor); }
 
 void TForm5::ScaleVClick() { selectFactor(ScaleV, Factors.FactorV); }
 void TForm5::ScaleAClick() { selectFactor(ScaleA, Factors.FactorA); }
@@ -166,10 +157,7 @@ void TForm5::ScaleDownMouseDown()
     Form1->startScaleTimer();
 }
 
-void TForm5::ScaleNull()
-{
-    Form1->stopScaleTimer();
-}
+void TForm5::ScaleNull() { Form1->stopScaleTimer(); }
 
 void TForm5::EditScaleKeyPress(char &Key)
 {
@@ -194,17 +182,14 @@ bool TForm5::eventFilter(QObject *watched, QEvent *event)
     if (watched == ScaleUp || watched == ScaleDown) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:  // the second press of a double click holds too
+        case QEvent::MouseButtonDblClick: // the second press of a double click holds too
             if (watched == ScaleUp)
                 ScaleUpMouseDown();
             else
                 ScaleDownMouseDown();
             break;
-        case QEvent::MouseButtonRelease:
-            ScaleNull();
-            break;
-        default:
-            break;
+        case QEvent::MouseButtonRelease: ScaleNull(); break;
+        default: break;
         }
     } else if (watched == EditScale && event->type() == QEvent::KeyPress) {
         if (isEnter(*static_cast<QKeyEvent *>(event))) {

@@ -28,10 +28,7 @@ float toSingle(double v)
 }
 
 // Byte-sized record fields (kinds and styles) keep their low byte.
-int asByte(int value)
-{
-    return static_cast<unsigned char>(static_cast<unsigned>(value));
-}
+int asByte(int value) { return static_cast<unsigned char>(static_cast<unsigned>(value)); }
 
 struct TrigTables {
     float cosine[360];
@@ -74,8 +71,7 @@ std::string cutLabelText(const std::string &text)
 // cannot be allocated (negative, or too large for memory) is reported like
 // the allocation failure it is.
 template <class Record>
-std::vector<Record> allocateStore(int n, const Record &fill, const char *operation,
-                                  const char *message)
+std::vector<Record> allocateStore(int n, const Record &fill, const char *operation, const char *message)
 {
     if (n < 0)
         reportViewError(operation, message);
@@ -89,10 +85,7 @@ std::vector<Record> allocateStore(int n, const Record &fill, const char *operati
 
 } // namespace
 
-SceneGeometry::SceneGeometry()
-{
-    tables();
-}
+SceneGeometry::SceneGeometry() { tables(); }
 
 int SceneGeometry::wrapDegrees(int degrees)
 {
@@ -100,20 +93,14 @@ int SceneGeometry::wrapDegrees(int degrees)
     return r < 0 ? r + 360 : r;
 }
 
-float SceneGeometry::cosDeg(int degrees)
-{
-    return tables().cosine[wrapDegrees(degrees)];
-}
+float SceneGeometry::cosDeg(int degrees) { return tables().cosine[wrapDegrees(degrees)]; }
 
-float SceneGeometry::sinDeg(int degrees)
-{
-    return tables().sine[wrapDegrees(degrees)];
-}
+float SceneGeometry::sinDeg(int degrees) { return tables().sine[wrapDegrees(degrees)]; }
 
 void SceneGeometry::SetupWorld(int width, int height)
 {
-    const float R = std::max({toSingle(double(XMax) - XMin), toSingle(double(YMax) - YMin),
-                              toSingle(double(ZMax) - ZMin)});
+    const float R =
+        std::max({toSingle(double(XMax) - XMin), toSingle(double(YMax) - YMin), toSingle(double(ZMax) - ZMin)});
     cx_ = toSingle((double(XMax) + XMin) * 0.5);
     cy_ = toSingle((double(YMax) + YMin) * 0.5);
     cz_ = toSingle((double(ZMax) + ZMin) * 0.5);
@@ -216,17 +203,12 @@ void SceneGeometry::buildCube()
 {
     const double m[3] = {XMin, YMin, ZMin};
     const double M[3] = {XMax, YMax, ZMax};
-    auto at = [&](bool hx, bool hy, bool hz) {
-        return Corner{hx ? M[0] : m[0], hy ? M[1] : m[1], hz ? M[2] : m[2]};
-    };
+    auto at = [&](bool hx, bool hy, bool hz) { return Corner{hx ? M[0] : m[0], hy ? M[1] : m[1], hz ? M[2] : m[2]}; };
     // Floor, lid, then the four uprights.
     const std::pair<Corner, Corner> edges[kCubeEdges] = {
-        {at(0, 0, 0), at(1, 0, 0)}, {at(0, 0, 0), at(0, 1, 0)},
-        {at(1, 1, 0), at(1, 0, 0)}, {at(1, 1, 0), at(0, 1, 0)},
-        {at(0, 0, 1), at(1, 0, 1)}, {at(0, 0, 1), at(0, 1, 1)},
-        {at(1, 1, 1), at(1, 0, 1)}, {at(1, 1, 1), at(0, 1, 1)},
-        {at(0, 0, 0), at(0, 0, 1)}, {at(0, 1, 0), at(0, 1, 1)},
-        {at(1, 1, 0), at(1, 1, 1)}, {at(1, 0, 0), at(1, 0, 1)},
+        {at(0, 0, 0), at(1, 0, 0)}, {at(0, 0, 0), at(0, 1, 0)}, {at(1, 1, 0), at(1, 0, 0)}, {at(1, 1, 0), at(0, 1, 0)},
+        {at(0, 0, 1), at(1, 0, 1)}, {at(0, 0, 1), at(0, 1, 1)}, {at(1, 1, 1), at(1, 0, 1)}, {at(1, 1, 1), at(0, 1, 1)},
+        {at(0, 0, 0), at(0, 0, 1)}, {at(0, 1, 0), at(0, 1, 1)}, {at(1, 1, 0), at(1, 1, 1)}, {at(1, 0, 0), at(1, 0, 1)},
     };
     for (int i = 0; i < kCubeEdges; ++i) {
         const auto &[a, b] = edges[i];
@@ -273,8 +255,7 @@ void SceneGeometry::buildAxes()
 
 // ---- allocation ----
 
-void SceneGeometry::AddNParticles(int n, int kind, int radius, float x, float y, float z,
-                                  TColor colour, int penStyle)
+void SceneGeometry::AddNParticles(int n, int kind, int radius, float x, float y, float z, TColor colour, int penStyle)
 {
     SceneParticle fill;
     fill.kind = asByte(kind);
@@ -282,12 +263,11 @@ void SceneGeometry::AddNParticles(int n, int kind, int radius, float x, float y,
     fill.x = x, fill.y = y, fill.z = z;
     fill.color = colour;
     fill.penStyle = asByte(penStyle);
-    particles_ = allocateStore(n, fill, "AddNParticles",
-                               "There are not enough memory to store particles!");
+    particles_ = allocateStore(n, fill, "AddNParticles", "There are not enough memory to store particles!");
 }
 
-void SceneGeometry::AddNSegments(int n, int kind, int penWidth, float x1, float y1, float z1,
-                                 float x2, float y2, float z2, TColor colour, int penStyle)
+void SceneGeometry::AddNSegments(int n, int kind, int penWidth, float x1, float y1, float z1, float x2, float y2,
+                                 float z2, TColor colour, int penStyle)
 {
     SceneSegment fill;
     fill.kind = asByte(kind);
@@ -295,12 +275,10 @@ void SceneGeometry::AddNSegments(int n, int kind, int penWidth, float x1, float 
     fill.x1 = x1, fill.y1 = y1, fill.z1 = z1, fill.x2 = x2, fill.y2 = y2, fill.z2 = z2;
     fill.color = colour;
     fill.penStyle = asByte(penStyle);
-    segments_ = allocateStore(n, fill, "AddNSegments",
-                              "There are not enough memory to store segments!");
+    segments_ = allocateStore(n, fill, "AddNSegments", "There are not enough memory to store segments!");
 }
 
-void SceneGeometry::AddNPoints(int n, int kind, int size, float x, float y, float z, TColor colour,
-                               int penStyle)
+void SceneGeometry::AddNPoints(int n, int kind, int size, float x, float y, float z, TColor colour, int penStyle)
 {
     ScenePoint fill;
     fill.kind = asByte(kind);
@@ -311,9 +289,8 @@ void SceneGeometry::AddNPoints(int n, int kind, int size, float x, float y, floa
     points_ = allocateStore(n, fill, "AddNPoints", "There are not enough memory to store points!");
 }
 
-void SceneGeometry::AddNPlanes(int n, int kind, float x1, float y1, float z1, float x2, float y2,
-                               float z2, float x3, float y3, float z3, float x4, float y4, float z4,
-                               TColor colour, int brushStyle)
+void SceneGeometry::AddNPlanes(int n, int kind, float x1, float y1, float z1, float x2, float y2, float z2, float x3,
+                               float y3, float z3, float x4, float y4, float z4, TColor colour, int brushStyle)
 {
     ScenePlane fill;
     fill.kind = asByte(kind);
@@ -323,8 +300,7 @@ void SceneGeometry::AddNPlanes(int n, int kind, float x1, float y1, float z1, fl
     planes_ = allocateStore(n, fill, "AddNPlanes", "There are not enough memory to store planes!");
 }
 
-void SceneGeometry::AddNLabels(int n, int fontHeight, float x, float y, float z, TColor colour,
-                               const std::string &text)
+void SceneGeometry::AddNLabels(int n, int fontHeight, float x, float y, float z, TColor colour, const std::string &text)
 {
     SceneLabel fill;
     fill.fontHeight = fontHeight;
@@ -368,10 +344,7 @@ void SceneGeometry::AddNTraces(int n, int kind, TColor colour, int interval, int
 
 namespace {
 
-[[noreturn]] void missing(const char *operation, const char *message)
-{
-    reportViewError(operation, message);
-}
+[[noreturn]] void missing(const char *operation, const char *message) { reportViewError(operation, message); }
 
 } // namespace
 
@@ -388,8 +361,7 @@ void SceneGeometry::MoveParticle(int index, float X, float Y, float Z)
         sampleTrace(p);
 }
 
-void SceneGeometry::MoveSegment(int index, float X1, float Y1, float Z1, float X2, float Y2,
-                                float Z2)
+void SceneGeometry::MoveSegment(int index, float X1, float Y1, float Z1, float X2, float Y2, float Z2)
 {
     if (index < 1 || index > segmentCount())
         missing("MoveSegment", "Attempt to address non existing segment ignored!");
@@ -403,8 +375,8 @@ void SceneGeometry::MoveSegment(int index, float X1, float Y1, float Z1, float X
     s.screen = projectLine({s.x1, s.y1, s.z1, s.x2, s.y2, s.z2});
 }
 
-void SceneGeometry::MovePlane(int index, float X1, float Y1, float Z1, float X2, float Y2,
-                              float Z2, float X3, float Y3, float Z3, float X4, float Y4, float Z4)
+void SceneGeometry::MovePlane(int index, float X1, float Y1, float Z1, float X2, float Y2, float Z2, float X3, float Y3,
+                              float Z3, float X4, float Y4, float Z4)
 {
     if (index < 1 || index > planeCount())
         missing("MovePlane", "Attempt to address non existing plane ignored!");
@@ -522,8 +494,8 @@ void SceneGeometry::ChangeLabelText(int index, const std::string &text)
 
 // ---- traces ----
 
-void SceneGeometry::LinkTraceToParticle(int trace, int particle, int kind, TColor colour,
-                                        int interval, int N, bool shown)
+void SceneGeometry::LinkTraceToParticle(int trace, int particle, int kind, TColor colour, int interval, int N,
+                                        bool shown)
 {
     if (particle < 1 || particle > particleCount())
         missing("LinkTraceToParticle", "No valid particle reference!");

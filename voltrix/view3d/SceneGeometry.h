@@ -57,7 +57,7 @@ struct ScenePoint {
 };
 
 struct ScenePlane {
-    int kind = 0; // 1 background layer, 0 foreground layer, other: never drawn
+    int kind = 0;                    // 1 background layer, 0 foreground layer, other: never drawn
     std::array<float, 12> corners{}; // x1, y1, z1 ... x4, y4, z4
     std::array<ScreenPoint, 4> screen{};
     TColor color = 0;
@@ -83,9 +83,9 @@ struct SceneTrace {
     int kind = 0; // 1 dots, other: polyline
     int particle = 0;
     int writePosition = 1; // counts samples taken, from 1
-    int N = 0; // samples kept, slots 1..N
+    int N = 0;             // samples kept, slots 1..N
     int stepCounter = 1;
-    int interval = 0; // one sample every `interval` moves of the particle
+    int interval = 0;                 // one sample every `interval` moves of the particle
     std::vector<TraceSample> samples; // maximum samples + 1; slot 0 unused
     TColor color = 0;
 };
@@ -122,23 +122,19 @@ public:
     void SetCube(TColor colour, bool shown);
     void SetAxes(TColor colour, bool shown);
 
-    void AddNParticles(int n, int kind, int radius, float x, float y, float z, TColor colour,
-                       int penStyle);
-    void AddNSegments(int n, int kind, int penWidth, float x1, float y1, float z1, float x2,
-                      float y2, float z2, TColor colour, int penStyle);
-    void AddNPoints(int n, int kind, int size, float x, float y, float z, TColor colour,
-                    int penStyle);
-    void AddNPlanes(int n, int kind, float x1, float y1, float z1, float x2, float y2, float z2,
-                    float x3, float y3, float z3, float x4, float y4, float z4, TColor colour,
-                    int brushStyle);
-    void AddNLabels(int n, int fontHeight, float x, float y, float z, TColor colour,
-                    const std::string &text);
+    void AddNParticles(int n, int kind, int radius, float x, float y, float z, TColor colour, int penStyle);
+    void AddNSegments(int n, int kind, int penWidth, float x1, float y1, float z1, float x2, float y2, float z2,
+                      TColor colour, int penStyle);
+    void AddNPoints(int n, int kind, int size, float x, float y, float z, TColor colour, int penStyle);
+    void AddNPlanes(int n, int kind, float x1, float y1, float z1, float x2, float y2, float z2, float x3, float y3,
+                    float z3, float x4, float y4, float z4, TColor colour, int brushStyle);
+    void AddNLabels(int n, int fontHeight, float x, float y, float z, TColor colour, const std::string &text);
     void AddNTraces(int n, int kind, TColor colour, int interval, int maxSamples);
 
     void MoveParticle(int index, float X, float Y, float Z);
     void MoveSegment(int index, float X1, float Y1, float Z1, float X2, float Y2, float Z2);
-    void MovePlane(int index, float X1, float Y1, float Z1, float X2, float Y2, float Z2, float X3,
-                   float Y3, float Z3, float X4, float Y4, float Z4);
+    void MovePlane(int index, float X1, float Y1, float Z1, float X2, float Y2, float Z2, float X3, float Y3, float Z3,
+                   float X4, float Y4, float Z4);
     void MovePoint(int index, float X, float Y, float Z);
     void MoveLabel(int index, float X, float Y, float Z);
 
@@ -149,8 +145,7 @@ public:
     void ChangeLabelProperties(int property, int index, int value);
     void ChangeLabelText(int index, const std::string &text);
 
-    void LinkTraceToParticle(int trace, int particle, int kind, TColor colour, int interval, int N,
-                             bool shown);
+    void LinkTraceToParticle(int trace, int particle, int kind, TColor colour, int interval, int N, bool shown);
 
     // Read access for painting and for tests. Indices are 1-based; the
     // counts are the allocated n of each store (0 before allocation).

@@ -8,7 +8,7 @@ namespace voltrix {
 // integers or doubles and never overflows.
 
 struct ArrowShape {
-    long long baseX, baseY; // where the shaft ends, centre of the head's base
+    long long baseX, baseY;       // where the shaft ends, centre of the head's base
     long long c1x, c1y, c2x, c2y; // the base corners
 };
 

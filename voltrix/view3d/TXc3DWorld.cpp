@@ -16,7 +16,12 @@ namespace {
 // called from it does not ask for yet another paint.
 class PaintingScope {
 public:
-    explicit PaintingScope(bool &flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    explicit PaintingScope(bool &flag)
+        : flag_(flag)
+        , previous_(flag)
+    {
+        flag_ = true;
+    }
     ~PaintingScope() { flag_ = previous_; }
     PaintingScope(const PaintingScope &) = delete;
     PaintingScope &operator=(const PaintingScope &) = delete;
@@ -28,7 +33,8 @@ private:
 
 } // namespace
 
-TXc3DWorld::TXc3DWorld(QWidget *parent) : QWidget(parent)
+TXc3DWorld::TXc3DWorld(QWidget *parent)
+    : QWidget(parent)
 {
     // Every paint covers the whole widget with the visible canvas.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -42,10 +48,7 @@ TXc3DWorld::TXc3DWorld(QWidget *parent) : QWidget(parent)
 
 TXc3DWorld::~TXc3DWorld() = default;
 
-void TXc3DWorld::SetErrorReporter(ViewErrorReporter reporter)
-{
-    setViewErrorReporter(std::move(reporter));
-}
+void TXc3DWorld::SetErrorReporter(ViewErrorReporter reporter) { setViewErrorReporter(std::move(reporter)); }
 
 void TXc3DWorld::SetupWorld()
 {
@@ -57,20 +60,11 @@ void TXc3DWorld::SetupWorld()
     bitmap_.fillRect(0, 0, clipWidth_, clipHeight_);
 }
 
-void TXc3DWorld::ProjectAll()
-{
-    SceneGeometry::ProjectAll();
-}
+void TXc3DWorld::ProjectAll() { SceneGeometry::ProjectAll(); }
 
-void TXc3DWorld::SetCube(TColor colour, bool shown)
-{
-    SceneGeometry::SetCube(colour, shown);
-}
+void TXc3DWorld::SetCube(TColor colour, bool shown) { SceneGeometry::SetCube(colour, shown); }
 
-void TXc3DWorld::SetAxes(TColor colour, bool shown)
-{
-    SceneGeometry::SetAxes(colour, shown);
-}
+void TXc3DWorld::SetAxes(TColor colour, bool shown) { SceneGeometry::SetAxes(colour, shown); }
 
 void TXc3DWorld::DrawWorld()
 {
@@ -149,8 +143,8 @@ void TXc3DWorld::MoveSegment(int index, float X1, float Y1, float Z1, float X2, 
     }
 }
 
-void TXc3DWorld::MovePlane(int index, float X1, float Y1, float Z1, float X2, float Y2, float Z2,
-                           float X3, float Y3, float Z3, float X4, float Y4, float Z4)
+void TXc3DWorld::MovePlane(int index, float X1, float Y1, float Z1, float X2, float Y2, float Z2, float X3, float Y3,
+                           float Z3, float X4, float Y4, float Z4)
 {
     SceneGeometry::MovePlane(index, X1, Y1, Z1, X2, Y2, Z2, X3, Y3, Z3, X4, Y4, Z4);
 }

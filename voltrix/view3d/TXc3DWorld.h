@@ -47,8 +47,8 @@ public:
 
     void MoveParticle(int index, float X, float Y, float Z);
     void MoveSegment(int index, float X1, float Y1, float Z1, float X2, float Y2, float Z2);
-    void MovePlane(int index, float X1, float Y1, float Z1, float X2, float Y2, float Z2, float X3,
-                   float Y3, float Z3, float X4, float Y4, float Z4);
+    void MovePlane(int index, float X1, float Y1, float Z1, float X2, float Y2, float Z2, float X3, float Y3, float Z3,
+                   float X4, float Y4, float Z4);
     void MovePoint(int index, float X, float Y, float Z);
     void MoveLabel(int index, float X, float Y, float Z);
 

@@ -9,10 +9,10 @@
 #include <QPen>
 #include <QString>
 
-#include "voltrix/view3d/Colors.h"
-#include "voltrix/view3d/ViewCodes.h"
 #include "common/SaturatingTrunc.h"
+#include "voltrix/view3d/Colors.h"
 #include "voltrix/view3d/ScreenShapes.h"
+#include "voltrix/view3d/ViewCodes.h"
 
 namespace voltrix {
 
@@ -51,22 +51,18 @@ QPen makePen(const CanvasState &s)
         if (thin)
             pen.setDashPattern({9, 3, 3, 3, 3, 3});
         break;
-    case kPenClear:
-        pen.setStyle(Qt::NoPen);
-        break;
-    default:
-        break;
+    case kPenClear: pen.setStyle(Qt::NoPen); break;
+    default: break;
     }
     return pen;
 }
 
 QBrush makeBrush(const CanvasState &s)
 {
-    static const Qt::BrushStyle styles[8] = {
-        Qt::SolidPattern, Qt::NoBrush,    Qt::HorPattern,   Qt::VerPattern,
-        Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-    const Qt::BrushStyle style =
-        (s.brushStyle >= 0 && s.brushStyle < 8) ? styles[s.brushStyle] : Qt::SolidPattern;
+    static const Qt::BrushStyle styles[8] = {Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                             Qt::VerPattern,   Qt::FDiagPattern,    Qt::BDiagPattern,
+                                             Qt::CrossPattern, Qt::DiagCrossPattern};
+    const Qt::BrushStyle style = (s.brushStyle >= 0 && s.brushStyle < 8) ? styles[s.brushStyle] : Qt::SolidPattern;
     return QBrush(toQColor(s.brushColor), style);
 }
 
@@ -107,10 +103,7 @@ ViewCanvas::ViewCanvas()
     font_.setPixelSize(kDefaultFontHeight);
 }
 
-ViewCanvas::~ViewCanvas()
-{
-    finish();
-}
+ViewCanvas::~ViewCanvas() { finish(); }
 
 const QImage &ViewCanvas::image()
 {
@@ -157,8 +150,8 @@ QPainter &ViewCanvas::painter()
 // reuse the one before.
 void ViewCanvas::applyPen(QPainter &p)
 {
-    if (penApplied_ && applied_.penColor == state_.penColor
-        && applied_.penStyle == state_.penStyle && applied_.penWidth == state_.penWidth)
+    if (penApplied_ && applied_.penColor == state_.penColor && applied_.penStyle == state_.penStyle
+        && applied_.penWidth == state_.penWidth)
         return;
     p.setPen(makePen(state_));
     applied_.penColor = state_.penColor;
@@ -169,8 +162,7 @@ void ViewCanvas::applyPen(QPainter &p)
 
 void ViewCanvas::applyBrush(QPainter &p)
 {
-    if (brushApplied_ && applied_.brushColor == state_.brushColor
-        && applied_.brushStyle == state_.brushStyle)
+    if (brushApplied_ && applied_.brushColor == state_.brushColor && applied_.brushStyle == state_.brushStyle)
         return;
     p.setBrush(makeBrush(state_));
     applied_.brushColor = state_.brushColor;
@@ -187,7 +179,8 @@ void ViewCanvas::line(long long x1, long long y1, long long x2, long long y2)
         return;
     QPainter &p = painter();
     applyPen(p);
-    p.drawLine(orvalis::saturatingTrunc(ax), orvalis::saturatingTrunc(ay), orvalis::saturatingTrunc(bx), orvalis::saturatingTrunc(by));
+    p.drawLine(orvalis::saturatingTrunc(ax), orvalis::saturatingTrunc(ay), orvalis::saturatingTrunc(bx),
+               orvalis::saturatingTrunc(by));
 }
 
 void ViewCanvas::ellipse(long long left, long long top, long long right, long long bottom)
@@ -219,8 +212,8 @@ void ViewCanvas::polygon(const long long (&xs)[4], const long long (&ys)[4])
     const DrawBox safe = safeDrawBox(image_.width(), image_.height());
     QPoint corners[4];
     for (int k = 0; k < 4; ++k)
-        corners[k] = QPoint(clampCoord(double(xs[k]), safe.left, safe.right),
-                            clampCoord(double(ys[k]), safe.top, safe.bottom));
+        corners[k] =
+            QPoint(clampCoord(double(xs[k]), safe.left, safe.right), clampCoord(double(ys[k]), safe.top, safe.bottom));
     QPainter &p = painter();
     applyPen(p);
     applyBrush(p);

@@ -26,8 +26,8 @@ void showErrorBox(const std::string &text)
         std::fprintf(stderr, "%s\n", text.c_str());
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Xc3DWorld Error"),
-                    QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Xc3DWorld Error"), QString::fromStdString(text),
+                    QMessageBox::Ok | QMessageBox::Cancel);
     box.exec();
 }
 
@@ -45,10 +45,7 @@ std::string formatViewError(const char *operation, const char *message)
     return text;
 }
 
-void setViewErrorReporter(ViewErrorReporter reporter)
-{
-    customReporter() = std::move(reporter);
-}
+void setViewErrorReporter(ViewErrorReporter reporter) { customReporter() = std::move(reporter); }
 
 void reportViewError(const char *operation, const char *message)
 {

@@ -22,10 +22,10 @@
 #include <string>
 #include <vector>
 
-#include "trayecta/forms/Form1.h"
-#include "trayecta/forms/GraphArea.h"
 #include "trayecta/core/NumberText.h"
 #include "trayecta/core/ProjectileSolver.h"
+#include "trayecta/forms/Form1.h"
+#include "trayecta/forms/GraphArea.h"
 
 using trayecta::FORM1;
 
@@ -33,9 +33,10 @@ namespace {
 
 constexpr int kEvents = 2000;
 
-const char *const kTexts[] = {"0", "15", "-9,8", "30", "60", "1,5", "-2", "0,5", "3", "4", "-3", "1E+300",
-                              "1E-300", "9,99E+307", "1-2", ",,", "-", "+", "", " ", "abc", "2.5", "1e5",
-                              "100000000000000000000", "0,0000001", "90", "-90", "360", "36"};
+const char *const kTexts[] = {
+    "0",         "15",        "-9,8", "30",  "60", "1,5", "-2", "0,5", "3",   "4",   "-3",  "1E+300",
+    "1E-300",    "9,99E+307", "1-2",  ",,",  "-",  "+",   "",   " ",   "abc", "2.5", "1e5", "100000000000000000000",
+    "0,0000001", "90",        "-90",  "360", "36"};
 
 class TrayectaMonkey : public ::testing::TestWithParam<unsigned> {
 protected:
@@ -120,9 +121,9 @@ protected:
             break;
         case 4:
             if (QLineEdit *e = pickUsable(edits_)) {
-                static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Period, Qt::Key_Comma,
-                                               Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Minus, Qt::Key_A,
-                                               Qt::Key_5, Qt::Key_Tab};
+                static const Qt::Key keys[] = {Qt::Key_Return,    Qt::Key_Escape, Qt::Key_Period, Qt::Key_Comma,
+                                               Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Minus,  Qt::Key_A,
+                                               Qt::Key_5,         Qt::Key_Tab};
                 e->setFocus();
                 QTest::keyClick(e, keys[pick(std::size(keys))]);
             }
@@ -191,9 +192,12 @@ TEST_P(TrayectaMonkey, SeededSessionLeavesNumbersInTheResultsAndAnAnsweringWindo
         const char *name;
     } results[] = {
         {form_->txtvuelo, "txtvuelo"},
-        {form_->txtalcance, "txtalcance"},     {form_->txtaltura, "txtaltura"},
-        {form_->txtvimpactox, "txtvimpactox"}, {form_->txtvimpactoy, "txtvimpactoy"},
-        {form_->txtmodulo, "txtmodulo"},       {form_->txtms, "txtms"},
+        {form_->txtalcance, "txtalcance"},
+        {form_->txtaltura, "txtaltura"},
+        {form_->txtvimpactox, "txtvimpactox"},
+        {form_->txtvimpactoy, "txtvimpactoy"},
+        {form_->txtmodulo, "txtmodulo"},
+        {form_->txtms, "txtms"},
     };
     for (const auto &r : results)
         expectNumberOrEmpty(r.field, r.name);
@@ -212,9 +216,12 @@ TEST_P(TrayectaMonkey, SeededSessionLeavesNumbersInTheResultsAndAnAnsweringWindo
     const struct {
         QLineEdit *field;
         const char *text;
-    } inputs[] = {{form_->txtrx0, "0"},      {form_->txtry0, "15"},
-                  {form_->txtvinicial, "30"}, {form_->txtangulo, "60"},
-                  {form_->txtaccelinicial[0], "0"}, {form_->txtaccelinicial[1], "-9,8"}};
+    } inputs[] = {{form_->txtrx0, "0"},
+                  {form_->txtry0, "15"},
+                  {form_->txtvinicial, "30"},
+                  {form_->txtangulo, "60"},
+                  {form_->txtaccelinicial[0], "0"},
+                  {form_->txtaccelinicial[1], "-9,8"}};
     for (const auto &in : inputs)
         in.field->setText(QString::fromUtf8(in.text));
     const int reportsBefore = static_cast<int>(reports_.size());
@@ -227,7 +234,8 @@ TEST_P(TrayectaMonkey, SeededSessionLeavesNumbersInTheResultsAndAnAnsweringWindo
     texts.vinicial = "30";
     texts.angulo = "60";
     texts.accelinicial = {"0", "-9,8"};
-    const trayecta::SolveOutcome expected = trayecta::ProjectileSolver().solve(texts, trayecta::VelocityMode::SpeedAndAngle);
+    const trayecta::SolveOutcome expected =
+        trayecta::ProjectileSolver().solve(texts, trayecta::VelocityMode::SpeedAndAngle);
     ASSERT_FALSE(expected.failure.has_value());
     EXPECT_EQ(form_->txtvuelo->text().toStdString(), *expected.results.vuelo);
     EXPECT_EQ(form_->txtalcance->text().toStdString(), *expected.results.alcance);

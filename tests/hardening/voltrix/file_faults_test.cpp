@@ -19,8 +19,8 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
-#include "voltrix/core/ExperimentFile.h"
 #include "tests/support/VoltrixWindows.h"
+#include "voltrix/core/ExperimentFile.h"
 
 namespace fs = std::filesystem;
 using namespace voltrix_test;

@@ -19,13 +19,13 @@
 #include <ostream>
 #include <string>
 
+#include "tests/hardening/voltrix/FiniteState.h"
+#include "tests/support/VoltrixWindows.h"
 #include "voltrix/core/NumberText.h"
 #include "voltrix/core/Physics.h"
 #include "voltrix/core/SimState.h"
 #include "voltrix/core/SliderRules.h"
 #include "voltrix/view3d/TXc3DWorld.h"
-#include "tests/hardening/voltrix/FiniteState.h"
-#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 
@@ -33,10 +33,7 @@ namespace {
 
 constexpr long kSteps = 1'000'000;
 
-bool sameBits(float a, float b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 bool particleFinite(const SimState &s)
 {
@@ -46,10 +43,7 @@ bool particleFinite(const SimState &s)
     return true;
 }
 
-double speed(const SimState &s)
-{
-    return std::sqrt(double(s.vx) * s.vx + double(s.vy) * s.vy + double(s.vz) * s.vz);
-}
+double speed(const SimState &s) { return std::sqrt(double(s.vx) * s.vx + double(s.vy) * s.vy + double(s.vz) * s.vz); }
 
 // The explicit midpoint step turns a velocity in a pure magnetic field by
 // θ = qB·dt per step and lengthens it by √(1 + θ⁴/4): the speed after n steps.
@@ -67,10 +61,7 @@ struct LongRun {
 };
 
 // Test names carry the run's name, never the bytes of its functions.
-void PrintTo(const LongRun &run, std::ostream *os)
-{
-    *os << run.name;
-}
+void PrintTo(const LongRun &run, std::ostream *os) { *os << run.name; }
 
 void startState(SimState &) {}
 
@@ -102,8 +93,7 @@ const LongRun kRuns[] = {
      [](const SimState &start, const SimState &end) { checkStartCircle(start, end, 2.0 * 0.01f); }},
     {"StartStateInCentimetres", startState, true, false,
      [](const SimState &start, const SimState &end) { checkStartCircle(start, end, 2.0 * 0.01f); }},
-    {"LargeTimeStepGainsEnergyAsTheSchemeDoes",
-     [](SimState &s) { s.dt = 0.05f; }, false, false,
+    {"LargeTimeStepGainsEnergyAsTheSchemeDoes", [](SimState &s) { s.dt = 0.05f; }, false, false,
      [](const SimState &start, const SimState &end) {
          EXPECT_EQ(end.x, 0.0f);
          EXPECT_EQ(end.vx, 0.0f);
@@ -188,9 +178,9 @@ TEST_P(CoreLongRun, MillionStepsKeepThePhysicsOrOverflowCleanly)
 
     // The step writes the particle, the time and the force, never the
     // fields, the charge, the mass, the time step or the start values.
-    for (auto member : {&SimState::Ex, &SimState::Ey, &SimState::Ez, &SimState::Bx, &SimState::By,
-                        &SimState::Bz, &SimState::q, &SimState::m, &SimState::dt, &SimState::x0,
-                        &SimState::y0, &SimState::z0, &SimState::vx0, &SimState::vy0, &SimState::vz0})
+    for (auto member : {&SimState::Ex, &SimState::Ey, &SimState::Ez, &SimState::Bx, &SimState::By, &SimState::Bz,
+                        &SimState::q, &SimState::m, &SimState::dt, &SimState::x0, &SimState::y0, &SimState::z0,
+                        &SimState::vx0, &SimState::vy0, &SimState::vz0})
         EXPECT_TRUE(sameBits(s.*member, start.*member));
     EXPECT_TRUE(std::isfinite(s.t));
     EXPECT_GT(s.t, start.t);

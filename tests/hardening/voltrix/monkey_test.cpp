@@ -12,8 +12,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -23,9 +23,9 @@
 #include <unistd.h>
 #include <vector>
 
-#include "voltrix/view3d/TXc3DWorld.h"
 #include "tests/hardening/voltrix/FiniteState.h"
 #include "tests/support/VoltrixWindows.h"
+#include "voltrix/view3d/TXc3DWorld.h"
 
 namespace fs = std::filesystem;
 using namespace voltrix_test;
@@ -35,9 +35,10 @@ namespace {
 constexpr int kEvents = 1500;
 
 // Texts that have broken number readers before, and random scraps.
-const char *const kTexts[] = {"2.57", "-2.57", "50", "2e8", "1e7", "-1e7", "", "   ", "abc", "3,7", "0.7",
-                              "nan", "inf", "-inf", "1e39", "-1e-45", "0x1p3", "99999", "-5", "+.5e1",
-                              "12345678901234567890", "0.05", "cm", "m"};
+const char *const kTexts[] = {"2.57", "-2.57",  "50",    "2e8",   "1e7", "-1e7",  "",
+                              "   ",  "abc",    "3,7",   "0.7",   "nan", "inf",   "-inf",
+                              "1e39", "-1e-45", "0x1p3", "99999", "-5",  "+.5e1", "12345678901234567890",
+                              "0.05", "cm",     "m"};
 
 class VoltrixMonkey : public VoltrixWindows, public ::testing::WithParamInterface<unsigned> {
 protected:
@@ -63,9 +64,9 @@ protected:
                 combos_.push_back(c);
         }
         // "Fin" ends the process and is left out; the submenu holders do nothing.
-        actions_ = {Form1->Cargar,          Form1->Grabar,         Form1->Control,
-                    Form1->TodoEspacio,     Form1->Confinado,      Form1->MuestraVectores,
-                    Form1->FactordeEscala,  Form1->Informacion,    Form1->Ayuda1};
+        actions_ = {Form1->Cargar,         Form1->Grabar,      Form1->Control,
+                    Form1->TodoEspacio,    Form1->Confinado,   Form1->MuestraVectores,
+                    Form1->FactordeEscala, Form1->Informacion, Form1->Ayuda1};
     }
 
     void TearDown() override
@@ -159,9 +160,9 @@ protected:
             break;
         case 5:
             if (QLineEdit *e = pickUsable(edits_)) {
-                static const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab,
-                                               Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Period,
-                                               Qt::Key_Minus, Qt::Key_0, Qt::Key_9, Qt::Key_E, Qt::Key_Up};
+                static const Qt::Key keys[] = {Qt::Key_Return,    Qt::Key_Enter,  Qt::Key_Escape, Qt::Key_Tab,
+                                               Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Period, Qt::Key_Minus,
+                                               Qt::Key_0,         Qt::Key_9,      Qt::Key_E,      Qt::Key_Up};
                 QTest::keyClick(e, keys[pick(std::size(keys))]);
             }
             break;
@@ -174,8 +175,9 @@ protected:
                 if (pick(3) == 0) {
                     // Dragging the thumb.
                     s->setSliderDown(true);
-                    s->setSliderPosition(s->minimum() + static_cast<int>(pick(
-                                             static_cast<std::size_t>(s->maximum() - s->minimum()) + 1)));
+                    s->setSliderPosition(
+                        s->minimum()
+                        + static_cast<int>(pick(static_cast<std::size_t>(s->maximum() - s->minimum()) + 1)));
                     s->setSliderDown(false);
                 } else {
                     s->triggerAction(moves[pick(std::size(moves))]);
@@ -192,9 +194,7 @@ protected:
                 }
             }
             break;
-        case 8:
-            actions_[pick(actions_.size())]->trigger();
-            break;
+        case 8: actions_[pick(actions_.size())]->trigger(); break;
         case 9:
             if (QWidget *w = forms_[1 + pick(forms_.size() - 1)])
                 w->setVisible(!w->isVisible());
@@ -211,9 +211,7 @@ protected:
                                    Qt::LeftButton);
             break;
         }
-        default:
-            ticks(1 + static_cast<int>(pick(20)));
-            break;
+        default: ticks(1 + static_cast<int>(pick(20))); break;
         }
     }
 
@@ -248,12 +246,29 @@ TEST_P(VoltrixMonkey, SeededSessionLeavesAnAnsweringProgramWithFiniteSettings)
         const char *name;
         float value;
     } settings[] = {
-        {"Ex", Sim.Ex},          {"Ey", Sim.Ey},           {"Ez", Sim.Ez},           {"Bx", Sim.Bx},
-        {"By", Sim.By},          {"Bz", Sim.Bz},           {"q", Sim.q},             {"dt", Sim.dt},
-        {"m", Sim.m},            {"x0", Sim.x0},           {"y0", Sim.y0},           {"z0", Sim.z0},
-        {"vx0", Sim.vx0},        {"vy0", Sim.vy0},         {"vz0", Sim.vz0},         {"FactorV", Factors.FactorV},
-        {"FactorA", Factors.FactorA}, {"FactorE", Factors.FactorE}, {"FactorB", Factors.FactorB}, {"ZoomActual", Camera.ZoomActual},
-        {"AnguloAlfa", Camera.AnguloAlfa}, {"AnguloBeta", Camera.AnguloBeta}, {"FactorActual", Factors.FactorActual},
+        {"Ex", Sim.Ex},
+        {"Ey", Sim.Ey},
+        {"Ez", Sim.Ez},
+        {"Bx", Sim.Bx},
+        {"By", Sim.By},
+        {"Bz", Sim.Bz},
+        {"q", Sim.q},
+        {"dt", Sim.dt},
+        {"m", Sim.m},
+        {"x0", Sim.x0},
+        {"y0", Sim.y0},
+        {"z0", Sim.z0},
+        {"vx0", Sim.vx0},
+        {"vy0", Sim.vy0},
+        {"vz0", Sim.vz0},
+        {"FactorV", Factors.FactorV},
+        {"FactorA", Factors.FactorA},
+        {"FactorE", Factors.FactorE},
+        {"FactorB", Factors.FactorB},
+        {"ZoomActual", Camera.ZoomActual},
+        {"AnguloAlfa", Camera.AnguloAlfa},
+        {"AnguloBeta", Camera.AnguloBeta},
+        {"FactorActual", Factors.FactorActual},
     };
     for (const auto &s : settings)
         EXPECT_TRUE(std::isfinite(s.value)) << s.name << " = " << s.value;

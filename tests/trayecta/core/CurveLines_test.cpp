@@ -28,11 +28,13 @@ TEST(CurveLines, PointsMapFromTheUserScaleIntoTheFrame)
     EXPECT_DOUBLE_EQ(lines[0].points[2].y, 70.0);
 
     // A negative width mirrors the path from the left edge; a left offset shifts it.
-    const std::vector<CurveLine> mirrored = curveLines({{-50.0f, 0.0f}, {-100.0f, 0.0f}}, {0.0f, -200.0f, 100.0f}, kFrame);
+    const std::vector<CurveLine> mirrored =
+        curveLines({{-50.0f, 0.0f}, {-100.0f, 0.0f}}, {0.0f, -200.0f, 100.0f}, kFrame);
     ASSERT_EQ(mirrored.size(), 1u);
     EXPECT_DOUBLE_EQ(mirrored[0].points[0].x, 35.0);
     EXPECT_DOUBLE_EQ(mirrored[0].points[1].x, 60.0);
-    const std::vector<CurveLine> shifted = curveLines({{0.0f, 0.0f}, {0.0f, 100.0f}}, {-100.0f, 200.0f, 100.0f}, kFrame);
+    const std::vector<CurveLine> shifted =
+        curveLines({{0.0f, 0.0f}, {0.0f, 100.0f}}, {-100.0f, 200.0f, 100.0f}, kFrame);
     ASSERT_EQ(shifted.size(), 1u);
     EXPECT_DOUBLE_EQ(shifted[0].points[0].x, 60.0);
 }
@@ -45,12 +47,8 @@ TEST(CurveLines, SegmentsAreClippedToTheFrame)
         std::vector<std::vector<LinePoint>> lines;
     };
     const Case cases[] = {
-        {"leaving through the right edge",
-         {{100.0f, 50.0f}, {300.0f, 50.0f}},
-         {{{60.0, 45.0}, {110.0, 45.0}}}},
-        {"entering through the top",
-         {{100.0f, -100.0f}, {100.0f, 50.0f}},
-         {{{60.0, 20.0}, {60.0, 45.0}}}},
+        {"leaving through the right edge", {{100.0f, 50.0f}, {300.0f, 50.0f}}, {{{60.0, 45.0}, {110.0, 45.0}}}},
+        {"entering through the top", {{100.0f, -100.0f}, {100.0f, 50.0f}}, {{{60.0, 20.0}, {60.0, 45.0}}}},
         {"wholly outside", {{300.0f, 50.0f}, {400.0f, 50.0f}}, {}},
         {"out and back in: two lines",
          {{100.0f, 50.0f}, {300.0f, 50.0f}, {100.0f, 60.0f}},

@@ -17,12 +17,8 @@ TEST(ExtremeSpeeds, SpeedIsTheLengthEvenWhereTheSquaresLeaveTheDoubleRange)
         double vx, vy;
         double speed;
     } cases[] = {
-        {1e-300, -1e-300, 1.4142135623730951e-300},
-        {-3e-200, 4e-200, 5e-200},
-        {1e-320, 0.0, 1e-320},
-        {1e200, 1e200, 1.4142135623730951e200},
-        {-3e160, -4e160, 5e160},
-        {0.0, 0.0, 0.0},
+        {1e-300, -1e-300, 1.4142135623730951e-300}, {-3e-200, 4e-200, 5e-200}, {1e-320, 0.0, 1e-320},
+        {1e200, 1e200, 1.4142135623730951e200},     {-3e160, -4e160, 5e160},   {0.0, 0.0, 0.0},
     };
     for (const auto &c : cases) {
         const double speed = speedOf(c.vx, c.vy);

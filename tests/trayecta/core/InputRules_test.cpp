@@ -16,10 +16,14 @@ TEST(InputRules, SineAndCosineOutsideTheUnitRangeTakeTheirFallback)
         std::optional<std::string> newText;
         std::optional<Failure> failure;
     } cases[] = {
-        {"1,5", "0", "0", std::nullopt},   {"-2", "1", "1", std::nullopt},
-        {"0,5", "1", std::nullopt, std::nullopt}, {"-1", "0", std::nullopt, std::nullopt},
-        {"1", "1", std::nullopt, std::nullopt},   {"", "0", std::nullopt, std::nullopt},
-        {"1,0001", "0", "0", std::nullopt},       {"abc", "0", std::nullopt, Failure::NotANumber},
+        {"1,5", "0", "0", std::nullopt},
+        {"-2", "1", "1", std::nullopt},
+        {"0,5", "1", std::nullopt, std::nullopt},
+        {"-1", "0", std::nullopt, std::nullopt},
+        {"1", "1", std::nullopt, std::nullopt},
+        {"", "0", std::nullopt, std::nullopt},
+        {"1,0001", "0", "0", std::nullopt},
+        {"abc", "0", std::nullopt, Failure::NotANumber},
         {" ", "1", std::nullopt, Failure::NotANumber},
     };
     for (const auto &c : cases) {
@@ -60,11 +64,15 @@ TEST(InputRules, ComponentAngleTextKeepsTheDigitsOfTheRatioArctangent)
         const char *vx, *vy;
         const char *angle;
     } cases[] = {
-        {"7", "15", "64,9831065219"},           {"11", "17", "57,0947570770121"},
-        {"14", "31", "65,6954507340633"},       {"7", "-27", "-75,4655449194599"},
-        {"-7", "15", "115,0168934781"},         {"-11", "-17", "-122,905242922988"},
+        {"7", "15", "64,9831065219"},
+        {"11", "17", "57,0947570770121"},
+        {"14", "31", "65,6954507340633"},
+        {"7", "-27", "-75,4655449194599"},
+        {"-7", "15", "115,0168934781"},
+        {"-11", "-17", "-122,905242922988"},
         // The half turn is added in radians with the full pi, not in degrees.
-        {"-3", "-18", "-99,4623222080257"},     {"-0,5", "3", "99,4623222080257"},
+        {"-3", "-18", "-99,4623222080257"},
+        {"-0,5", "3", "99,4623222080257"},
     };
     for (const auto &c : cases) {
         const ComponentUpdate update = componentRule(c.vx, c.vy, ComponentAxis::Y);
@@ -79,8 +87,8 @@ TEST(InputRules, ComponentRulesNeedNumbersAndNonZeroComponents)
         ComponentAxis leaving;
         std::optional<std::string> angle;
     } cases[] = {
-        {"0", "4", ComponentAxis::X, "90"},  {"0,0", "", ComponentAxis::X, "90"},
-        {"3", "0", ComponentAxis::Y, "0"},   {"0", "0", ComponentAxis::Y, "0"},
+        {"0", "4", ComponentAxis::X, "90"},         {"0,0", "", ComponentAxis::X, "90"},
+        {"3", "0", ComponentAxis::Y, "0"},          {"0", "0", ComponentAxis::Y, "0"},
         {"3", "0", ComponentAxis::X, std::nullopt}, {"", "4", ComponentAxis::X, std::nullopt},
         {"3", "", ComponentAxis::X, std::nullopt},  {"abc", "4", ComponentAxis::X, std::nullopt},
         {"-", "4", ComponentAxis::Y, std::nullopt}, {"3", "1-2", ComponentAxis::X, std::nullopt},

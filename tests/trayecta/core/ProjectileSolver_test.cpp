@@ -241,16 +241,20 @@ TEST(ProjectileSolver, FailuresStopAtTheFailingStep)
         bool formulasWritten; // the failure comes after the formula texts
     } cases[] = {
         {"zero vertical acceleration", nullptr, "0", M::SpeedAndAngle, Failure::DivisionByZero, true},
-        {"below ground, never rises to it", &InputTexts::ry0, "-100", M::SpeedAndAngle, Failure::NeverReachesGround, true},
+        {"below ground, never rises to it", &InputTexts::ry0, "-100", M::SpeedAndAngle, Failure::NeverReachesGround,
+         true},
         {"on the ground moving down", &InputTexts::ry0, "0", M::Components, Failure::NoImpactAfterLaunch, true},
         {"angle not a number", &InputTexts::angulo, "abc", M::SpeedAndAngle, Failure::NotANumber, false},
-        {"angle read even with sine and cosine", &InputTexts::angulo, "-", M::SpeedAndSineCosine, Failure::NotANumber, false},
+        {"angle read even with sine and cosine", &InputTexts::angulo, "-", M::SpeedAndSineCosine, Failure::NotANumber,
+         false},
         {"start x with two signs", &InputTexts::rx0, "1-2", M::SpeedAndAngle, Failure::NotANumber, false},
         {"start y blanks", &InputTexts::ry0, "  ", M::SpeedAndAngle, Failure::NotANumber, false},
         {"cosine with two commas", &InputTexts::cos, "0,,5", M::SpeedAndSineCosine, Failure::NotANumber, false},
-        {"speed beyond a double", &InputTexts::vinicial, std::string(400, '9'), M::SpeedAndAngle, Failure::Overflow, false},
+        {"speed beyond a double", &InputTexts::vinicial, std::string(400, '9'), M::SpeedAndAngle, Failure::Overflow,
+         false},
         {"speed squared overflows", &InputTexts::vinicial, "1E200", M::SpeedAndAngle, Failure::Overflow, true},
-        {"start height overflows the discriminant", &InputTexts::ry0, "1E308", M::SpeedAndAngle, Failure::Overflow, true},
+        {"start height overflows the discriminant", &InputTexts::ry0, "1E308", M::SpeedAndAngle, Failure::Overflow,
+         true},
     };
     for (const auto &c : cases) {
         InputTexts in = startUpInputs();

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/trayecta/core/SolvedProblems.h"
 #include "trayecta/core/NumberText.h"
 #include "trayecta/core/ProjectileSolver.h"
-#include "tests/trayecta/core/SolvedProblems.h"
 #include "trayecta/core/TrajectoryExport.h"
 
 using namespace trayecta;
@@ -136,10 +136,15 @@ TEST(TrajectoryExport, NoTableFromInputsThatDoNotRead)
 TEST(TrajectoryExport, DataNumbersUseThePointAndFifteenDigits)
 {
     const std::pair<double, const char *> cases[] = {
-        {0.0, "0"},         {-0.0, "0"},          {15.0, "15"},
-        {-4.9, "-4.9"},     {1.0 / 750.0, "0.00133333333333333"},
-        {1.5e-5, "1.5e-05"}, {87.4125412440001, "87.4125412440001"},
-        {1e300, "1e+300"},  {15.000000000000027, "15"},
+        {0.0, "0"},
+        {-0.0, "0"},
+        {15.0, "15"},
+        {-4.9, "-4.9"},
+        {1.0 / 750.0, "0.00133333333333333"},
+        {1.5e-5, "1.5e-05"},
+        {87.4125412440001, "87.4125412440001"},
+        {1e300, "1e+300"},
+        {15.000000000000027, "15"},
     };
     const std::string before = std::setlocale(LC_ALL, nullptr);
     for (const char *locale : {"C", "es_ES.UTF-8", "ca_ES.UTF-8"}) {
@@ -161,14 +166,10 @@ TEST(TrajectoryExport, PictureFormatComesFromTheNameThenTheChosenType)
         PictureFormat format;
     };
     const Case cases[] = {
-        {"/tmp/a.png", PictureFormat::Svg, PictureFormat::Png},
-        {"/tmp/a.SVG", PictureFormat::Png, PictureFormat::Svg},
-        {"/tmp/a.Png", PictureFormat::Svg, PictureFormat::Png},
-        {"/tmp/a", PictureFormat::Svg, PictureFormat::Svg},
-        {"/tmp/a", PictureFormat::Png, PictureFormat::Png},
-        {"/tmp/a.jpg", PictureFormat::Svg, PictureFormat::Svg},
-        {"/tmp/svg", PictureFormat::Png, PictureFormat::Png},
-        {"", PictureFormat::Png, PictureFormat::Png},
+        {"/tmp/a.png", PictureFormat::Svg, PictureFormat::Png}, {"/tmp/a.SVG", PictureFormat::Png, PictureFormat::Svg},
+        {"/tmp/a.Png", PictureFormat::Svg, PictureFormat::Png}, {"/tmp/a", PictureFormat::Svg, PictureFormat::Svg},
+        {"/tmp/a", PictureFormat::Png, PictureFormat::Png},     {"/tmp/a.jpg", PictureFormat::Svg, PictureFormat::Svg},
+        {"/tmp/svg", PictureFormat::Png, PictureFormat::Png},   {"", PictureFormat::Png, PictureFormat::Png},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(pictureFormatFor(c.name, c.chosen), c.format) << c.name;

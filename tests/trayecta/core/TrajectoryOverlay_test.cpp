@@ -59,14 +59,18 @@ TEST(TrajectoryOverlay, WhatEachActionLeavesOnTheGraph)
              o.setAside(false);
              o.drawn(curveStartingAt(4));
          },
-         true, {}},
-        {"the failure report while overlaying keeps every curve for the next drawing",
-         [](TrajectoryOverlay &o) { o.setAside(true); }, false, {1, 2, 3}},
-        {"the failure report without overlaying forgets every curve",
-         [](TrajectoryOverlay &o) { o.setAside(false); }, false, {}},
-        {"Esborrar forgets every curve", [](TrajectoryOverlay &o) { o.clear(); }, false, {}},
-        {"turning overlaying off keeps only the shown curve", [](TrajectoryOverlay &o) { o.dropEarlier(); }, true,
+         true,
          {}},
+        {"the failure report while overlaying keeps every curve for the next drawing",
+         [](TrajectoryOverlay &o) { o.setAside(true); },
+         false,
+         {1, 2, 3}},
+        {"the failure report without overlaying forgets every curve",
+         [](TrajectoryOverlay &o) { o.setAside(false); },
+         false,
+         {}},
+        {"Esborrar forgets every curve", [](TrajectoryOverlay &o) { o.clear(); }, false, {}},
+        {"turning overlaying off keeps only the shown curve", [](TrajectoryOverlay &o) { o.dropEarlier(); }, true, {}},
     };
     for (const Case &c : cases) {
         TrajectoryOverlay overlay;

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/trayecta/core/SolvedProblems.h"
 #include "trayecta/core/InputRules.h"
 #include "trayecta/core/NumberText.h"
 #include "trayecta/core/ProjectileSolver.h"
-#include "tests/trayecta/core/SolvedProblems.h"
 #include "trayecta/core/TrajectoryPlan.h"
 
 using namespace trayecta;
@@ -51,8 +51,7 @@ TEST(TrajectoryPlan, OnlyPointsNearTheMaximumHeightAreRed)
     int red = 0;
     for (const PlotPoint &p : plan.points) {
         const double heightAboveGround = 54.933163 - p.y;
-        EXPECT_EQ(p.apex, heightAboveGround > 49.438775510204 - 0.01)
-            << p.x << " " << heightAboveGround;
+        EXPECT_EQ(p.apex, heightAboveGround > 49.438775510204 - 0.01) << p.x << " " << heightAboveGround;
         if (p.apex) {
             ++red;
             EXPECT_NEAR(p.x, apexX, 1.0);

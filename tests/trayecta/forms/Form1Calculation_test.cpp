@@ -9,11 +9,15 @@ TEST_F(Form1Test, CalculateFillsEveryResultAndDrawsTheParabola)
 {
     calculate();
     ASSERT_TRUE(reports.empty());
-    const std::pair<QLineEdit *, const char *> results[] = {
-        {form->txtrfinal, "(+15t  ,  15+25,9807621135331t-4,9t²)"}, {form->txtvfinal, "(15  ,  25,9807621135331-9,8t)"},
-        {form->txtvuelo, "5,82750274959999"}, {form->txtmin, "0,09712504583"}, {form->txtalcance, "87,412541244"},
-        {form->txtaltura, "49,438775510204"}, {form->txtvimpactox, "15"}, {form->txtvimpactoy, "-31,1287648325468"},
-        {form->txtmodulo, "34,554305086342"}};
+    const std::pair<QLineEdit *, const char *> results[] = {{form->txtrfinal, "(+15t  ,  15+25,9807621135331t-4,9t²)"},
+                                                            {form->txtvfinal, "(15  ,  25,9807621135331-9,8t)"},
+                                                            {form->txtvuelo, "5,82750274959999"},
+                                                            {form->txtmin, "0,09712504583"},
+                                                            {form->txtalcance, "87,412541244"},
+                                                            {form->txtaltura, "49,438775510204"},
+                                                            {form->txtvimpactox, "15"},
+                                                            {form->txtvimpactoy, "-31,1287648325468"},
+                                                            {form->txtmodulo, "34,554305086342"}};
     for (const auto &[field, text] : results) {
         EXPECT_EQ(field->text(), QString::fromUtf8(text)) << field->objectName().toStdString();
     }
@@ -97,19 +101,32 @@ TEST_F(Form1Test, ComponentModeCalculationUsesTheComponentFields)
 
 TEST_F(Form1Test, EveryBadInputWorksOrEndsInTheReport)
 {
-    const QString bad[] = {QString(),          QStringLiteral("   "),  QStringLiteral("-"),
-                           QStringLiteral(","), QStringLiteral("1-2"), QStringLiteral("1,,2"),
-                           QStringLiteral("abc"), QString(300, QChar('7')), QStringLiteral("1E308"),
-                           QStringLiteral("-1E308"), QStringLiteral("1E-300")};
+    const QString bad[] = {QString(),
+                           QStringLiteral("   "),
+                           QStringLiteral("-"),
+                           QStringLiteral(","),
+                           QStringLiteral("1-2"),
+                           QStringLiteral("1,,2"),
+                           QStringLiteral("abc"),
+                           QString(300, QChar('7')),
+                           QStringLiteral("1E308"),
+                           QStringLiteral("-1E308"),
+                           QStringLiteral("1E-300")};
     struct Target {
         QLineEdit *field;
         QRadioButton *mode;
     };
     const Target targets[] = {
-        {form->txtrx0, form->opt2},      {form->txtry0, form->opt2},          {form->txtvinicial, form->opt2},
-        {form->txtangulo, form->opt2},   {form->txtaccelinicial[0], form->opt2},
-        {form->txtaccelinicial[1], form->opt2}, {form->txtsin, form->optb}, {form->txtcos, form->optb},
-        {form->txtv0x, form->opt1},      {form->txtv0y, form->opt1},
+        {form->txtrx0, form->opt2},
+        {form->txtry0, form->opt2},
+        {form->txtvinicial, form->opt2},
+        {form->txtangulo, form->opt2},
+        {form->txtaccelinicial[0], form->opt2},
+        {form->txtaccelinicial[1], form->opt2},
+        {form->txtsin, form->optb},
+        {form->txtcos, form->optb},
+        {form->txtv0x, form->opt1},
+        {form->txtv0y, form->opt1},
     };
     form->Check1->setChecked(false);
     for (const Target &target : targets) {
@@ -145,8 +162,8 @@ namespace {
 
 void moveMouse(QWidget *widget, QPoint at)
 {
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 
@@ -190,27 +207,44 @@ TEST_F(Form1Test, CornerProblemsGiveSoundResultsInTheWindow)
         std::vector<std::pair<int, const char *>> timeTicks;       // blbt index, text
     } cases[] = {
         {"thrown down, pulled up",
-         "0", "20", "10", "-90", "2",
+         "0",
+         "20",
+         "10",
+         "-90",
+         "2",
          {{"txtvuelo", "2,76393202250021"}, {"txtaltura", "20"}, {"txtvimpactoy", "-4,47213595499958"}},
          {}},
         {"thrown up from below, pulled up",
-         "0", "-10", "5", "90", "2",
+         "0",
+         "-10",
+         "5",
+         "90",
+         "2",
          {{"txtvuelo", "1,53112887414927"}, {"txtaltura", "0"}},
          {}},
         {"flight time 1,625 s",
-         "0", "0", "8,125", "90", "-10",
+         "0",
+         "0",
+         "8,125",
+         "90",
+         "-10",
          {{"txtvuelo", "1,625"}, {"txtaltura", "3,30078125"}},
          {{0, "0,13"}, {2, "0,38"}, {4, "0,63"}, {12, "1,63"}}},
         {"minutes on a tie",
-         "0", "0", "0,0732421875", "90", "-10",
+         "0",
+         "0",
+         "0,0732421875",
+         "90",
+         "-10",
          {{"txtvuelo", "0,0146484375"}, {"txtmin", "0,00024414063"}},
          {}},
-        {"range on a tie",
-         "100000000000000,5", "15", "0", "60", "-9,8",
-         {{"txtalcance", "100000000000001"}},
-         {}},
+        {"range on a tie", "100000000000000,5", "15", "0", "60", "-9,8", {{"txtalcance", "100000000000001"}}, {}},
         {"negative range on a tie",
-         "-100000000000000,5", "15", "0", "60", "-9,8",
+         "-100000000000000,5",
+         "15",
+         "0",
+         "60",
+         "-9,8",
          {{"txtalcance", "-100000000000001"}},
          {}},
     };

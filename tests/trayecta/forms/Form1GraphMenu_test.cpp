@@ -55,10 +55,10 @@ PixelSet placedPixels(const trayecta::DrawnCurve &curve, double startX, const tr
     const QSize size = area.drawing().size();
     for (const trayecta::PlotPoint &p : curve.points) {
         const auto x = static_cast<float>(static_cast<double>(p.x) + (curve.startX - startX));
-        const auto y = static_cast<float>(static_cast<double>(p.y) +
-                                          (static_cast<double>(area.scaleHeight()) - curve.scaleHeight));
-        const int column =
-            static_cast<int>(std::floor((static_cast<double>(x) - area.scaleLeft()) / area.scaleWidth() * size.width()));
+        const auto y = static_cast<float>(static_cast<double>(p.y)
+                                          + (static_cast<double>(area.scaleHeight()) - curve.scaleHeight));
+        const int column = static_cast<int>(
+            std::floor((static_cast<double>(x) - area.scaleLeft()) / area.scaleWidth() * size.width()));
         const int row = static_cast<int>(std::floor(static_cast<double>(y) / area.scaleHeight() * size.height()));
         if (column >= 0 && row >= 0 && column < size.width() && row < size.height()) {
             pixels.insert({column, row});
@@ -477,8 +477,9 @@ TEST_F(GraphMenuTest, SavedSvgParsesWithItsCurvesTickLabelsAndUnits)
     EXPECT_TRUE(strokes.count(QStringLiteral("#a8a8a8")));
     EXPECT_TRUE(strokes.count(QStringLiteral("#000000")));
     EXPECT_TRUE(strokes.count(QStringLiteral("#ff0000")));
-    for (const QString &text : {form->lblx[0]->text(), form->lblx[13]->text(), form->blbt[0]->text(),
-                                form->blbt[12]->text(), QStringLiteral("m"), QStringLiteral("s"), QStringLiteral("0")}) {
+    for (const QString &text :
+         {form->lblx[0]->text(), form->lblx[13]->text(), form->blbt[0]->text(), form->blbt[12]->text(),
+          QStringLiteral("m"), QStringLiteral("s"), QStringLiteral("0")}) {
         EXPECT_TRUE(texts.contains(text)) << text.toStdString();
     }
 }
@@ -540,17 +541,21 @@ TEST_F(GraphMenuTest, ExportIsOfferedOnlyWhileACurveIsShown)
     } steps[] = {
         {"start-up", [] {}, false},
         {"a calculation", [this] { calculate(); }, true},
-        {"a calculation without graph keeps the curve", [this] {
+        {"a calculation without graph keeps the curve",
+         [this] {
              form->Check1->setChecked(true);
              calculate();
              form->Check1->setChecked(false);
-         }, true},
+         },
+         true},
         {"Es&borrar", [this] { QTest::mouseClick(form->cmdborrar, Qt::LeftButton); }, false},
         {"another calculation", [this] { calculate(); }, true},
-        {"a failed calculation", [this] {
+        {"a failed calculation",
+         [this] {
              form->txtaccelinicial[1]->setText(QStringLiteral("0"));
              calculate();
-         }, false},
+         },
+         false},
     };
     for (const auto &step : steps) {
         step.action();

@@ -15,9 +15,9 @@ TEST_F(Form1Test, KeyFilterAcceptsDigitsSignsCommaAndControlKeys)
         bool rejected;
         int beeps;
     } cases[] = {
-        {1, false, 0},  {8, false, 0},  {12, false, 0}, {'0', false, 0}, {'9', false, 0}, {'+', false, 0},
-        {',', false, 0}, {'-', false, 0}, {'.', true, 0}, {13, true, 1},  {27, true, 1},   {22, true, 1},
-        {24, true, 1},  {' ', true, 1}, {'a', true, 1}, {'E', true, 1},  {'/', true, 1},  {0x00e7, true, 1},
+        {1, false, 0},   {8, false, 0},   {12, false, 0}, {'0', false, 0}, {'9', false, 0}, {'+', false, 0},
+        {',', false, 0}, {'-', false, 0}, {'.', true, 0}, {13, true, 1},   {27, true, 1},   {22, true, 1},
+        {24, true, 1},   {' ', true, 1},  {'a', true, 1}, {'E', true, 1},  {'/', true, 1},  {0x00e7, true, 1},
     };
     for (const auto &c : cases) {
         beeps = 0;
@@ -30,8 +30,13 @@ TEST_F(Form1Test, KeyFilterAcceptsDigitsSignsCommaAndControlKeys)
 TEST_F(Form1Test, TypingIntoFieldsKeepsThemNumeric)
 {
     showActive();
-    QLineEdit *fields[] = {form->txtrx0, form->txtry0, form->txtvinicial, form->txtangulo,
-                           form->txtaccelinicial[0], form->txtaccelinicial[1], form->txtkmh};
+    QLineEdit *fields[] = {form->txtrx0,
+                           form->txtry0,
+                           form->txtvinicial,
+                           form->txtangulo,
+                           form->txtaccelinicial[0],
+                           form->txtaccelinicial[1],
+                           form->txtkmh};
     for (QLineEdit *field : fields) {
         field->setFocus();
         field->clear();
@@ -131,8 +136,8 @@ TEST_F(Form1Test, ComponentsTurnIntoSpeedAndAngleAndBack)
     // The solver gets the typed components back: leftward and upward.
     calculate();
     ASSERT_TRUE(reports.empty());
-    EXPECT_TRUE(form->txtvimpactox->text().startsWith(QStringLiteral("-3")) ||
-                form->txtvimpactox->text().startsWith(QStringLiteral("-2,99999999999")))
+    EXPECT_TRUE(form->txtvimpactox->text().startsWith(QStringLiteral("-3"))
+                || form->txtvimpactox->text().startsWith(QStringLiteral("-2,99999999999")))
         << form->txtvimpactox->text().toStdString();
 }
 
@@ -167,8 +172,17 @@ namespace {
 // The ten filtered fields (the acceleration array has two members).
 std::vector<QLineEdit *> filteredFields(FORM1 &form)
 {
-    return {form.txtrx0,  form.txtry0, form.txtv0x, form.txtv0y, form.txtvinicial,         form.txtangulo,
-            form.txtsin, form.txtcos, form.txtkmh, form.txtaccelinicial[0], form.txtaccelinicial[1]};
+    return {form.txtrx0,
+            form.txtry0,
+            form.txtv0x,
+            form.txtv0y,
+            form.txtvinicial,
+            form.txtangulo,
+            form.txtsin,
+            form.txtcos,
+            form.txtkmh,
+            form.txtaccelinicial[0],
+            form.txtaccelinicial[1]};
 }
 
 void sendInputMethod(QLineEdit *field, const QString &preedit, const QString &commit)

@@ -19,24 +19,15 @@ TEST_F(Form1Test, ControlsStandWhereTheLayoutPutsThem)
         const char *kind;
         QRect rect;
     } cases[] = {
-        {"Frame1", "QGroupBox", {0, 40, 409, 30}},
-        {"Frame2", "QGroupBox", {0, 72, 409, 30}},
-        {"txtrx0", "QLineEdit", {104, 16, 41, 19}},
-        {"txtms", "QLineEdit", {336, 16, 49, 19}},
-        {"txtv0y", "QLineEdit", {152, 48, 41, 19}},
-        {"txtvinicial", "QLineEdit", {336, 48, 49, 19}},
-        {"txtcos", "QLineEdit", {352, 80, 33, 19}},
-        {"txtaccelinicial_1", "QLineEdit", {152, 112, 41, 19}},
-        {"txtrfinal", "QLineEdit", {88, 144, 281, 19}},
-        {"txtmodulo", "QLineEdit", {272, 272, 105, 19}},
-        {"opt2", "QRadioButton", {216, 49, 16, 16}},
-        {"optb", "QRadioButton", {216, 80, 17, 17}},
-        {"cmdcalcular", "QPushButton", {216, 112, 81, 17}},
-        {"cmdborrar", "QPushButton", {400, 256, 49, 17}},
-        {"Check1", "QCheckBox", {304, 112, 113, 17}},
-        {"Dibu", "trayecta::GraphArea", {464, 24, 313, 225}},
-        {"lblmouse", "QLabel", {456, 280, 312, 17}},
-        {"Label12", "QLabel", {8, 256, 73, 25}},
+        {"Frame1", "QGroupBox", {0, 40, 409, 30}},          {"Frame2", "QGroupBox", {0, 72, 409, 30}},
+        {"txtrx0", "QLineEdit", {104, 16, 41, 19}},         {"txtms", "QLineEdit", {336, 16, 49, 19}},
+        {"txtv0y", "QLineEdit", {152, 48, 41, 19}},         {"txtvinicial", "QLineEdit", {336, 48, 49, 19}},
+        {"txtcos", "QLineEdit", {352, 80, 33, 19}},         {"txtaccelinicial_1", "QLineEdit", {152, 112, 41, 19}},
+        {"txtrfinal", "QLineEdit", {88, 144, 281, 19}},     {"txtmodulo", "QLineEdit", {272, 272, 105, 19}},
+        {"opt2", "QRadioButton", {216, 49, 16, 16}},        {"optb", "QRadioButton", {216, 80, 17, 17}},
+        {"cmdcalcular", "QPushButton", {216, 112, 81, 17}}, {"cmdborrar", "QPushButton", {400, 256, 49, 17}},
+        {"Check1", "QCheckBox", {304, 112, 113, 17}},       {"Dibu", "trayecta::GraphArea", {464, 24, 313, 225}},
+        {"lblmouse", "QLabel", {456, 280, 312, 17}},        {"Label12", "QLabel", {8, 256, 73, 25}},
     };
     for (const auto &c : cases) {
         auto *widget = form->findChild<QWidget *>(QString::fromUtf8(c.name));
@@ -116,12 +107,36 @@ TEST_F(Form1Test, FixedTickMarksAndSeparators)
 
 TEST_F(Form1Test, TabOrderFollowsTheInputsThenResultsThenTheRest)
 {
-    const std::vector<QWidget *> expected = {
-        form->txtrx0, form->txtry0, form->txtv0x, form->txtv0y, form->txtvinicial, form->txtangulo,
-        form->txtsin, form->txtcos, form->txtaccelinicial[0], form->txtaccelinicial[1], form->cmdcalcular,
-        form->txtrfinal, form->txtvfinal, form->txtalcance, form->txtaltura, form->txtvimpactox,
-        form->txtvimpactoy, form->txtvuelo, form->txtmodulo, form->cmdborrar, form->txtkmh, form->txtms,
-        form->cmdigual, form->Dibu, form->opt2, form->opt1, form->opta, form->optb, form->txtmin, form->Check1};
+    const std::vector<QWidget *> expected = {form->txtrx0,
+                                             form->txtry0,
+                                             form->txtv0x,
+                                             form->txtv0y,
+                                             form->txtvinicial,
+                                             form->txtangulo,
+                                             form->txtsin,
+                                             form->txtcos,
+                                             form->txtaccelinicial[0],
+                                             form->txtaccelinicial[1],
+                                             form->cmdcalcular,
+                                             form->txtrfinal,
+                                             form->txtvfinal,
+                                             form->txtalcance,
+                                             form->txtaltura,
+                                             form->txtvimpactox,
+                                             form->txtvimpactoy,
+                                             form->txtvuelo,
+                                             form->txtmodulo,
+                                             form->cmdborrar,
+                                             form->txtkmh,
+                                             form->txtms,
+                                             form->cmdigual,
+                                             form->Dibu,
+                                             form->opt2,
+                                             form->opt1,
+                                             form->opta,
+                                             form->optb,
+                                             form->txtmin,
+                                             form->Check1};
     std::vector<QWidget *> chain;
     QWidget *w = form->txtrx0;
     do {
@@ -179,12 +194,32 @@ TEST_F(Form1Test, TabReachesEveryEnabledOptionButtonInTurn)
         return reached;
     };
     // Disabled at start: the component fields, the sine and the cosine.
-    const std::vector<QWidget *> round = {
-        form->txtrx0, form->txtry0, form->txtvinicial, form->txtangulo, form->txtaccelinicial[0],
-        form->txtaccelinicial[1], form->cmdcalcular, form->txtrfinal, form->txtvfinal, form->txtalcance,
-        form->txtaltura, form->txtvimpactox, form->txtvimpactoy, form->txtvuelo, form->txtmodulo, form->cmdborrar,
-        form->txtkmh, form->txtms, form->cmdigual, form->Dibu, form->opt2, form->opt1, form->opta, form->optb,
-        form->txtmin, form->Check1};
+    const std::vector<QWidget *> round = {form->txtrx0,
+                                          form->txtry0,
+                                          form->txtvinicial,
+                                          form->txtangulo,
+                                          form->txtaccelinicial[0],
+                                          form->txtaccelinicial[1],
+                                          form->cmdcalcular,
+                                          form->txtrfinal,
+                                          form->txtvfinal,
+                                          form->txtalcance,
+                                          form->txtaltura,
+                                          form->txtvimpactox,
+                                          form->txtvimpactoy,
+                                          form->txtvuelo,
+                                          form->txtmodulo,
+                                          form->cmdborrar,
+                                          form->txtkmh,
+                                          form->txtms,
+                                          form->cmdigual,
+                                          form->Dibu,
+                                          form->opt2,
+                                          form->opt1,
+                                          form->opta,
+                                          form->optb,
+                                          form->txtmin,
+                                          form->Check1};
     std::vector<QWidget *> twice = round;
     twice.insert(twice.end(), round.begin(), round.end());
     twice.push_back(form->txtrx0);

@@ -32,10 +32,7 @@ protected:
     fs::path folder_;
 };
 
-fs::file_type typeOf(const fs::path &p)
-{
-    return fs::symlink_status(p).type();
-}
+fs::file_type typeOf(const fs::path &p) { return fs::symlink_status(p).type(); }
 
 TEST_F(NonRegularTargets, PipeWithoutReaderFailsAndStaysAPipe)
 {

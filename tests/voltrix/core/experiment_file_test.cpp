@@ -17,12 +17,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kHeader =
-    "\n# Carga Electrica en Campos Electrico y Magnetico \n\nx\t\ty\t\tz\n"
-    "======================================\n";
+const std::string kHeader = "\n# Carga Electrica en Campos Electrico y Magnetico \n\nx\t\ty\t\tz\n"
+                            "======================================\n";
 
-const std::array<float, 14> kDistinct{1.5f,   -2.25f, 0.125f, 12345.5f, -0.03125f, 99.75f, -100.0f,
-                                      7.0f,   0.5f,   -9.875f, 3.0625f, 0.0f,     -1.5f,  42.25f};
+const std::array<float, 14> kDistinct{1.5f, -2.25f, 0.125f,  12345.5f, -0.03125f, 99.75f, -100.0f,
+                                      7.0f, 0.5f,   -9.875f, 3.0625f,  0.0f,      -1.5f,  42.25f};
 
 std::string readBytes(const fs::path &p)
 {
@@ -32,10 +31,7 @@ std::string readBytes(const fs::path &p)
     return out.str();
 }
 
-void writeBytes(const fs::path &p, const std::string &bytes)
-{
-    std::ofstream(p, std::ios::binary) << bytes;
-}
+void writeBytes(const fs::path &p, const std::string &bytes) { std::ofstream(p, std::ios::binary) << bytes; }
 
 std::string dataLine(const std::array<float, 14> &v)
 {
@@ -72,9 +68,9 @@ protected:
 TEST_F(ExperimentFileTest, SaveWritesExactStartStateBytes)
 {
     const std::string expected =
-        kHeader +
-        "   0.00000\t  20.00000\t  40.00000\t   0.00000\t   0.00000\t  50.00000\t   0.00000\t"
-        "   0.00000\t   0.00000\t   2.00000\t   0.00000\t   0.00000\t   1.00000\t   0.00000";
+        kHeader
+        + "   0.00000\t  20.00000\t  40.00000\t   0.00000\t   0.00000\t  50.00000\t   0.00000\t"
+          "   0.00000\t   0.00000\t   2.00000\t   0.00000\t   0.00000\t   1.00000\t   0.00000";
     const SimState start;
     EXPECT_EQ(experimentFileText(start), expected);
 
@@ -150,7 +146,12 @@ TEST_F(ExperimentFileTest, LoadingTextFollowsTheLineRules)
         {"-inf ends the line", kHeader + "1\t2\t-inf\t4", twoThenStart},
         {"1e39 ends the line", kHeader + "1\t2\t1e39\t4", twoThenStart},
         {"-1e39 ends the line", kHeader + "1 2 -1e39 4", twoThenStart},
-        {"no white space needed", kHeader + "1-1.5", [&] { auto v = s0; v[0] = 1, v[1] = -1.5f; return v; }()},
+        {"no white space needed", kHeader + "1-1.5",
+         [&] {
+             auto v = s0;
+             v[0] = 1, v[1] = -1.5f;
+             return v;
+         }()},
     };
     for (const Case &c : cases) {
         SimState s;
@@ -178,7 +179,9 @@ TEST_F(ExperimentFileTest, FailedLoadChangesNothing)
         {"vacio.exp", ""},
         {"sin-marca.exp", "\n# title\n\nx\t\ty\t\tz\n" + dataLine(kDistinct)},
         {"marca-sin-datos.exp", kHeader + "\n"},
-        {"binario.exp", std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10)},
+        {"binario.exp", std::string("\x7f"
+                                    "ELF\x02\x01\x01\0\0\0",
+                                    10)},
     };
     std::vector<std::string> paths = {(dir / "no-existe.exp").string(), folder.string(), ""};
     for (const auto &[name, content] : empties) {

@@ -6,10 +6,7 @@ using namespace voltrix;
 
 namespace {
 
-std::array<float, 3> xyz(Point3 p)
-{
-    return {p.x, p.y, p.z};
-}
+std::array<float, 3> xyz(Point3 p) { return {p.x, p.y, p.z}; }
 
 using P = std::array<float, 3>;
 

@@ -3,8 +3,8 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <locale.h>
 #include <string>
 
@@ -38,7 +38,7 @@ TEST(NumberText, FormatsWithDecimalPointInEveryLocale)
         {2.5f, "2.5", "2.50", "   2.50000"},
         {-5.5f, "-5.5", "-5.50", "  -5.50000"},
         {100.0f, "100.0", "100.00", " 100.00000"},
-        {12.345f, "12.3", "12.35", "  12.34500"},  // 12.345f lies just above 12.345
+        {12.345f, "12.3", "12.35", "  12.34500"}, // 12.345f lies just above 12.345
         {0.25f, "0.2", "0.25", "   0.25000"},     // exact tie goes to even
         {0.35f, "0.3", "0.35", "   0.35000"},     // 0.35f lies just below 0.35
         {-0.04f, "-0.0", "-0.04", "  -0.04000"},
@@ -65,8 +65,8 @@ TEST(NumberText, MatchesCPrintfOfTheWidenedFloat)
         const int exponent = static_cast<int>(seed % 40) - 20;
         seed = seed * 1664525u + 1013904223u;
         const float mantissa = static_cast<float>(seed % 2000001) / 1000000.0f - 1.0f;
-        const float value = i % 5 == 0 ? static_cast<float>(seed % 4001) / 8.0f - 250.0f
-                                       : std::ldexp(mantissa, exponent);
+        const float value =
+            i % 5 == 0 ? static_cast<float>(seed % 4001) / 8.0f - 250.0f : std::ldexp(mantissa, exponent);
         ASSERT_EQ(format31(value), cPrintf("%3.1f", value)) << value;
         ASSERT_EQ(format32(value), cPrintf("%3.2f", value)) << value;
         ASSERT_EQ(format105(value), cPrintf("%10.5f", value)) << value;
@@ -83,16 +83,16 @@ TEST(NumberText, ReadsLikeScanfPercentF)
         bool number;
         float value;
     } cases[] = {
-        {"2.5", true, 2.5f},       {"  2.5abc", true, 2.5f},  {"\t\n 7", true, 7.0f},
-        {"-2.57", true, -2.57f},   {"+3", true, 3.0f},        {".5", true, 0.5f},
-        {"5.", true, 5.0f},        {"3,7", true, 3.0f},       {"2e", true, 2.0f},
-        {"2e3", true, 2000.0f},    {"2E-1x", true, 0.2f},     {"1e-50", true, 0.0f},
-        {"0x10", true, 0.0f},      {"12.345", true, 12.345f}, {"3.4028235e38", true, FLT_MAX},
-        {"", false, 0},            {"   ", false, 0},         {"abc", false, 0},
-        {"-", false, 0},           {".", false, 0},           {"-.e5", false, 0},
-        {"nan", false, 0},         {"inf", false, 0},         {"-inf", false, 0},
-        {"infinity", false, 0},    {"1e39", false, 0},        {"-1e39", false, 0},
-        {"1e400", false, 0},       {"1e-400", true, 0.0f},
+        {"2.5", true, 2.5f},     {"  2.5abc", true, 2.5f},  {"\t\n 7", true, 7.0f},
+        {"-2.57", true, -2.57f}, {"+3", true, 3.0f},        {".5", true, 0.5f},
+        {"5.", true, 5.0f},      {"3,7", true, 3.0f},       {"2e", true, 2.0f},
+        {"2e3", true, 2000.0f},  {"2E-1x", true, 0.2f},     {"1e-50", true, 0.0f},
+        {"0x10", true, 0.0f},    {"12.345", true, 12.345f}, {"3.4028235e38", true, FLT_MAX},
+        {"", false, 0},          {"   ", false, 0},         {"abc", false, 0},
+        {"-", false, 0},         {".", false, 0},           {"-.e5", false, 0},
+        {"nan", false, 0},       {"inf", false, 0},         {"-inf", false, 0},
+        {"infinity", false, 0},  {"1e39", false, 0},        {"-1e39", false, 0},
+        {"1e400", false, 0},     {"1e-400", true, 0.0f},
     };
     for (const Case &c : cases) {
         const std::optional<float> got = readFloat(c.text);
@@ -122,10 +122,9 @@ TEST(NumberText, EditCommitReadingForTimeAndBoxes)
         const char *text;
         float value;
     } cases[] = {
-        {"12.345", 12.345f}, {"palabra", 0.0f}, {"", 0.0f},      {"20000000", 0.0f},
-        {"2e8", 0.0f},       {"1e7", 1e7f},     {"-5", -5.0f},   {"-1e30", -1e30f},
-        {"nan", 0.0f},       {"inf", 0.0f},     {"-inf", 0.0f},  {"1e39", 0.0f},
-        {"2.5", 2.5f},
+        {"12.345", 12.345f}, {"palabra", 0.0f}, {"", 0.0f},        {"20000000", 0.0f}, {"2e8", 0.0f},
+        {"1e7", 1e7f},       {"-5", -5.0f},     {"-1e30", -1e30f}, {"nan", 0.0f},      {"inf", 0.0f},
+        {"-inf", 0.0f},      {"1e39", 0.0f},    {"2.5", 2.5f},
     };
     for (const Case &c : cases)
         EXPECT_EQ(readEditValue(c.text), c.value) << '"' << c.text << '"';

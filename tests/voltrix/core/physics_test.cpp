@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "voltrix/core/Blink.h"
+#include "voltrix/core/DrawingFactors.h"
 #include "voltrix/core/Figures.h"
 #include "voltrix/core/NumberText.h"
 #include "voltrix/core/Physics.h"
 #include "voltrix/core/SliderRules.h"
-#include "voltrix/core/DrawingFactors.h"
 #include "voltrix/core/ViewControls.h"
 
 using namespace voltrix;
@@ -72,9 +72,9 @@ TEST(ForceLaw, RegionTestIsStrictAndInDisplayUnits)
         bool positionInMetres;
         bool inside;
     } cases[] = {
-        {50, 50, 50, false, true},    {40, 50, 50, false, false},  {60, 50, 50, false, false},
-        {50, 40, 50, false, false},   {50, 50, 60, false, false},  {40.01f, 59.99f, 50, false, true},
-        {0, 20, 40, false, false},    {0.5f, 0.5f, 0.5f, true, true}, {0.5f, 0.5f, 0.5f, false, false},
+        {50, 50, 50, false, true},       {40, 50, 50, false, false},     {60, 50, 50, false, false},
+        {50, 40, 50, false, false},      {50, 50, 60, false, false},     {40.01f, 59.99f, 50, false, true},
+        {0, 20, 40, false, false},       {0.5f, 0.5f, 0.5f, true, true}, {0.5f, 0.5f, 0.5f, false, false},
         {0.4f, 0.5f, 0.5f, true, false}, {50, 50, 50, true, false},
     };
     for (const Case &c : cases) {
@@ -85,8 +85,7 @@ TEST(ForceLaw, RegionTestIsStrictAndInDisplayUnits)
         s.Ex = 1, s.Ey = -2, s.Ez = 3;
         s.q = 2;
         ACELERACION(s, c.positionInMetres);
-        const std::array<float, 3> expected = c.inside ? std::array<float, 3>{2, -4, 6}
-                                                       : std::array<float, 3>{0, 0, 0};
+        const std::array<float, 3> expected = c.inside ? std::array<float, 3>{2, -4, 6} : std::array<float, 3>{0, 0, 0};
         EXPECT_EQ((std::array{s.ax, s.ay, s.az}), expected)
             << c.x << " " << c.y << " " << c.z << " metres=" << c.positionInMetres;
         EXPECT_EQ(insideRegion(c.positionInMetres ? c.x * 100 : c.x, c.positionInMetres ? c.y * 100 : c.y,

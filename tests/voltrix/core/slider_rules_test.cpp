@@ -13,10 +13,7 @@ using namespace voltrix;
 namespace {
 
 // A slider keeps positions inside its range and replaces others by the end.
-int clampTo(int position, int low, int high)
-{
-    return std::clamp(position, low, high);
-}
+int clampTo(int position, int low, int high) { return std::clamp(position, low, high); }
 
 } // namespace
 
@@ -51,11 +48,19 @@ TEST(SliderRules, WholePartAndTenthsPlacement)
         float value;
         int wholePart, tenths;
     } cases[] = {
-        {2.57f, 20, 25},          {-2.57f, -20, -25},     {99.99f, 990, 999},
-        {0.7f, 0, 6},             {-0.5f, 0, -5},         {2.0f, 20, 20},
-        {1e30f, INT_MAX, INT_MAX}, {-1e30f, INT_MIN, INT_MIN},
-        {inf, INT_MAX, INT_MAX},  {-inf, INT_MIN, INT_MIN}, {std::nanf(""), 0, 0},
-        {214748352.0f, 2147483520, 2147483520}, {214748368.0f, INT_MAX, INT_MAX},
+        {2.57f, 20, 25},
+        {-2.57f, -20, -25},
+        {99.99f, 990, 999},
+        {0.7f, 0, 6},
+        {-0.5f, 0, -5},
+        {2.0f, 20, 20},
+        {1e30f, INT_MAX, INT_MAX},
+        {-1e30f, INT_MIN, INT_MIN},
+        {inf, INT_MAX, INT_MAX},
+        {-inf, INT_MIN, INT_MIN},
+        {std::nanf(""), 0, 0},
+        {214748352.0f, 2147483520, 2147483520},
+        {214748368.0f, INT_MAX, INT_MAX},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(wholePartPosition(c.value), c.wholePart) << c.value;

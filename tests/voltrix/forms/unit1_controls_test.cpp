@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "voltrix/view3d/Colors.h"
-#include "voltrix/core/NumberText.h"
 #include "tests/support/VoltrixWindows.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/view3d/Colors.h"
 
 using namespace voltrix_test;
 

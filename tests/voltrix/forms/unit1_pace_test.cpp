@@ -7,9 +7,9 @@
 
 #include <vector>
 
+#include "tests/support/VoltrixWindows.h"
 #include "voltrix/core/NumberText.h"
 #include "voltrix/core/SliderRules.h"
-#include "tests/support/VoltrixWindows.h"
 
 using namespace voltrix_test;
 

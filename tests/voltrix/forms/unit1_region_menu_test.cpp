@@ -1,18 +1,18 @@
 // The field-region switch, the window menu items, the vector figures and
 // scale timer, saving and loading through the main window, and "Fin".
 #include <QAction>
-#include <QDir>
 #include <QApplication>
+#include <QDir>
 
-#include <cstdlib>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdlib>
 
-#include "voltrix/view3d/Colors.h"
-#include "voltrix/forms/SceneFigures.h"
 #include "tests/support/VoltrixWindows.h"
+#include "voltrix/forms/SceneFigures.h"
+#include "voltrix/view3d/Colors.h"
 
 using namespace voltrix_test;
 
@@ -65,8 +65,7 @@ TEST_F(MainWindowTest, ConfiningSwitchesOffBAndShowsTheRegionFaces)
     // The panel: E's x and y sliders and the magnetic group give way.
     for (QWidget *hidden : {static_cast<QWidget *>(Form2->ScEx), static_cast<QWidget *>(Form2->ScEy),
                             static_cast<QWidget *>(Form2->ScBx), static_cast<QWidget *>(Form2->ScBy),
-                            static_cast<QWidget *>(Form2->ScBz),
-                            static_cast<QWidget *>(Form2->GroupMagnet)})
+                            static_cast<QWidget *>(Form2->ScBz), static_cast<QWidget *>(Form2->GroupMagnet)})
         EXPECT_TRUE(hidden->isHidden());
     EXPECT_FALSE(Form2->GroupELocal->isHidden());
     EXPECT_FALSE(Form2->ScEz->isHidden());
@@ -118,8 +117,7 @@ TEST_F(MainWindowTest, BackToAllSpaceKeepsBAtZeroAndHidesTheFaces)
     EXPECT_TRUE(back.todoMark);
     for (QWidget *shown : {static_cast<QWidget *>(Form2->ScEx), static_cast<QWidget *>(Form2->ScEy),
                            static_cast<QWidget *>(Form2->ScBx), static_cast<QWidget *>(Form2->ScBy),
-                           static_cast<QWidget *>(Form2->ScBz),
-                           static_cast<QWidget *>(Form2->GroupMagnet)})
+                           static_cast<QWidget *>(Form2->ScBz), static_cast<QWidget *>(Form2->GroupMagnet)})
         EXPECT_FALSE(shown->isHidden());
     EXPECT_TRUE(Form2->GroupELocal->isHidden());
 
@@ -137,10 +135,8 @@ TEST_F(MainWindowTest, WindowItemsToggleTheirWindowsAndMarks)
         bool marked;
     };
     const Item items[] = {
-        {&TForm1::Control, Form2, true},
-        {&TForm1::MuestraVectores, Form4, true},
-        {&TForm1::FactordeEscala, Form5, true},
-        {&TForm1::Informacion, Form3, false},
+        {&TForm1::Control, Form2, true},        {&TForm1::MuestraVectores, Form4, true},
+        {&TForm1::FactordeEscala, Form5, true}, {&TForm1::Informacion, Form3, false},
         {&TForm1::Ayuda1, Form6, false},
     };
     for (const Item &i : items) {

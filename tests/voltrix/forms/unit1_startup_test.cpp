@@ -13,9 +13,9 @@
 #include <set>
 #include <stdexcept>
 
-#include "voltrix/view3d/Colors.h"
-#include "voltrix/forms/HandlerFailure.h"
 #include "tests/support/VoltrixWindows.h"
+#include "voltrix/forms/HandlerFailure.h"
+#include "voltrix/view3d/Colors.h"
 
 using namespace voltrix_test;
 
@@ -48,9 +48,8 @@ TEST_F(MainWindowTest, WindowHasCaptionSizeAndViewAboveTheStrip)
     Form1->hide();
 
     // Only the main window is shown by the program; the others start hidden.
-    for (QWidget *other : {static_cast<QWidget *>(Form2), static_cast<QWidget *>(Form3),
-                           static_cast<QWidget *>(Form4), static_cast<QWidget *>(Form5),
-                           static_cast<QWidget *>(Form6)})
+    for (QWidget *other : {static_cast<QWidget *>(Form2), static_cast<QWidget *>(Form3), static_cast<QWidget *>(Form4),
+                           static_cast<QWidget *>(Form5), static_cast<QWidget *>(Form6)})
         EXPECT_TRUE(other->isHidden());
 }
 
@@ -63,7 +62,7 @@ TEST_F(MainWindowTest, StripControlsStartAsLaidOut)
         bool hidden;
     };
     const Box boxes[] = {
-        {Form1->CheckCubo, "Cubo", true, false},      {Form1->CheckEjes, "Ejes", true, false},
+        {Form1->CheckCubo, "Cubo", true, false},        {Form1->CheckEjes, "Ejes", true, false},
         {Form1->CheckParpadeo, "Parpadeo", true, true}, {Form1->CheckTraza, "Traza", true, false},
         {Form1->CheckTiempo, "Tiempo", false, false},
     };
@@ -83,16 +82,15 @@ TEST_F(MainWindowTest, StripControlsStartAsLaidOut)
     EXPECT_EQ(Form1->CheckCubo->palette().color(QPalette::WindowText), toQColor(clNavy));
 
     // Row 1 runs left to right in the stated order.
-    const QWidget *row1[] = {Form1->CheckCubo, Form1->CheckEjes, Form1->GiroL, Form1->GiroD,
-                             Form1->LabelGiro, Form1->GiroU,     Form1->GiroR, Form1->ZoomU,
-                             Form1->LabelZoom, Form1->ZoomD};
+    const QWidget *row1[] = {Form1->CheckCubo, Form1->CheckEjes, Form1->GiroL, Form1->GiroD,     Form1->LabelGiro,
+                             Form1->GiroU,     Form1->GiroR,     Form1->ZoomU, Form1->LabelZoom, Form1->ZoomD};
     for (std::size_t i = 1; i < std::size(row1); ++i)
         EXPECT_LE(row1[i - 1]->geometry().right(), row1[i]->geometry().left()) << i;
     for (const QWidget *w : row1)
         EXPECT_LE(w->geometry().right(), Form1->width());
     EXPECT_LE(Form1->EditT->geometry().right(), Form1->width());
-    const QWidget *row2[] = {Form1->BtnAniStop, Form1->CheckParpadeo, Form1->CheckTraza,
-                             Form1->CheckTiempo, Form1->EditT};
+    const QWidget *row2[] = {Form1->BtnAniStop, Form1->CheckParpadeo, Form1->CheckTraza, Form1->CheckTiempo,
+                             Form1->EditT};
     for (std::size_t i = 1; i < std::size(row2); ++i)
         EXPECT_LE(row2[i - 1]->geometry().right(), row2[i]->geometry().left()) << i;
     EXPECT_LT(Form1->CheckCubo->geometry().bottom(), Form1->BtnAniStop->geometry().top());
@@ -100,14 +98,13 @@ TEST_F(MainWindowTest, StripControlsStartAsLaidOut)
 
 TEST_F(MainWindowTest, FiveTimersOnOneClockAllStopped)
 {
-    for (TickTimer *timer : {Form1->TimeAnimacion, Form1->TimeGiro, Form1->TimeZoom, Form1->TimeScale,
-                             Form1->TimeQ}) {
+    for (TickTimer *timer : {Form1->TimeAnimacion, Form1->TimeGiro, Form1->TimeZoom, Form1->TimeScale, Form1->TimeQ}) {
         ASSERT_NE(timer, nullptr);
         EXPECT_FALSE(timer->isActive());
     }
     // Five distinct timers, each started and stopped on its own.
-    std::set<TickTimer *> distinct{Form1->TimeAnimacion, Form1->TimeGiro, Form1->TimeZoom,
-                                   Form1->TimeScale, Form1->TimeQ};
+    std::set<TickTimer *> distinct{Form1->TimeAnimacion, Form1->TimeGiro, Form1->TimeZoom, Form1->TimeScale,
+                                   Form1->TimeQ};
     EXPECT_EQ(distinct.size(), 5u);
     Form1->TimeGiro->start();
     EXPECT_TRUE(Form1->TimeGiro->isActive());
@@ -158,8 +155,7 @@ TEST_F(MainWindowTest, MenuHasEveryItemWithItsCaption)
     EXPECT_TRUE(Form1->Paneles1->menu()->actions().contains(Form1->Control));
     EXPECT_TRUE(Form1->MainMenu->actions().contains(Form1->Ficheros));
     // "Animación" comes after the design's two menus.
-    EXPECT_EQ(Form1->MainMenu->actions(),
-              (QList<QAction *>{Form1->Ficheros, Form1->Paneles1, Form1->Animacion1}));
+    EXPECT_EQ(Form1->MainMenu->actions(), (QList<QAction *>{Form1->Ficheros, Form1->Paneles1, Form1->Animacion1}));
     EXPECT_EQ(Form1->Animacion1->menu()->actions(),
               (QList<QAction *>{Form1->IniciarDetener, Form1->UnPaso, Form1->Velocidad}));
     EXPECT_EQ(Form1->UnPaso->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Right));
@@ -288,10 +284,8 @@ TEST(HandlerFailureTest, FailureEscapingAHandlerIsShownAndTheRunGoesOn)
         {"not handled", [] { return false; }, false, QString()},
         {"std exception", []() -> bool { throw std::runtime_error("disco lleno"); }, false,
          QStringLiteral("disco lleno")},
-        {"bad_alloc", []() -> bool { throw std::bad_alloc(); }, false,
-         QString::fromUtf8(std::bad_alloc().what())},
-        {"not an exception class", []() -> bool { throw 42; }, false,
-         QStringLiteral("Error desconocido.")},
+        {"bad_alloc", []() -> bool { throw std::bad_alloc(); }, false, QString::fromUtf8(std::bad_alloc().what())},
+        {"not an exception class", []() -> bool { throw 42; }, false, QStringLiteral("Error desconocido.")},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "voltrix/view3d/Colors.h"
-#include "voltrix/core/NumberText.h"
 #include "tests/support/VoltrixWindows.h"
+#include "voltrix/core/NumberText.h"
+#include "voltrix/view3d/Colors.h"
 
 using namespace voltrix_test;
 
@@ -121,10 +121,9 @@ TEST_F(MainWindowTest, ConfinedFieldActsOnlyInsideTheRegion)
         bool accelerates;
     };
     const Case cases[] = {
-        {"m", 0, 20, 40, "0.0", false},   // below the region: straight line
-        {"m", 50, 50, 40, "0.0", false},  // on the bottom face: outside
-        {"m", 50, 50, 50, "8.0", true},
-        {"cm", 50, 50, 50, "8.0", true},  // 50 cm is inside the 40..60 display bounds
+        {"m", 0, 20, 40, "0.0", false},                                    // below the region: straight line
+        {"m", 50, 50, 40, "0.0", false},                                   // on the bottom face: outside
+        {"m", 50, 50, 50, "8.0", true},   {"cm", 50, 50, 50, "8.0", true}, // 50 cm is inside the 40..60 display bounds
         {"cm", 50, 50, 70, "0.0", false},
     };
     for (const Case &c : cases) {
@@ -188,7 +187,7 @@ TEST_F(MainWindowTest, StopCaptionBlinksEveryTenthStepFromTheEleventh)
     }
     for (int n = 1; n <= 32; ++n) {
         SCOPED_TRACE(n);
-        const QString expected = n < 11    ? QStringLiteral("mark")
+        const QString expected = n < 11   ? QStringLiteral("mark")
                                  : n < 21 ? QStringLiteral("STOP")
                                  : n < 31 ? QStringLiteral(" ")
                                           : QStringLiteral("STOP");
@@ -236,10 +235,8 @@ TEST_F(MainWindowTest, OverflowingRunStaysResponsiveAndClampsTheSliders)
     for (int n = 0; n < 300; ++n)
         step();
     // Far beyond any float now: the state holds inf or NaN.
-    EXPECT_FALSE(std::isfinite(Sim.x) && std::isfinite(Sim.vx) && std::isfinite(Sim.vy)
-                 && std::isfinite(Sim.vz));
-    for (QScrollBar *slider : {Form2->ScX, Form2->ScY, Form2->ScZ, Form2->ScVx, Form2->ScVy,
-                               Form2->ScVz}) {
+    EXPECT_FALSE(std::isfinite(Sim.x) && std::isfinite(Sim.vx) && std::isfinite(Sim.vy) && std::isfinite(Sim.vz));
+    for (QScrollBar *slider : {Form2->ScX, Form2->ScY, Form2->ScZ, Form2->ScVx, Form2->ScVy, Form2->ScVz}) {
         EXPECT_GE(slider->value(), slider->minimum());
         EXPECT_LE(slider->value(), slider->maximum());
     }
@@ -263,7 +260,7 @@ TEST_F(MainWindowTest, StepReadoutTruncatesTowardZeroAndClampsTheSliders)
 {
     struct Case {
         const char *name;
-        float x, vx;        // position and velocity along x before the step
+        float x, vx; // position and velocity along x before the step
         const char *editX, *editVx;
         int scX, scVx;
     };

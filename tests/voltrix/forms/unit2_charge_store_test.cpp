@@ -10,9 +10,9 @@
 
 #include <cmath>
 
-#include "voltrix/forms/ExperimentDialogs.h"
-#include "voltrix/core/ExperimentFile.h"
 #include "tests/support/VoltrixWindows.h"
+#include "voltrix/core/ExperimentFile.h"
+#include "voltrix/forms/ExperimentDialogs.h"
 
 using namespace voltrix_test;
 
@@ -69,9 +69,9 @@ TEST_F(ChargeGroup, TypedChargeCommitsOnEnterOnly)
         const char *shown;
     };
     const Typed cases[] = {
-        {"2.57", 2.57f, "2.6"}, {"-3", -3.0f, "-3.0"},  {"2e8", 0.0f, "0.0"},   {"", 0.0f, "0.0"},
-        {"abc", 0.0f, "0.0"},   {"nan", 0.0f, "0.0"},  {"-inf", 0.0f, "0.0"},  {"-1e6", -1e6f, "-1000000.0"},
-        {"10000000", 1e7f, "10000000.0"},
+        {"2.57", 2.57f, "2.6"}, {"-3", -3.0f, "-3.0"},         {"2e8", 0.0f, "0.0"},
+        {"", 0.0f, "0.0"},      {"abc", 0.0f, "0.0"},          {"nan", 0.0f, "0.0"},
+        {"-inf", 0.0f, "0.0"},  {"-1e6", -1e6f, "-1000000.0"}, {"10000000", 1e7f, "10000000.0"},
     };
     for (const Typed &c : cases) {
         SCOPED_TRACE(c.text);
@@ -228,8 +228,8 @@ TEST_F(ExperimentDialogs, FilterListShowsItsTextsAndAllFilesListsNamesWithoutADo
         ASSERT_NE(files, nullptr);
         EXPECT_EQ(files->nameFilters(), QStringList{QStringLiteral("*.exp")});
         // The list shows each filter as written, two blanks included.
-        const QString written = setUp == &voltrix::setUpOpenDialog ? voltrix::openDialogFilter()
-                                                                   : voltrix::saveDialogFilter();
+        const QString written =
+            setUp == &voltrix::setUpOpenDialog ? voltrix::openDialogFilter() : voltrix::saveDialogFilter();
         const QStringList expected = written.split(QStringLiteral(";;"));
         ASSERT_EQ(filters->count(), expected.size());
         for (int i = 0; i < filters->count(); ++i)

@@ -1,8 +1,8 @@
 // "Inicia": the two preset experiments, their controls, figures and trace.
 #include <cmath>
 
-#include "voltrix/core/NumberText.h"
 #include "tests/support/VoltrixWindows.h"
+#include "voltrix/core/NumberText.h"
 
 using namespace voltrix_test;
 

@@ -97,7 +97,7 @@ TEST_F(ControlPanel, CaptionsFontsRangesAndHints)
         QScrollBar *slider;
         int minimum, maximum;
     };
-    const Range ranges[] = {{Form2->ScDt, 1, 100},     {Form2->ScX, 0, 1000},     {Form2->ScZ, 0, 1000},
+    const Range ranges[] = {{Form2->ScDt, 1, 100},      {Form2->ScX, 0, 1000},      {Form2->ScZ, 0, 1000},
                             {Form2->ScVy, -1000, 1000}, {Form2->ScEx, -1000, 1000}, {Form2->ScBy, -100, 100}};
     for (const Range &r : ranges) {
         EXPECT_EQ(r.slider->minimum(), r.minimum);
@@ -138,12 +138,12 @@ TEST_F(ControlPanel, StartUpFillShowsTheStartState)
         const char *text;
     };
     const Shown shown[] = {
-        {Form2->ScX, Form2->EditX, 0, "0.0"},     {Form2->ScY, Form2->EditY, 200, "20.0"},
-        {Form2->ScZ, Form2->EditZ, 400, "40.0"},  {Form2->ScVx, Form2->EditVx, 0, "0.0"},
-        {Form2->ScVy, Form2->EditVy, 0, "0.0"},   {Form2->ScVz, Form2->EditVz, 500, "50.0"},
-        {Form2->ScEx, Form2->EditEx, 0, "0.0"},   {Form2->ScEy, Form2->EditEy, 0, "0.0"},
-        {Form2->ScEz, Form2->EditEz, 0, "0.0"},   {Form2->ScBx, Form2->EditBx, 20, "2.0"},
-        {Form2->ScBy, Form2->EditBy, 0, "0.0"},   {Form2->ScBz, Form2->EditBz, 0, "0.0"},
+        {Form2->ScX, Form2->EditX, 0, "0.0"},    {Form2->ScY, Form2->EditY, 200, "20.0"},
+        {Form2->ScZ, Form2->EditZ, 400, "40.0"}, {Form2->ScVx, Form2->EditVx, 0, "0.0"},
+        {Form2->ScVy, Form2->EditVy, 0, "0.0"},  {Form2->ScVz, Form2->EditVz, 500, "50.0"},
+        {Form2->ScEx, Form2->EditEx, 0, "0.0"},  {Form2->ScEy, Form2->EditEy, 0, "0.0"},
+        {Form2->ScEz, Form2->EditEz, 0, "0.0"},  {Form2->ScBx, Form2->EditBx, 20, "2.0"},
+        {Form2->ScBy, Form2->EditBy, 0, "0.0"},  {Form2->ScBz, Form2->EditBz, 0, "0.0"},
     };
     for (const Shown &s : shown) {
         SCOPED_TRACE(s.text);

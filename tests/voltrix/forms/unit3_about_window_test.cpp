@@ -14,7 +14,7 @@ class AboutWindow : public VoltrixWindows {
 protected:
     static QList<QWidget *> textWidgets()
     {
-        return {Form3->Label2, Form3->Label3, Form3->Label4, Form3->Label5, Form3->Label6, Form3->Label7,
+        return {Form3->Label2, Form3->Label3, Form3->Label4,  Form3->Label5,  Form3->Label6,  Form3->Label7,
                 Form3->Label8, Form3->Label9, Form3->Label10, Form3->Label11, Form3->BtnGrupo};
     }
 
@@ -81,9 +81,8 @@ TEST_F(AboutWindow, OpeningFromTheMenuAlwaysShowsTheText)
 TEST_F(AboutWindow, NamesNoPersonAddressOrSite)
 {
     QString all = Form3->Label1->toolTip();
-    for (QLabel *label : {Form3->Label1, Form3->Label2, Form3->Label3, Form3->Label4, Form3->Label5,
-                          Form3->Label6, Form3->Label7, Form3->Label8, Form3->Label9, Form3->Label10,
-                          Form3->Label11}) {
+    for (QLabel *label : {Form3->Label1, Form3->Label2, Form3->Label3, Form3->Label4, Form3->Label5, Form3->Label6,
+                          Form3->Label7, Form3->Label8, Form3->Label9, Form3->Label10, Form3->Label11}) {
         EXPECT_FALSE(label->text().trimmed().isEmpty());
         all += label->text() + QLatin1Char('\n');
     }

@@ -31,13 +31,11 @@ TEST_F(VectorOptions, WindowStartsWithOnlyTheVelocityArrow)
     EXPECT_EQ(Form4->MuestraB->title(), QStringLiteral("Magnético"));
 
     const std::pair<QCheckBox *, const char *> boxes[] = {
-        {Form4->CheckVectorPo, "Vector"}, {Form4->CheckPosX, "X"},     {Form4->CheckPosY, "Y"},
-        {Form4->CheckPosZ, "Z"},         {Form4->CheckVectorVel, "Vector"}, {Form4->CheckVx, "Vx"},
-        {Form4->CheckVy, "Vy"},          {Form4->CheckVz, "Vz"},        {Form4->CheckVectorA, "Vector"},
-        {Form4->CheckAx, "Ax"},          {Form4->CheckAy, "Ay"},        {Form4->CheckAz, "Az"},
-        {Form4->CheckVectorE, "Vector"}, {Form4->CheckEx, "Ex"},        {Form4->CheckEy, "Ey"},
-        {Form4->CheckEz, "Ez"},          {Form4->CheckVectorB, "Vector"}, {Form4->CheckBx, "Bx"},
-        {Form4->CheckBy, "By"},          {Form4->CheckBz, "Bz"},
+        {Form4->CheckVectorPo, "Vector"},  {Form4->CheckPosX, "X"}, {Form4->CheckPosY, "Y"}, {Form4->CheckPosZ, "Z"},
+        {Form4->CheckVectorVel, "Vector"}, {Form4->CheckVx, "Vx"},  {Form4->CheckVy, "Vy"},  {Form4->CheckVz, "Vz"},
+        {Form4->CheckVectorA, "Vector"},   {Form4->CheckAx, "Ax"},  {Form4->CheckAy, "Ay"},  {Form4->CheckAz, "Az"},
+        {Form4->CheckVectorE, "Vector"},   {Form4->CheckEx, "Ex"},  {Form4->CheckEy, "Ey"},  {Form4->CheckEz, "Ez"},
+        {Form4->CheckVectorB, "Vector"},   {Form4->CheckBx, "Bx"},  {Form4->CheckBy, "By"},  {Form4->CheckBz, "Bz"},
     };
     for (const auto &[box, caption] : boxes) {
         EXPECT_EQ(box->text(), QString::fromLatin1(caption));

@@ -47,7 +47,7 @@ TEST_F(ScaleWindow, StartsWithVelocityDownAndItsFactorShown)
 // the four captions are read whole.
 TEST_F(ScaleWindow, ControlsFitTheWindowWithoutOverlapOrClipping)
 {
-    const std::vector<QWidget *> controls{Form5->ScaleV, Form5->ScaleA, Form5->ScaleE, Form5->ScaleB,
+    const std::vector<QWidget *> controls{Form5->ScaleV,    Form5->ScaleA,    Form5->ScaleE, Form5->ScaleB,
                                           Form5->ScaleDown, Form5->EditScale, Form5->ScaleUp};
     const QRect client(QPoint(0, 0), Form5->size());
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -94,9 +94,9 @@ TEST_F(ScaleWindow, ToggleButtonsKeepAtMostOneDown)
         float factor;
     };
     const Step steps[] = {
-        {&TForm5::ScaleE, {false, false, true, false}, "10.0", 10.0f},   // the field's start factor
+        {&TForm5::ScaleE, {false, false, true, false}, "10.0", 10.0f}, // the field's start factor
         {&TForm5::ScaleA, {false, true, false, false}, "2.5", 2.5f},
-        {&TForm5::ScaleA, {false, false, false, false}, "2.5", 2.5f},    // pressing the down one releases it
+        {&TForm5::ScaleA, {false, false, false, false}, "2.5", 2.5f}, // pressing the down one releases it
         {&TForm5::ScaleB, {false, false, false, true}, "7.2", 7.25f},
         {&TForm5::ScaleV, {true, false, false, false}, "1.0", 1.0f},
     };
@@ -184,7 +184,7 @@ TEST_F(ScaleWindow, TypedValueBecomesTheSelectedFactor)
     const Case cases[] = {
         {"0", 0.1f, "0.1"},
         {"-4", 0.1f, "0.1"},
-        {"20000000", 0.1f, "0.1"},       // above ten million reads as 0
+        {"20000000", 0.1f, "0.1"}, // above ten million reads as 0
         {"10000000", 1e7f, "10000000.0"},
         {"palabra", 0.1f, "0.1"},
         {"", 0.1f, "0.1"},
@@ -232,7 +232,7 @@ TEST_F(ScaleWindow, KeysOtherThanEnterOnlyEdit)
     QTest::keyClick(Form5->EditScale, Qt::Key_Tab);
     EXPECT_EQ(Form5->EditScale->text(), QStringLiteral("4.5"));
     EXPECT_FLOAT_EQ(Factors.FactorV, 1.0f);
-    QTest::keyClick(Form5->EditScale, Qt::Key_Enter);  // the keypad's Enter commits too
+    QTest::keyClick(Form5->EditScale, Qt::Key_Enter); // the keypad's Enter commits too
     EXPECT_FLOAT_EQ(Factors.FactorV, 4.5f);
 }
 

@@ -4,7 +4,6 @@
 #include <QTest>
 #include <QTextBlock>
 
-
 #include "voltrix/forms/Unit6.h"
 
 using voltrix::TForm6;

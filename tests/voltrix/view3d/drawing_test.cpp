@@ -79,12 +79,23 @@ TEST(DrawSegment, ArrowHasAnOpenNinePixelHead)
     placeSegment(v.w, 2, at(100, 140), at(100, 140)); // tail and tip on one pixel
     v.w.DrawWorld();
     const QImage &img = v.w.bitmapImage();
-    const struct { int x, y; bool red; const char *what; } probes[] = {
-        {150, 60, true, "tip"}, {141, 64, true, "corner"}, {141, 56, true, "corner"},
-        {120, 60, true, "shaft"}, {141, 61, true, "base"}, {146, 60, false, "head not filled"},
-        {152, 60, false, "beyond the tip"}, {141, 66, false, "beyond the corner"},
-        {91, 144, true, "zero-length: corner"}, {91, 136, true, "zero-length: corner"},
-        {95, 140, true, "zero-length: shaft"}, {89, 140, false, "zero-length: behind"},
+    const struct {
+        int x, y;
+        bool red;
+        const char *what;
+    } probes[] = {
+        {150, 60, true, "tip"},
+        {141, 64, true, "corner"},
+        {141, 56, true, "corner"},
+        {120, 60, true, "shaft"},
+        {141, 61, true, "base"},
+        {146, 60, false, "head not filled"},
+        {152, 60, false, "beyond the tip"},
+        {141, 66, false, "beyond the corner"},
+        {91, 144, true, "zero-length: corner"},
+        {91, 136, true, "zero-length: corner"},
+        {95, 140, true, "zero-length: shaft"},
+        {89, 140, false, "zero-length: behind"},
     };
     for (const auto &p : probes)
         EXPECT_EQ(pixel(img, p.x, p.y) == clRed, p.red) << p.what << " " << p.x << "," << p.y;
@@ -146,7 +157,7 @@ TEST(DrawWorld, BackgroundPlanesUnderForegroundPlanesOverKindTwoNever)
     View v;
     v.w.AddNPlanes(3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, clBlue, 0);
     v.w.NPlanes = 3;
-    placeBackdrop(v.w, 1); // layer 1, blue, everywhere
+    placeBackdrop(v.w, 1);                                                  // layer 1, blue, everywhere
     placePlane(v.w, 2, at(70, 70), at(100, 70), at(100, 130), at(70, 130)); // left half of the particle
     v.w.ChangePlaneProperties(2, 2, 0.0f);
     v.w.ChangePlaneProperties(0, 2, static_cast<float>(clYellow));
@@ -277,7 +288,7 @@ TEST(DrawWorld, SurvivesCoordinatesFarOffAndInvalid)
     v.w.ShowCube = v.w.ShowAxes = v.w.ShowTrace = true;
     v.w.AddNSegments(4, 0, 1, 0, 0, 0, 0, 0, 0, clRed, 0);
     v.w.NSegments = 4;
-    placeSegment(v.w, 1, at(100, 100), {50, 1e30f, 50});  // right, to "infinity"
+    placeSegment(v.w, 1, at(100, 100), {50, 1e30f, 50});    // right, to "infinity"
     placeSegment(v.w, 2, at(100, 100), {50, 1e30f, 1e30f}); // up and right
     placeSegment(v.w, 3, {nan, inf, -inf}, {-1e30f, 1e30f, 0});
     // The widest pen there is, from one infinity to the other, below the view.

@@ -33,8 +33,9 @@ TEST(TrigTables, AreBuiltWithTheShortPiAndWrapAngles)
     EXPECT_NEAR(SceneGeometry::cosDeg(90), 4.63e-5, 2e-7);
     EXPECT_NEAR(SceneGeometry::sinDeg(180), 9.265e-5, 2e-7);
     EXPECT_NEAR(SceneGeometry::sinDeg(359), -0.017637, 2e-6); // true: -0.017452
-    const struct { int in, out; } cases[] = {
-        {359, 359}, {360, 0}, {-1, 359}, {725, 5}, {INT_MAX, INT_MAX % 360}, {INT_MIN, 360 + INT_MIN % 360}};
+    const struct {
+        int in, out;
+    } cases[] = {{359, 359}, {360, 0}, {-1, 359}, {725, 5}, {INT_MAX, INT_MAX % 360}, {INT_MIN, 360 + INT_MIN % 360}};
     for (const auto &c : cases)
         EXPECT_EQ(SceneGeometry::wrapDegrees(c.in), c.out) << c.in;
 }
@@ -56,7 +57,12 @@ TEST(SetupWorld, MapsTheLargestExtentOntoTheView)
 TEST(Project, MapsWorldPointsWithZoomAnglesAndPerspective)
 {
     // 308 x 308, zoom 0.55: half the box is 0.55 * 50 * 3.08 = 84.7 pixels.
-    const struct { int alfa, beta; float zoom, X, Y, Z; int sx, sy; const char *what; } cases[] = {
+    const struct {
+        int alfa, beta;
+        float zoom, X, Y, Z;
+        int sx, sy;
+        const char *what;
+    } cases[] = {
         {0, 0, 0.55f, 50, 50, 50, 154, 154, "centre"},
         {0, 0, 0.55f, 50, 100, 50, 238, 154, "+y is right"},
         {0, 0, 0.55f, 50, 0, 50, 69, 154, "-y is left"},
@@ -85,11 +91,18 @@ TEST(Project, HugeAndInvalidCoordinatesSaturate)
     const SceneGeometry g = mainBox(308, 0.55f);
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const struct { float x, y, z; int sx, sy; } cases[] = {
-        {0, 1e30f, 0, INT_MAX, 154}, {0, -1e30f, 0, INT_MIN, 154}, {0, 0, 1e30f, 154, INT_MIN},
-        {0, 0, -1e30f, 154, INT_MAX}, {0, 3e38f, 3e38f, INT_MAX, INT_MIN},
+    const struct {
+        float x, y, z;
+        int sx, sy;
+    } cases[] = {
+        {0, 1e30f, 0, INT_MAX, 154},
+        {0, -1e30f, 0, INT_MIN, 154},
+        {0, 0, 1e30f, 154, INT_MIN},
+        {0, 0, -1e30f, 154, INT_MAX},
+        {0, 3e38f, 3e38f, INT_MAX, INT_MIN},
         {0, inf, 0, 0, 0}, // inf * sin(0) is NaN
-        {nan, 0, 0, 0, 0}, {0, nan, nan, 0, 0},
+        {nan, 0, 0, 0, 0},
+        {0, nan, nan, 0, 0},
     };
     for (const auto &c : cases) {
         const ScreenPoint s = g.Project(c.x, c.y, c.z);
@@ -150,16 +163,23 @@ TEST(Axes, SeventeenSegmentsWithLettersAndArrowheads)
     const double xm = 10, XM = 110, ym = -20, YM = 80, zm = 0, ZM = 50;
     const double A = 1.1 * XM, w = (XM - xm) / 30;
     const double want[17][6] = {
-        {xm, ym, zm, 1.2 * XM, ym, zm}, {xm, ym, zm, xm, 1.2 * YM, zm}, {xm, ym, zm, xm, ym, 1.2 * ZM},
-        {A, ym, -0.05 * A, 1.05 * A, ym, -0.1 * A}, {1.05 * A, ym, -0.05 * A, A, ym, -0.1 * A},
+        {xm, ym, zm, 1.2 * XM, ym, zm},
+        {xm, ym, zm, xm, 1.2 * YM, zm},
+        {xm, ym, zm, xm, ym, 1.2 * ZM},
+        {A, ym, -0.05 * A, 1.05 * A, ym, -0.1 * A},
+        {1.05 * A, ym, -0.05 * A, A, ym, -0.1 * A},
         {0, ym + A, -0.05 * A, 0, ym + 1.025 * A, -0.1 * A},
         {0, ym + 1.05 * A, -0.05 * A, 0, ym + 1.025 * A, -0.1 * A},
         {0, ym + 1.025 * A, -0.1 * A, 0, ym + 1.025 * A, -0.13 * A},
-        {0, ym, 1.05 * ZM, 0, ym - 0.05 * YM, 1.05 * ZM}, {0, ym - 0.05 * YM, 1.05 * ZM, 0, ym, 1.1 * ZM},
+        {0, ym, 1.05 * ZM, 0, ym - 0.05 * YM, 1.05 * ZM},
+        {0, ym - 0.05 * YM, 1.05 * ZM, 0, ym, 1.1 * ZM},
         {0, ym, 1.1 * ZM, 0, ym - 0.05 * YM, 1.1 * ZM},
-        {xm, ym, 1.2 * ZM, xm, ym - w, 1.15 * ZM}, {xm, ym, 1.2 * ZM, xm, ym + w, 1.15 * ZM},
-        {xm, 1.2 * YM, zm, xm, 1.15 * YM, zm + w}, {xm, 1.2 * YM, zm, xm, 1.15 * YM, zm - w},
-        {1.2 * XM, ym, zm, 1.15 * XM, ym - w, zm}, {1.2 * XM, ym, zm, 1.15 * XM, ym + w, zm},
+        {xm, ym, 1.2 * ZM, xm, ym - w, 1.15 * ZM},
+        {xm, ym, 1.2 * ZM, xm, ym + w, 1.15 * ZM},
+        {xm, 1.2 * YM, zm, xm, 1.15 * YM, zm + w},
+        {xm, 1.2 * YM, zm, xm, 1.15 * YM, zm - w},
+        {1.2 * XM, ym, zm, 1.15 * XM, ym - w, zm},
+        {1.2 * XM, ym, zm, 1.15 * XM, ym + w, zm},
     };
     const double c[3] = {g.cx(), g.cy(), g.cz()};
     for (int i = 0; i < SceneGeometry::kAxisSegments; ++i) {

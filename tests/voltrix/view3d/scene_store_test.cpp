@@ -98,9 +98,12 @@ TEST(LabelText, IsCutToTwentyFiveCharacters)
     std::string enye30, enye25; // a UTF-8 sequence is never split
     for (int i = 0; i < 30; ++i)
         enye30 += "\xC3\xB1", enye25 += i < 25 ? "\xC3\xB1" : "";
-    const struct { std::string in, out; } cases[] = {
-        {"E", "E"}, {std::string(25, 'x'), std::string(25, 'x')},
-        {std::string(30, 'y'), std::string(25, 'y')}, {enye30, enye25}};
+    const struct {
+        std::string in, out;
+    } cases[] = {{"E", "E"},
+                 {std::string(25, 'x'), std::string(25, 'x')},
+                 {std::string(30, 'y'), std::string(25, 'y')},
+                 {enye30, enye25}};
     for (const auto &c : cases) {
         g.ChangeLabelText(1, c.in);
         EXPECT_EQ(g.label(1).text, c.out) << c.in;
@@ -128,10 +131,17 @@ TEST(TraceSampling, PolylineShiftsDotsRing)
 
 TEST(TraceSampling, TakesOneSampleEveryIntervalMoves)
 {
-    const struct { int interval, moves; std::vector<int> sampledMoves; } cases[] = {
-        {15, 14, {}}, {15, 15, {15}}, {15, 45, {15, 30, 45}}, {2, 5, {2, 4}},
+    const struct {
+        int interval, moves;
+        std::vector<int> sampledMoves;
+    } cases[] = {
+        {15, 14, {}},
+        {15, 15, {15}},
+        {15, 45, {15, 30, 45}},
+        {2, 5, {2, 4}},
         // An interval below 1 would divide by zero: it samples every move.
-        {0, 3, {1, 2, 3}}, {-4, 2, {1, 2}},
+        {0, 3, {1, 2, 3}},
+        {-4, 2, {1, 2}},
     };
     for (const auto &c : cases) {
         SceneGeometry g = readyScene();
