@@ -129,6 +129,32 @@ protected:
         QTest::keyClick(edit, Qt::Key_Return);
     }
 
+    // The panel shows the start state in its twelve boxes and sliders and
+    // its time step (as at start-up and after "Inicia" in whole space).
+    static void expectPanelShowsStartState()
+    {
+        const struct {
+            QScrollBar *slider;
+            QLineEdit *edit;
+            int position;
+            const char *text;
+        } shown[] = {
+            {Form2->ScX, Form2->EditX, 0, "0.0"},    {Form2->ScY, Form2->EditY, 200, "20.0"},
+            {Form2->ScZ, Form2->EditZ, 400, "40.0"}, {Form2->ScVx, Form2->EditVx, 0, "0.0"},
+            {Form2->ScVy, Form2->EditVy, 0, "0.0"},  {Form2->ScVz, Form2->EditVz, 500, "50.0"},
+            {Form2->ScEx, Form2->EditEx, 0, "0.0"},  {Form2->ScEy, Form2->EditEy, 0, "0.0"},
+            {Form2->ScEz, Form2->EditEz, 0, "0.0"},  {Form2->ScBx, Form2->EditBx, 20, "2.0"},
+            {Form2->ScBy, Form2->EditBy, 0, "0.0"},  {Form2->ScBz, Form2->EditBz, 0, "0.0"},
+        };
+        for (const auto &s : shown) {
+            SCOPED_TRACE(s.text);
+            EXPECT_EQ(s.slider->value(), s.position);
+            EXPECT_EQ(s.edit->text(), QString::fromLatin1(s.text));
+        }
+        EXPECT_EQ(Form2->ScDt->value(), 20);
+        EXPECT_FLOAT_EQ(Sim.dt, 0.01f);
+    }
+
     // The box loses the keyboard focus to another control.
     static void leave(QLineEdit *edit)
     {

@@ -3,13 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "common/WholeFile.h"
 #include "voltrix/core/NumberText.h"
 
 namespace voltrix {
@@ -95,80 +91,6 @@ struct FileCloser {
     void operator()(std::FILE *f) const { std::fclose(f); }
 };
 
-bool writeAll(int fd, const std::string &bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// The permissions a fresh file would get, or those of the file replaced.
-mode_t modeFor(const std::string &path)
-{
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// Saving through a symbolic link replaces the file it points to, not the link.
-std::string resolvedTarget(const std::string &path)
-{
-    std::error_code ec;
-    if (!std::filesystem::is_symlink(path, ec))
-        return path;
-    const auto target = std::filesystem::weakly_canonical(path, ec);
-    return ec ? path : target.string();
-}
-
-// A device, pipe or other special file is written in place: renaming a
-// regular file over it would destroy the node (saving to /dev/full as root
-// replaced the device) and report a success where the write itself fails.
-FileResult writeInPlace(const std::string &path, const std::string &bytes)
-{
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return failure(reasonFor(errno));
-    int error = writeAll(fd, bytes) ? 0 : errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error != 0)
-        return failure(reasonFor(error));
-    return FileResult{true, {}};
-}
-
-// A regular file written where it stands, for a folder that takes no new file
-// (a shared folder that pupils may not write to, holding a prepared writable
-// "DATOS.exp"). The old bytes are overwritten before the file is cut to the
-// new length rather than cut first, so a disk that is full can seldom refuse
-// the write; but a write that fails half way leaves the file damaged.
-FileResult overwriteInPlace(const std::string &path, const std::string &bytes)
-{
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, modeFor(path));
-    if (fd < 0)
-        return failure(reasonFor(errno));
-    int error = writeAll(fd, bytes) ? 0 : errno;
-    if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
-        error = errno;
-    if (error == 0 && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error != 0)
-        return failure(reasonFor(error));
-    return FileResult{true, {}};
-}
-
 } // namespace
 
 std::string chooseExperimentFileName(FileChoice &choice)
@@ -241,39 +163,11 @@ FileResult saveExperiment(const std::string &path, const SimState &s)
 {
     if (path.empty())
         return failure("no se ha indicado ningún nombre de archivo");
-    const std::string target = resolvedTarget(path);
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
-        if (S_ISDIR(existing.st_mode))
-            return failure(reasonFor(EISDIR));
-        return writeInPlace(target, experimentFileText(s));
-    }
-    std::filesystem::path folder = std::filesystem::path(target).parent_path();
-    if (folder.empty())
-        folder = ".";
-    // A short hidden name in the same folder, so the rename cannot cross file
-    // systems and a long target name still leaves room for it.
-    std::string temporary = (folder / ".voltrix-XXXXXX").string();
-    const std::string bytes = experimentFileText(s);
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return overwriteInPlace(target, bytes);
-
-    int error = 0;
-    if (::fchmod(fd, modeFor(target)) != 0 && errno != EPERM)
-        error = errno;
-    if (error == 0 && !writeAll(fd, bytes))
-        error = errno;
-    if (error == 0 && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
+    // A writable file in a folder that takes no new file (a shared classroom
+    // folder holding a prepared "DATOS.exp") is written where it stands.
+    const int error = orvalis::writeWholeFile(path, experimentFileText(s), {".voltrix-", true});
+    if (error != 0)
         return failure(reasonFor(error));
-    }
     return FileResult{true, {}};
 }
 

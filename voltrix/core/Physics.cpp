@@ -37,6 +37,22 @@ float confinedComponent(bool inside, float q, float e)
     return inside ? static_cast<float>(static_cast<double>(q) * e) : 0.0f;
 }
 
+struct Force {
+    float &x, &y, &z;
+};
+
+// q·(E + v × B) for the velocity given, through the shared cross-product
+// workspace.
+void wholeSpaceForce(SimState &s, float vx, float vy, float vz, Force f);
+
+// q·E inside the region, nothing outside.
+void confinedForce(const SimState &s, bool inside, Force f)
+{
+    f.x = confinedComponent(inside, s.q, s.Ex);
+    f.y = confinedComponent(inside, s.q, s.Ey);
+    f.z = confinedComponent(inside, s.q, s.Ez);
+}
+
 } // namespace
 
 void PRODUCTO_VECTORIAL(SimState &s)
@@ -50,6 +66,20 @@ void PRODUCTO_VECTORIAL(SimState &s)
     s.PvR[2] = static_cast<float>(static_cast<double>(a[0]) * b[1] - static_cast<double>(a[1]) * b[0]);
 }
 
+namespace {
+
+void wholeSpaceForce(SimState &s, float vx, float vy, float vz, Force f)
+{
+    s.PvA = {vx, vy, vz};
+    s.PvB = {s.Bx, s.By, s.Bz};
+    PRODUCTO_VECTORIAL(s);
+    f.x = lorentzComponent(s.Ex, s.PvR[0], s.q);
+    f.y = lorentzComponent(s.Ey, s.PvR[1], s.q);
+    f.z = lorentzComponent(s.Ez, s.PvR[2], s.q);
+}
+
+} // namespace
+
 bool insideRegion(float x, float y, float z)
 {
     return SimState::RegXmin < x && x < SimState::RegXmax && SimState::RegYmin < y && y < SimState::RegYmax
@@ -59,21 +89,14 @@ bool insideRegion(float x, float y, float z)
 void ACELERACION(SimState &s, bool positionInMetres)
 {
     if (!s.CampoConfinado) {
-        s.PvA = {s.vx, s.vy, s.vz};
-        s.PvB = {s.Bx, s.By, s.Bz};
-        PRODUCTO_VECTORIAL(s);
-        s.Fx = lorentzComponent(s.Ex, s.PvR[0], s.q);
-        s.Fy = lorentzComponent(s.Ey, s.PvR[1], s.q);
-        s.Fz = lorentzComponent(s.Ez, s.PvR[2], s.q);
+        wholeSpaceForce(s, s.vx, s.vy, s.vz, {s.Fx, s.Fy, s.Fz});
     } else {
         // The bounds are in display units; the position rounded to float is
         // the one the step stores back, so both evaluations agree.
         const double toDisplay = positionInMetres ? kMToCm : 1.0;
         const bool inside = insideRegion(static_cast<float>(s.x * toDisplay), static_cast<float>(s.y * toDisplay),
                                          static_cast<float>(s.z * toDisplay));
-        s.Fx = confinedComponent(inside, s.q, s.Ex);
-        s.Fy = confinedComponent(inside, s.q, s.Ey);
-        s.Fz = confinedComponent(inside, s.q, s.Ez);
+        confinedForce(s, inside, {s.Fx, s.Fy, s.Fz});
     }
     s.ax = static_cast<float>(static_cast<double>(s.Fx) / s.m);
     s.ay = static_cast<float>(static_cast<double>(s.Fy) / s.m);
@@ -114,21 +137,14 @@ void integrateStep(SimState &s, bool cmSelected)
     s.vzm = static_cast<float>(s.az * dt * 0.5 + s.vz);
 
     if (!s.CampoConfinado) {
-        s.PvA = {s.vxm, s.vym, s.vzm};
-        s.PvB = {s.Bx, s.By, s.Bz};
-        PRODUCTO_VECTORIAL(s);
-        s.Fxm = lorentzComponent(s.Ex, s.PvR[0], s.q);
-        s.Fym = lorentzComponent(s.Ey, s.PvR[1], s.q);
-        s.Fzm = lorentzComponent(s.Ez, s.PvR[2], s.q);
+        wholeSpaceForce(s, s.vxm, s.vym, s.vzm, {s.Fxm, s.Fym, s.Fzm});
     } else {
         // The confined force depends on the position at the start of the
         // step, tested in display units.
         if (cmSelected)
             scalePosition(s, kMToCm);
         const bool inside = insideRegion(s.x, s.y, s.z);
-        s.Fxm = confinedComponent(inside, s.q, s.Ex);
-        s.Fym = confinedComponent(inside, s.q, s.Ey);
-        s.Fzm = confinedComponent(inside, s.q, s.Ez);
+        confinedForce(s, inside, {s.Fxm, s.Fym, s.Fzm});
         if (cmSelected)
             scalePosition(s, kCmToM);
     }

@@ -78,18 +78,18 @@ void TForm2::showParticle()
 
 void TForm2::showFields()
 {
-    for (Component c : {Ex, Ey, Ez}) {
-        slider(c)->setValue(wholePartPosition(Sim.*rows()[c].value));
-        show31(edit(c), Sim.*rows()[c].value);
-    }
+    showComponents(Ex, &wholePartPosition);
     showMagneticField();
 }
 
-void TForm2::showMagneticField()
+void TForm2::showMagneticField() { showComponents(Bx, &tenthsPosition); }
+
+void TForm2::showComponents(Component first, int (*placement)(float))
 {
-    for (Component c : {Bx, By, Bz}) {
-        slider(c)->setValue(tenthsPosition(Sim.*rows()[c].value));
-        show31(edit(c), Sim.*rows()[c].value);
+    for (int c = first; c < first + 3; ++c) {
+        const float value = Sim.*rows()[static_cast<std::size_t>(c)].value;
+        slider(c)->setValue(placement(value));
+        show31(edit(c), value);
     }
 }
 

@@ -200,6 +200,9 @@ private:
     void commitEdit(Component c);
     void editKeyPress(Component c, char &Key);
 
+    // A quantity's three boxes and sliders as the state holds them, each
+    // slider placed by the rule given; no handler runs.
+    void showComponents(Component first, int (*placement)(float));
     void showValue(QLineEdit *edit, float value);
     void placeWholePart(QScrollBar *slider, float value);
     void placeTenths(QScrollBar *slider, float value);

@@ -185,16 +185,16 @@ void ViewCanvas::line(long long x1, long long y1, long long x2, long long y2)
 
 void ViewCanvas::ellipse(long long left, long long top, long long right, long long bottom)
 {
-    if (image_.isNull())
-        return;
-    const Box b = figureBox(left, top, right, bottom, safeDrawBox(image_.width(), image_.height()));
-    QPainter &p = painter();
-    applyPen(p);
-    applyBrush(p);
-    p.drawEllipse(QRect(b.left, b.top, b.width, b.height));
+    boxFigure(left, top, right, bottom, &QPainter::drawEllipse);
 }
 
 void ViewCanvas::rectangle(long long left, long long top, long long right, long long bottom)
+{
+    boxFigure(left, top, right, bottom, &QPainter::drawRect);
+}
+
+void ViewCanvas::boxFigure(long long left, long long top, long long right, long long bottom,
+                           void (QPainter::*draw)(const QRect &))
 {
     if (image_.isNull())
         return;
@@ -202,7 +202,7 @@ void ViewCanvas::rectangle(long long left, long long top, long long right, long 
     QPainter &p = painter();
     applyPen(p);
     applyBrush(p);
-    p.drawRect(QRect(b.left, b.top, b.width, b.height));
+    (p.*draw)(QRect(b.left, b.top, b.width, b.height));
 }
 
 void ViewCanvas::polygon(const long long (&xs)[4], const long long (&ys)[4])

@@ -14,6 +14,7 @@
 #include "voltrix/view3d/SceneColor.h"
 
 class QPainter;
+class QRect;
 
 namespace voltrix {
 
@@ -67,6 +68,9 @@ public:
 
 private:
     QPainter &painter();
+    // A figure drawn in a bounding box (right and bottom outside it).
+    void boxFigure(long long left, long long top, long long right, long long bottom,
+                   void (QPainter::*draw)(const QRect &));
     void applyPen(QPainter &p);
     void applyBrush(QPainter &p);
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "tests/trayecta/core/SolvedProblems.h"
 #include "trayecta/core/InputRules.h"
 #include "trayecta/core/NumberText.h"
 #include "trayecta/core/ProjectileSolver.h"
@@ -13,16 +14,7 @@ using namespace trayecta;
 namespace {
 
 // The window's fields at start-up.
-InputTexts startUpInputs()
-{
-    InputTexts in;
-    in.rx0 = "0";
-    in.ry0 = "15";
-    in.vinicial = "30";
-    in.angulo = "60";
-    in.accelinicial = {"0", "-9,8"};
-    return in;
-}
+InputTexts startUpInputs() { return startUp(); }
 
 double shown(const std::optional<std::string> &text)
 {

@@ -49,6 +49,41 @@ protected:
 
     void calculate() { QTest::mouseClick(form->cmdcalcular, Qt::LeftButton); }
 
+    // The window's tab order as designed: the inputs, the results, the rest.
+    std::vector<QWidget *> designedTabOrder() const
+    {
+        return {form->txtrx0,
+                form->txtry0,
+                form->txtv0x,
+                form->txtv0y,
+                form->txtvinicial,
+                form->txtangulo,
+                form->txtsin,
+                form->txtcos,
+                form->txtaccelinicial[0],
+                form->txtaccelinicial[1],
+                form->cmdcalcular,
+                form->txtrfinal,
+                form->txtvfinal,
+                form->txtalcance,
+                form->txtaltura,
+                form->txtvimpactox,
+                form->txtvimpactoy,
+                form->txtvuelo,
+                form->txtmodulo,
+                form->cmdborrar,
+                form->txtkmh,
+                form->txtms,
+                form->cmdigual,
+                form->Dibu,
+                form->opt2,
+                form->opt1,
+                form->opta,
+                form->optb,
+                form->txtmin,
+                form->Check1};
+    }
+
     // Pixels of the graph in black and in red.
     struct Ink {
         int black = 0;

@@ -131,27 +131,7 @@ TEST_F(ControlPanel, FixedSizeCaptionsAreNotClipped)
 
 TEST_F(ControlPanel, StartUpFillShowsTheStartState)
 {
-    struct Shown {
-        QScrollBar *slider;
-        QLineEdit *edit;
-        int position;
-        const char *text;
-    };
-    const Shown shown[] = {
-        {Form2->ScX, Form2->EditX, 0, "0.0"},    {Form2->ScY, Form2->EditY, 200, "20.0"},
-        {Form2->ScZ, Form2->EditZ, 400, "40.0"}, {Form2->ScVx, Form2->EditVx, 0, "0.0"},
-        {Form2->ScVy, Form2->EditVy, 0, "0.0"},  {Form2->ScVz, Form2->EditVz, 500, "50.0"},
-        {Form2->ScEx, Form2->EditEx, 0, "0.0"},  {Form2->ScEy, Form2->EditEy, 0, "0.0"},
-        {Form2->ScEz, Form2->EditEz, 0, "0.0"},  {Form2->ScBx, Form2->EditBx, 20, "2.0"},
-        {Form2->ScBy, Form2->EditBy, 0, "0.0"},  {Form2->ScBz, Form2->EditBz, 0, "0.0"},
-    };
-    for (const Shown &s : shown) {
-        SCOPED_TRACE(s.text);
-        EXPECT_EQ(s.slider->value(), s.position);
-        EXPECT_EQ(s.edit->text(), QString::fromLatin1(s.text));
-    }
-    EXPECT_EQ(Form2->ScDt->value(), 20);
-    EXPECT_FLOAT_EQ(Sim.dt, 0.01f);
+    expectPanelShowsStartState();
     EXPECT_EQ(Form2->EditQ->text(), QStringLiteral("1.0"));
     EXPECT_EQ(Form2->ComboUnidades->currentText(), QStringLiteral("m"));
 }

@@ -79,3 +79,19 @@ function(orvalis_add_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${L_LIBS} PRIVATE orvalis_warnings)
 endfunction()
+
+# orvalis_add_program(name DESKTOP_ID id LIBS ...): the program from main.cpp,
+# installed, and its identity (command line, desktop entry, window icon) as
+# the object library <name>_cli, which the command-line tests link too.
+function(orvalis_add_program name)
+  cmake_parse_arguments(P "" "DESKTOP_ID" "LIBS" ${ARGN})
+  string(TOUPPER ${name} upper)
+  add_library(${name}_cli OBJECT Identity.cpp Identity.h ${PROJECT_SOURCE_DIR}/packaging/${name}.qrc)
+  target_link_libraries(${name}_cli PUBLIC orvalis_cli PRIVATE orvalis_warnings)
+  target_compile_definitions(${name}_cli PRIVATE ${upper}_DESKTOP_ID="${P_DESKTOP_ID}")
+  set_target_properties(${name}_cli PROPERTIES DESKTOP_ID ${P_DESKTOP_ID})
+
+  add_executable(${name} main.cpp)
+  target_link_libraries(${name} PRIVATE ${P_LIBS} ${name}_cli orvalis_warnings)
+  install(TARGETS ${name})
+endfunction()
