@@ -62,6 +62,17 @@ const char *const kHelpLines[] = {
     "",
 };
 
+// What the program has gained since, after the 43 lines above and in their
+// style.
+const char *const kAddedHelpLines[] = {
+    "                     Animación",
+    "                     ---------------",
+    "Un paso -> Avanza la simulación un paso con la animación detenida",
+    "                 (Ctrl+Flecha derecha).",
+    "Velocidad -> Normal, Rápida o Máxima: 64, 256 o 1000 pasos por",
+    "                    segundo.",
+};
+
 } // namespace
 
 TForm6::TForm6(QWidget *parent)
@@ -85,6 +96,8 @@ TForm6::TForm6(QWidget *parent)
 
     QStringList lines;
     for (const char *line : kHelpLines)
+        lines << QString::fromUtf8(line);
+    for (const char *line : kAddedHelpLines)
         lines << QString::fromUtf8(line);
     MemoAyuda->setPlainText(lines.join(QLatin1Char('\n')));
 
