@@ -87,7 +87,7 @@ function(orvalis_add_program name)
   cmake_parse_arguments(P "" "DESKTOP_ID" "LIBS" ${ARGN})
   string(TOUPPER ${name} upper)
   add_library(${name}_cli OBJECT Identity.cpp Identity.h ${PROJECT_SOURCE_DIR}/packaging/${name}.qrc)
-  target_link_libraries(${name}_cli PUBLIC orvalis_cli PRIVATE orvalis_warnings)
+  target_link_libraries(${name}_cli PUBLIC orvalis_qt PRIVATE orvalis_warnings)
   target_compile_definitions(${name}_cli PRIVATE ${upper}_DESKTOP_ID="${P_DESKTOP_ID}")
   set_target_properties(${name}_cli PROPERTIES DESKTOP_ID ${P_DESKTOP_ID})
 

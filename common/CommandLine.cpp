@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTranslator>
 
 #include <cstdio>
@@ -29,8 +30,11 @@ QString helpText(const CommandLineTexts &t, const QString &command)
 {
     return t.usage.arg(command) + QLatin1Char('\n') + t.description + QStringLiteral("\n\n") + t.optionsHeading
            + QStringLiteral("\n  -h, --help     ") + t.helpOption + QStringLiteral("\n  -v, --version  ")
-           + t.versionOption + QStringLiteral("\n\n") + t.qtOptions + QLatin1Char('\n');
+           + t.versionOption + QStringLiteral("\n  --scale F      ") + t.scaleOption + QStringLiteral("\n\n")
+           + t.qtOptions + QLatin1Char('\n');
 }
+
+QCommandLineOption scaleOption() { return QCommandLineOption(QStringLiteral("scale"), QString(), QStringLiteral("F")); }
 
 QString usageError(const CommandLineTexts &t, const QString &command, const QString &problem)
 {
@@ -54,8 +58,10 @@ CommandLineRequest parseCommandLine(const ProgramIdentity &program, const QStrin
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+    const QCommandLineOption scale = scaleOption();
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(scale);
 
     const QString command = commandName(program, arguments);
     if (!parser.parse(arguments)) {
@@ -67,6 +73,8 @@ CommandLineRequest parseCommandLine(const ProgramIdentity &program, const QStrin
                                       + unknown.first());
         return {CommandLineAction::Fail, usageError(t, command, problem)};
     }
+    if (parser.isSet(scale) && !readScale(parser.value(scale)))
+        return {CommandLineAction::Fail, usageError(t, command, t.badScale.arg(parser.value(scale)))};
     if (parser.isSet(help))
         return {CommandLineAction::ShowHelp, helpText(t, command)};
     if (parser.isSet(version))
@@ -76,6 +84,46 @@ CommandLineRequest parseCommandLine(const ProgramIdentity &program, const QStrin
         return {CommandLineAction::Fail,
                 usageError(t, command, t.unexpectedArgument.arg(parser.positionalArguments().first()))};
     return {};
+}
+
+std::optional<double> readScale(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^[0-9]+([.,][0-9]+)?$"));
+    if (!number.match(text).hasMatch())
+        return std::nullopt;
+    QString dotted = text;
+    dotted.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    // The C locale's reading: a decimal point, whatever the user's locale.
+    const double value = QLocale::c().toDouble(dotted, &ok);
+    if (!ok || value < kMinScale || value > kMaxScale)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> scaleArgument(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption scale = scaleOption();
+    parser.addOption(scale);
+    parser.parse(arguments); // the other arguments are the full parse's to judge
+    if (!parser.isSet(scale))
+        return std::nullopt;
+    return readScale(parser.value(scale));
+}
+
+void applyScaleArgument(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const std::optional<double> scale = scaleArgument(arguments);
+    if (!scale)
+        return;
+    bool ok = false;
+    const double desktop = QLocale::c().toDouble(QString::fromLocal8Bit(qgetenv("QT_SCALE_FACTOR")), &ok);
+    const double factor = (ok && desktop > 0 ? desktop : 1.0) * *scale;
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(factor, 'g', 6));
 }
 
 void setApplicationIdentity(const ProgramIdentity &program)

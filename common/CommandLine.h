@@ -5,8 +5,10 @@
 // -style …) are taken out of the arguments by QApplication before these are
 // read, so they keep working.
 #include <QLocale>
+
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QApplication;
 
@@ -19,6 +21,8 @@ struct CommandLineTexts {
     QString optionsHeading;     // "Opciones:"
     QString helpOption;         // what -h, --help does
     QString versionOption;      // what -v, --version does
+    QString scaleOption;        // what --scale F does
+    QString badScale;           // "…: %1" (%1: the value given)
     QString qtOptions;          // that Qt's own options work too
     QString unknownOption;      // "opción desconocida: %1" (%1: the option with its dashes)
     QString unexpectedArgument; // "argumento no admitido: %1"
@@ -43,6 +47,21 @@ struct CommandLineRequest {
 
 // Reads the arguments left after Qt's own (the first is the program name).
 CommandLineRequest parseCommandLine(const ProgramIdentity &program, const QStringList &arguments);
+
+// --scale F enlarges every window, its place and its controls together (for
+// a projector), on top of the desktop's own scale: F from 0.5 to 4, with a
+// decimal point or comma.
+inline constexpr double kMinScale = 0.5;
+inline constexpr double kMaxScale = 4.0;
+std::optional<double> readScale(const QString &text);
+
+// The factor of a valid --scale among the arguments, if any.
+std::optional<double> scaleArgument(const QStringList &arguments);
+
+// Call before creating the QApplication: a valid --scale multiplies Qt's
+// QT_SCALE_FACTOR, which Qt reads when the application is created. An
+// invalid one is left for prepareApplication to report.
+void applyScaleArgument(int argc, char **argv);
 
 // Application name and version, desktop entry and the window icon shared by
 // every window.

@@ -7,6 +7,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 PACKAGES=(g++ cmake make pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev locales fonts-dejavu-core)
+PACKAGES+=(fonts-liberation)  # the faces that stand for "MS Sans Serif" and "Arial"
 PACKAGES+=(desktop-file-utils appstream file dpkg-dev)  # packaging checks and the .deb
 PACKAGES+=(qt6-translations-l10n)  # Qt's dialogs in Spanish and Catalan
 PACKAGES+=(qt6-svg-dev)  # Trayecta saves its graph as SVG

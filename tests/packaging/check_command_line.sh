@@ -41,6 +41,15 @@ for option in --help -h; do
     done
 done
 
+# --scale takes a factor from 0.5 to 4, with a point or a comma.
+run --scale 2 --version
+[ "$status" -eq 0 ] && [ "$out" = "$version_line" ] || fail "--scale 2 --version: status $status, printed '$out'"
+run --scale 1,5 --version
+[ "$status" -eq 0 ] || fail "--scale 1,5 --version: status $status"
+run --scale 9
+[ "$status" -eq 1 ] || fail "--scale 9: exit status $status, expected 1"
+grep -q -e "--scale" <<<"$err" || fail "--scale 9: the error does not name the option: '$err'"
+
 for bad in --bogus extra-argument; do
     run "$bad"
     [ "$status" -eq 1 ] || fail "$bad: exit status $status, expected 1"

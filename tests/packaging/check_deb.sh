@@ -12,8 +12,9 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for lib in libqt6core6 libqt6gui6 libqt6widgets6; do
-    [[ $depends == *"$lib "* || $depends == *"$lib," || $depends == *"$lib" ]] \
+for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-liberation; do
+    # Each entry of the list is a name, perhaps with a version after a blank.
+    tr ',' '\n' <<<"$depends" | sed 's/^ *//; s/ .*//' | grep -qx -- "$lib" \
         || fail "Depends does not name $lib: $depends"
 done
 

@@ -61,6 +61,13 @@ TEST(CommandLine, EachProgramChoosesWhatToDoFromTheArguments)
             {{cmd, "--help", "--bogus"}, CommandLineAction::Fail, "--bogus"},
             {{cmd, "fichero.exp"}, CommandLineAction::Fail, text(p.unexpected) + "fichero.exp"},
             {{cmd, "--", "--help"}, CommandLineAction::Fail, text(p.unexpected) + "--help"},
+            {{cmd, "--scale", "2"}, CommandLineAction::Run, {}},
+            {{cmd, "--scale=1,5"}, CommandLineAction::Run, {}},
+            {{cmd, "--scale", "0.5", "--version"}, CommandLineAction::ShowVersion, {}},
+            {{cmd, "--scale", "0.4"}, CommandLineAction::Fail, "--scale: 0.4"},
+            {{cmd, "--scale", "4,5"}, CommandLineAction::Fail, "--scale: 4,5"},
+            {{cmd, "--scale", "dos"}, CommandLineAction::Fail, "--scale: dos"},
+            {{cmd, "--scale"}, CommandLineAction::Fail, "--scale"},
         };
         for (const auto &c : cases) {
             SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
@@ -82,7 +89,46 @@ TEST(CommandLine, EachProgramChoosesWhatToDoFromTheArguments)
         const QString help = orvalis::parseCommandLine(p.identity, {cmd, "--help"}).text;
         EXPECT_TRUE(help.contains(QStringLiteral("-h, --help")));
         EXPECT_TRUE(help.contains(QStringLiteral("-v, --version")));
+        EXPECT_TRUE(help.contains(QStringLiteral("--scale F")));
     }
+}
+
+TEST(CommandLine, ScaleReadsWithAPointOrACommaWithinItsRange)
+{
+    const struct {
+        QString text;
+        std::optional<double> value;
+    } cases[] = {
+        {"2", 2.0}, {"1.5", 1.5},  {"1,5", 1.5}, {"0.5", 0.5}, {"4", 4.0}, {"0,49", {}}, {"4.01", {}},
+        {"", {}},   {"1.5.2", {}}, {"-2", {}},   {"1e0", {}},  {" 2", {}}, {"2x", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        EXPECT_EQ(orvalis::readScale(c.text), c.value);
+    }
+    EXPECT_EQ(orvalis::scaleArgument({"voltrix", "--scale", "3"}), 3.0);
+    EXPECT_EQ(orvalis::scaleArgument({"voltrix", "--version"}), std::nullopt);
+    EXPECT_EQ(orvalis::scaleArgument({"voltrix", "--scale", "9"}), std::nullopt);
+}
+
+TEST(CommandLine, ScaleMultipliesTheDesktopsFactorBeforeTheApplicationExists)
+{
+    const QByteArray before = qgetenv("QT_SCALE_FACTOR");
+    const auto apply = [](std::vector<std::string> args) {
+        std::vector<char *> argv;
+        for (std::string &a : args)
+            argv.push_back(a.data());
+        orvalis::applyScaleArgument(static_cast<int>(argv.size()), argv.data());
+        return qgetenv("QT_SCALE_FACTOR");
+    };
+    qunsetenv("QT_SCALE_FACTOR");
+    EXPECT_EQ(apply({"trayecta", "--scale", "2"}), QByteArray("2"));
+    qputenv("QT_SCALE_FACTOR", "1.5");
+    EXPECT_EQ(apply({"trayecta", "--scale=2"}), QByteArray("3"));
+    EXPECT_EQ(apply({"trayecta", "--scale", "7"}), QByteArray("3")); // refused: left as it was
+    qputenv("QT_SCALE_FACTOR", before);
+    if (before.isEmpty())
+        qunsetenv("QT_SCALE_FACTOR");
 }
 
 TEST(ProgramIdentity, EveryWindowShowsTheProgramsIconAtEachSize)

@@ -16,6 +16,8 @@ const orvalis::ProgramIdentity &programIdentity()
             QStringLiteral("Opcions:"),
             QStringLiteral("Mostra aquesta ajuda i surt."),
             QStringLiteral("Mostra la versió i surt."),
+            QStringLiteral("Amplia les finestres F vegades, de 0,5 a 4 (2 per a un projector)."),
+            QStringLiteral("valor no admès per a --scale: %1 (de 0,5 a 4)"),
             QStringLiteral("També admet les opcions de Qt, com ara -platform o -style."),
             QStringLiteral("opció desconeguda: %1"),
             QStringLiteral("argument no admès: %1"),

@@ -6,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    orvalis::applyScaleArgument(argc, argv); // Qt reads the scale as the application is created
     QApplication app(argc, argv);
     orvalis::prepareApplication(app, trayecta::programIdentity());
     trayecta::FORM1 window;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "common/DesignFonts.h"
 #include "trayecta/forms/Form1.h"
 #include "trayecta/forms/GraphArea.h"
 #include "trayecta/forms/Twips.h"
@@ -165,28 +166,9 @@ protected:
     }
 };
 
-QFont dialogFont()
-{
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    return font;
-}
+QFont dialogFont() { return orvalis::designFont(orvalis::DesignFace::MsSansSerif, 8); }
 
-QFont tickFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(kTickFontPoints);
-    return font;
-}
-
-// Where the designed fonts are missing, take the closest narrow sans face.
-void substituteMissingFonts()
-{
-    const QStringList narrowSans = {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
-                                    QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans Condensed")};
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), narrowSans);
-    QFont::insertSubstitutions(QStringLiteral("Arial"), narrowSans.mid(2));
-}
+QFont tickFont() { return orvalis::designFont(orvalis::DesignFace::Arial, kTickFontPoints); }
 
 QIcon programIcon()
 {
@@ -211,7 +193,6 @@ QIcon programIcon()
 
 void FORM1::buildLayout()
 {
-    substituteMissingFonts();
     setObjectName(QStringLiteral("FORM1"));
     setFont(dialogFont());
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
@@ -303,8 +284,7 @@ void FORM1::buildLayout()
     lblmouse->setWordWrap(false);
 
     QLabel *credit = makeLabel("Label36", QStringLiteral("Tir parabòlic"), {7695, 30, 2865, 300}, true, Parent::Form);
-    QFont creditFont(QStringLiteral("MS Sans Serif"));
-    creditFont.setPointSize(12);
+    QFont creditFont = orvalis::designFont(orvalis::DesignFace::MsSansSerif, 12);
     creditFont.setUnderline(true);
     credit->setFont(creditFont);
     QPalette creditPalette = credit->palette();

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "common/SaturatingTrunc.h"
@@ -34,20 +35,27 @@ void GraphArea::clear()
     update();
 }
 
-// A hidden area gets no resize events, yet it can be drawn on.
+// A hidden area gets no resize events, yet it can be drawn on. The image is
+// kept at the screen's pixel ratio, so points stay sharp on a scaled screen;
+// everything is placed in the area's own (design) pixels.
 void GraphArea::fitImageToArea()
 {
+    const qreal ratio = devicePixelRatioF();
     const QSize size = contentsRect().size();
-    if (size == image_.size()) {
+    const QSize pixels(static_cast<int>(std::ceil(size.width() * ratio)),
+                       static_cast<int>(std::ceil(size.height() * ratio)));
+    if (pixels == image_.size() && ratio == image_.devicePixelRatio()) {
         return;
     }
-    QImage resized(size, QImage::Format_RGB32);
+    QImage resized(pixels, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(ratio);
     resized.fill(kBackground);
     if (!image_.isNull()) {
         QPainter painter(&resized);
         painter.drawImage(0, 0, image_);
     }
     image_ = resized;
+    plotSize_ = size;
 }
 
 void GraphArea::plotPoint(float x, float y, QColor colour)
@@ -69,17 +77,21 @@ void GraphArea::plotPoints(const std::vector<PlotPoint> &points, QColor colour)
 
 void GraphArea::setPixel(float x, float y, QRgb rgb)
 {
-    // Pixel of a user coordinate; far-off points saturate and fall outside.
-    const double column = std::floor((static_cast<double>(x) - scaleLeft_) / scaleWidth_ * image_.width());
-    const double row = std::floor(static_cast<double>(y) / scaleHeight_ * image_.height());
-    const int px = orvalis::saturatingTrunc(column);
-    const int py = orvalis::saturatingTrunc(row);
-    for (int dy = 0; dy < drawWidth_; ++dy) {
-        for (int dx = 0; dx < drawWidth_; ++dx) {
-            const int cx = px + dx;
-            const int cy = py + dy;
+    // Pixel of a user coordinate in the area's own pixels; far-off points
+    // saturate and fall outside. On a scaled screen the point covers as many
+    // screen pixels as one area pixel does.
+    const double column = std::floor((static_cast<double>(x) - scaleLeft_) / scaleWidth_ * plotSize_.width());
+    const double row = std::floor(static_cast<double>(y) / scaleHeight_ * plotSize_.height());
+    const qreal ratio = image_.devicePixelRatio();
+    const int side = std::max(1, static_cast<int>(std::lround(drawWidth_ * ratio)));
+    const int px = orvalis::saturatingTrunc(std::floor(column * ratio));
+    const int py = orvalis::saturatingTrunc(std::floor(row * ratio));
+    for (int dy = 0; dy < side; ++dy) {
+        for (int dx = 0; dx < side; ++dx) {
+            const long long cx = static_cast<long long>(px) + dx;
+            const long long cy = static_cast<long long>(py) + dy;
             if (cx >= 0 && cy >= 0 && cx < image_.width() && cy < image_.height()) {
-                image_.setPixel(cx, cy, rgb);
+                image_.setPixel(static_cast<int>(cx), static_cast<int>(cy), rgb);
             }
         }
     }

@@ -31,7 +31,8 @@ public:
     // A whole curve in one colour.
     void plotPoints(const std::vector<PlotPoint> &points, QColor colour);
 
-    // The plotted drawing, one pixel per image pixel.
+    // The plotted drawing: one pixel per area pixel, or on a scaled screen
+    // as many as the screen has for it (its devicePixelRatio()).
     const QImage &drawing() const { return image_; }
     QSize plotSize() const { return contentsRect().size(); }
 
@@ -55,7 +56,8 @@ private:
 
     static constexpr QRgb kBackground = 0xffffffff;
 
-    QImage image_;
+    QImage image_;   // at the screen's pixel ratio
+    QSize plotSize_; // the image's size in the area's own pixels
     float scaleLeft_ = 0.0f;
     float scaleWidth_ = kInitialScaleWidth;
     float scaleHeight_ = kInitialScaleHeight;

@@ -16,6 +16,8 @@ const orvalis::ProgramIdentity &programIdentity()
             QStringLiteral("Opciones:"),
             QStringLiteral("Muestra esta ayuda y termina."),
             QStringLiteral("Muestra la versión y termina."),
+            QStringLiteral("Amplía las ventanas F veces, de 0.5 a 4 (2 para un proyector)."),
+            QStringLiteral("valor no admitido para --scale: %1 (de 0.5 a 4)"),
             QStringLiteral("También admite las opciones de Qt, como -platform o -style."),
             QStringLiteral("opción desconocida: %1"),
             QStringLiteral("argumento no admitido: %1"),

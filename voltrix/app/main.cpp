@@ -28,6 +28,7 @@ public:
 
 int main(int argc, char *argv[])
 {
+    orvalis::applyScaleArgument(argc, argv); // Qt reads the scale as the application is created
     VoltrixApplication app(argc, argv);
     orvalis::prepareApplication(app, voltrix::programIdentity());
     try {

@@ -3,6 +3,7 @@
 // The step, the displays and the handlers are in Unit1Step.cpp and
 // Unit1Controls.cpp.
 #include "voltrix/forms/Unit1.h"
+#include "voltrix/forms/ScreenPixmap.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/DesignFonts.h"
 #include "voltrix/core/Simulation.h"
 #include "voltrix/forms/EnterKey.h"
 #include "voltrix/forms/SceneFigures.h"
@@ -44,7 +46,7 @@ enum class ArrowWay { Left, Right, Up, Down };
 
 QIcon arrowIcon(ArrowWay way)
 {
-    QPixmap pixmap(10, 10);
+    QPixmap pixmap = screenPixmap(QSize(10, 10));
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -135,10 +137,7 @@ TForm1::~TForm1()
 
 void TForm1::buildStrip(QWidget *strip)
 {
-    QFont font(QStringLiteral("MS Sans Serif"), kStripPointSize, QFont::Bold);
-    // Narrow like the captions were drawn for: the substitute sans is wider.
-    font.setStretch(QFont::SemiCondensed);
-    strip->setFont(font);
+    strip->setFont(orvalis::designFont(orvalis::DesignFace::MsSansSerif, kStripPointSize, true));
     QPalette palette = strip->palette();
     palette.setColor(QPalette::WindowText, kStripTextColour);
     palette.setColor(QPalette::ButtonText, kStripTextColour);

@@ -1,5 +1,6 @@
 // The control panel's controls, their places and fonts, the charge buttons'
 // glyphs, and the wiring of every control to its handler.
+#include "voltrix/forms/ScreenPixmap.h"
 #include "voltrix/forms/Unit2.h"
 
 #include <QComboBox>
@@ -19,8 +20,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "common/DesignFonts.h"
 #include "voltrix/forms/EnterKey.h"
-#include "voltrix/forms/PanelFont.h"
 #include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/WindowFrame.h"
 
@@ -62,18 +63,6 @@ QLabel *makeLabel(QWidget *parent, const QString &text, int left, int top)
     return label;
 }
 
-// The design's face is narrower than the sans faces found here: a caption
-// that would be cut at its fixed width is narrowed until it fits.
-void narrowToFit(QWidget *widget, const QString &caption)
-{
-    constexpr int kNarrowest = 50, kStep = 5;
-    QFont font = widget->font();
-    for (int stretch = 100 - kStep;
-         stretch >= kNarrowest && QFontMetrics(font).horizontalAdvance(caption) > widget->width(); stretch -= kStep)
-        font.setStretch(stretch);
-    widget->setFont(font);
-}
-
 QLineEdit *makeEdit(QWidget *parent, int left, int top, int width = kEditWidth)
 {
     auto *edit = new QLineEdit(parent);
@@ -110,7 +99,7 @@ QPushButton *makeFlatButton(QWidget *parent, const QString &caption, int left, i
 // picture is the same arrow in greys.
 QPixmap arrowPicture(bool pointsRight, const QColor &fill, const QColor &outline)
 {
-    QPixmap picture(kGlyphSide, kGlyphSide);
+    QPixmap picture = screenPixmap(QSize(kGlyphSide, kGlyphSide));
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     QPainterPath arrow;
@@ -185,7 +174,7 @@ void TForm2::buildWindow()
     setWindowTitle(QString(22, QLatin1Char(' ')) + QStringLiteral("Panel de Control"));
     move(kLeft, kTop);
     setFixedSize(kClientWidth, kClientHeight);
-    setFont(panelFont(kFontPixels));
+    setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
 
     Panel1 = new QFrame(this);
     Panel1->setFrameShape(QFrame::Panel);
@@ -222,7 +211,6 @@ void TForm2::buildTopRow()
 
     Label1 = new QLabel(QStringLiteral("Increm.Tiempo"), Panel1);
     Label1->setGeometry(148, 18, 70, 13);
-    narrowToFit(Label1, Label1->text());
     ScDt = makeSlider(Panel1, 148, 32, 70, 5, 1, 100);
 }
 

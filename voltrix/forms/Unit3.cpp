@@ -1,4 +1,5 @@
 #include "voltrix/forms/Unit3.h"
+#include "voltrix/forms/ScreenPixmap.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -11,13 +12,19 @@
 #include <cmath>
 #include <numbers>
 
+#include "common/DesignFonts.h"
+#include "voltrix/forms/WindowFrame.h"
+
 namespace voltrix {
 
 TForm3 *Form3 = nullptr;
 
 namespace {
 
-constexpr int kLeft = 8, kTop = 51, kWidth = 298, kHeight = 188;
+constexpr int kLeft = 8, kTop = 51;
+// 298 x 188 is the whole window, as for the other windows; this is inside it.
+constexpr QSize kClient = clientSizeOf(298, 188);
+constexpr int kWidth = kClient.width(), kHeight = kClient.height();
 constexpr int kTitleHeight = 20;
 constexpr int kFontPoints = 8;
 
@@ -29,10 +36,7 @@ QLabel *makeLabel(QWidget *parent, const QString &text, QRect place, const QColo
     auto *label = new QLabel(text, parent);
     label->setGeometry(place);
     label->setAlignment(alignment);
-    QFont font = label->font();
-    font.setPointSize(points);
-    font.setBold(bold);
-    label->setFont(font);
+    label->setFont(orvalis::designFont(orvalis::DesignFace::MsSansSerif, points, bold));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -53,7 +57,7 @@ void fillNavy(QLabel *label)
 // each turn dimmer than the near half.
 QPixmap drawHelixPicture(QSize size)
 {
-    QPixmap picture(size);
+    QPixmap picture = screenPixmap(size);
     picture.fill(QColor(0x00, 0x00, 0x20));
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -114,10 +118,7 @@ QPixmap drawHelixPicture(QSize size)
     painter.setPen(Qt::NoPen);
     painter.drawEllipse(charge, 6, 6);
 
-    QFont font = painter.font();
-    font.setPointSize(kFontPoints);
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(orvalis::designFont(orvalis::DesignFace::MsSansSerif, kFontPoints, true));
     painter.setPen(QColor(0xFF, 0xFF, 0x00));
     painter.drawText(QPointF(arrowX + 8, top + 6), QStringLiteral("B"));
     painter.setPen(QColor(0x00, 0xFF, 0xFF));
@@ -148,11 +149,11 @@ TForm3::TForm3(QWidget *parent)
                        Qt::white, false, 7, Qt::AlignCenter);
     fillNavy(Label2);
 
-    Label3 = makeLabel(this, QStringLiteral("Voltrix, 2026"), QRect(0, 42, kWidth, 16), Qt::black, false, kFontPoints,
+    Label3 = makeLabel(this, QStringLiteral("Voltrix, 2026"), QRect(0, 37, kWidth, 16), Qt::black, false, kFontPoints,
                        Qt::AlignCenter);
 
     // Two columns: what is named on the left, navy bold; the name on the right.
-    constexpr int rowTop = 64, rowHeight = 18, leftX = 20, rightX = 118;
+    constexpr int rowTop = 55, rowHeight = 17, leftX = 20, rightX = 118;
     auto row = [&](int index, const QString &what, const QString &name, QLabel *&left, QLabel *&right) {
         const int y = rowTop + index * rowHeight;
         left = makeLabel(this, what, QRect(leftX, y, rightX - leftX - 4, rowHeight), kNavy, true, kFontPoints);
@@ -164,7 +165,7 @@ TForm3::TForm3(QWidget *parent)
     row(3, QStringLiteral("Tema:"), QStringLiteral("Carga en campos E y B"), Label8, Label9);
 
     BtnGrupo = new QPushButton(QStringLiteral("Grupo"), this);
-    BtnGrupo->setGeometry((kWidth - 75) / 2, kHeight - 30, 75, 25);
+    BtnGrupo->setGeometry((kWidth - 75) / 2, kHeight - 29, 75, 25);
     BtnGrupo->setToolTip(QStringLiteral("Foto del grupo"));
     connect(BtnGrupo, &QPushButton::clicked, this, &TForm3::BtnGrupoClick);
 

@@ -6,9 +6,9 @@
 
 #include <array>
 
+#include "common/DesignFonts.h"
 #include "voltrix/core/Simulation.h"
 #include "voltrix/forms/BoxText.h"
-#include "voltrix/forms/PanelFont.h"
 #include "voltrix/forms/SceneFigures.h"
 #include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/WindowFrame.h"
@@ -242,7 +242,7 @@ void TForm4::buildWindow()
     setWindowTitle(QStringLiteral("Muestra"));
     move(kLeft, kTop);
     setFixedSize(kClientWidth, kClientHeight);
-    setFont(panelFont(kFontPixels));
+    setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
 
     int top = 0;
     for (int q = 0; q < kVectorQuantities; ++q) {

@@ -1,4 +1,5 @@
 #include "voltrix/forms/Unit5.h"
+#include "voltrix/forms/ScreenPixmap.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -10,11 +11,11 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "common/DesignFonts.h"
 #include "voltrix/core/NumberText.h"
 #include "voltrix/core/Simulation.h"
 #include "voltrix/forms/BoxText.h"
 #include "voltrix/forms/EnterKey.h"
-#include "voltrix/forms/PanelFont.h"
 #include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/WindowFrame.h"
 
@@ -39,7 +40,7 @@ constexpr auto kDownLook = "QPushButton:checked { background-color: #b4b4c8; col
 QIcon arrowIcon(bool pointsUp)
 {
     constexpr int side = 12;
-    QPixmap image(side, side);
+    QPixmap image = screenPixmap(QSize(side, side));
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -66,7 +67,7 @@ TForm5::TForm5(QWidget *parent)
     setWindowTitle(QStringLiteral("Escala"));
     move(kLeft, kTop);
     setFixedSize(kWidth, kHeight);
-    setFont(panelFont(kFontPixels));
+    setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
 
     Panel1 = new QFrame(this);
     Panel1->setGeometry(0, 0, kWidth, kHeight);

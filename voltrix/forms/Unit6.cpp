@@ -5,13 +5,19 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "common/DesignFonts.h"
+#include "voltrix/forms/WindowFrame.h"
+
 namespace voltrix {
 
 TForm6 *Form6 = nullptr;
 
 namespace {
 
-constexpr int kLeft = 200, kTop = 4, kWidth = 397, kHeight = 581;
+constexpr int kLeft = 200, kTop = 4;
+// 397 x 581 is the whole window, as for the other windows, so it fits a
+// screen 600 pixels high; this is inside it.
+constexpr QSize kClient = clientSizeOf(397, 581);
 constexpr int kFontPoints = 8;
 
 // The help text, line by line. Trailing blanks belong to the text; the last
@@ -71,6 +77,9 @@ const char *const kAddedHelpLines[] = {
     "                 (Ctrl+Flecha derecha).",
     "Velocidad -> Normal, Rápida o Máxima: 64, 256 o 1000 pasos por",
     "                    segundo.",
+    "",
+    "voltrix --scale 2 -> Abre todas las ventanas al doble de tamaño,",
+    "                    por ejemplo para un proyector (de 0.5 a 4).",
 };
 
 } // namespace
@@ -80,13 +89,10 @@ TForm6::TForm6(QWidget *parent)
 {
     setWindowTitle(QString(30, QLatin1Char(' ')) + QStringLiteral("Ayuda"));
     move(kLeft, kTop);
-    resize(kWidth, kHeight);
+    resize(kClient);
 
     MemoAyuda = new QPlainTextEdit(this);
-    QFont font = MemoAyuda->font();
-    font.setPointSize(kFontPoints);
-    font.setBold(true);
-    MemoAyuda->setFont(font);
+    MemoAyuda->setFont(orvalis::designFont(orvalis::DesignFace::MsSansSerif, kFontPoints, true));
     QPalette palette = MemoAyuda->palette();
     palette.setColor(QPalette::Text, QColor(0x00, 0x00, 0x80)); // navy
     MemoAyuda->setPalette(palette);

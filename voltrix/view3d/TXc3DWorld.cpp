@@ -38,8 +38,8 @@ TXc3DWorld::TXc3DWorld(QWidget *parent)
 {
     // Every paint covers the whole widget with the visible canvas.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    bitmap_.resize(width(), height());
-    visible_.resize(width(), height());
+    bitmap_.resize(width(), height(), devicePixelRatioF());
+    visible_.resize(width(), height(), devicePixelRatioF());
     bitmap_.setBrushColor(Color);
     bitmap_.fillRect(0, 0, width(), height());
     visible_.setBrushColor(Color);
@@ -53,7 +53,7 @@ void TXc3DWorld::SetErrorReporter(ViewErrorReporter reporter) { setViewErrorRepo
 void TXc3DWorld::SetupWorld()
 {
     SceneGeometry::SetupWorld(width(), height());
-    bitmap_.resize(width(), height());
+    bitmap_.resize(width(), height(), devicePixelRatioF());
     clipWidth_ = width();
     clipHeight_ = height();
     bitmap_.setBrushColor(Color);
@@ -107,9 +107,16 @@ void TXc3DWorld::syncVisibleSize()
 {
     // A hidden widget gets its resize event only when shown, so the visible
     // canvas follows the size itself; what was shown stays until redrawn.
-    if (visible_.image().size() != size()) {
+    // The same holds for the screen's pixel ratio (a window moved to
+    // another screen); the off-screen bitmap follows at the next set-up.
+    if (visible_.width() != width() || visible_.height() != height()
+        || visible_.image().devicePixelRatio() != devicePixelRatioF()) {
         visible_.setBrushColor(Color);
-        visible_.resize(width(), height());
+        visible_.resize(width(), height(), devicePixelRatioF());
+    }
+    if (bitmap_.image().devicePixelRatio() != devicePixelRatioF()) {
+        bitmap_.setBrushColor(Color);
+        bitmap_.resize(clipWidth_, clipHeight_, devicePixelRatioF());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "voltrix/view3d/ViewCanvas.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -24,11 +25,14 @@ constexpr int kMaxPenWidth = 256;
 constexpr int kMaxFontHeight = 1024;
 constexpr int kDefaultFontHeight = 11;
 
-QPen makePen(const CanvasState &s)
+QPen makePen(const CanvasState &s, qreal pixelRatio)
 {
     const int width = std::clamp(s.penWidth, 1, kMaxPenWidth);
     QPen pen(toQColor(s.penColor));
-    pen.setWidth(width);
+    // A whole number of screen pixels per design pixel, so a one-pixel line
+    // is one even stroke at 1.5x as at 2x.
+    pen.setCosmetic(true);
+    pen.setWidthF(std::max(1.0, std::round(width * pixelRatio)));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     // Patterned pens are one pixel wide; a wider one draws solid, as on the
@@ -111,20 +115,31 @@ const QImage &ViewCanvas::image()
     return image_;
 }
 
-void ViewCanvas::resize(int width, int height)
+void ViewCanvas::resize(int width, int height, qreal pixelRatio)
 {
     finish();
     width = std::max(width, 0);
     height = std::max(height, 0);
-    if (image_.width() == width && image_.height() == height)
+    pixelRatio = pixelRatio > 0 ? pixelRatio : 1;
+    const int deviceWidth = orvalis::saturatingTrunc(std::ceil(width * pixelRatio));
+    const int deviceHeight = orvalis::saturatingTrunc(std::ceil(height * pixelRatio));
+    if (width_ == width && height_ == height && image_.devicePixelRatio() == pixelRatio && image_.width() == deviceWidth
+        && image_.height() == deviceHeight)
         return;
-    QImage resized(width, height, QImage::Format_RGB32);
+    QImage resized(deviceWidth, deviceHeight, QImage::Format_RGB32);
     resized.fill(toQColor(state_.brushColor));
-    const int rows = std::min(height, image_.height());
-    const std::size_t bytes = static_cast<std::size_t>(std::min(width, image_.width())) * 4;
-    for (int row = 0; row < rows; ++row)
-        std::memcpy(resized.scanLine(row), image_.constScanLine(row), bytes);
+    if (image_.devicePixelRatio() == pixelRatio) {
+        const int rows = std::min(deviceHeight, image_.height());
+        const std::size_t bytes = static_cast<std::size_t>(std::min(deviceWidth, image_.width())) * 4;
+        for (int row = 0; row < rows; ++row)
+            std::memcpy(resized.scanLine(row), image_.constScanLine(row), bytes);
+    }
+    // Drawn in the design's pixels, stored at the screen's: lines and text
+    // stay sharp on a scaled screen.
+    resized.setDevicePixelRatio(pixelRatio);
     image_ = std::move(resized);
+    width_ = width;
+    height_ = height;
 }
 
 void ViewCanvas::finish()
@@ -153,7 +168,7 @@ void ViewCanvas::applyPen(QPainter &p)
     if (penApplied_ && applied_.penColor == state_.penColor && applied_.penStyle == state_.penStyle
         && applied_.penWidth == state_.penWidth)
         return;
-    p.setPen(makePen(state_));
+    p.setPen(makePen(state_, image_.devicePixelRatio()));
     applied_.penColor = state_.penColor;
     applied_.penStyle = state_.penStyle;
     applied_.penWidth = state_.penWidth;
@@ -175,7 +190,7 @@ void ViewCanvas::line(long long x1, long long y1, long long x2, long long y2)
     if (image_.isNull())
         return;
     double ax = double(x1), ay = double(y1), bx = double(x2), by = double(y2);
-    if (!clipLine(ax, ay, bx, by, safeDrawBox(image_.width(), image_.height())))
+    if (!clipLine(ax, ay, bx, by, safeDrawBox(width(), height())))
         return;
     QPainter &p = painter();
     applyPen(p);
@@ -198,7 +213,7 @@ void ViewCanvas::boxFigure(long long left, long long top, long long right, long 
 {
     if (image_.isNull())
         return;
-    const Box b = figureBox(left, top, right, bottom, safeDrawBox(image_.width(), image_.height()));
+    const Box b = figureBox(left, top, right, bottom, safeDrawBox(width(), height()));
     QPainter &p = painter();
     applyPen(p);
     applyBrush(p);
@@ -209,7 +224,7 @@ void ViewCanvas::polygon(const long long (&xs)[4], const long long (&ys)[4])
 {
     if (image_.isNull())
         return;
-    const DrawBox safe = safeDrawBox(image_.width(), image_.height());
+    const DrawBox safe = safeDrawBox(width(), height());
     QPoint corners[4];
     for (int k = 0; k < 4; ++k)
         corners[k] =
@@ -229,10 +244,10 @@ void ViewCanvas::fillRect(long long left, long long top, long long right, long l
     if (top > bottom)
         std::swap(top, bottom);
     // Only the part on the image matters.
-    const int L = clampCoord(double(left), 0, image_.width());
-    const int T = clampCoord(double(top), 0, image_.height());
-    const int R = clampCoord(double(right), 0, image_.width());
-    const int B = clampCoord(double(bottom), 0, image_.height());
+    const int L = clampCoord(double(left), 0, width());
+    const int T = clampCoord(double(top), 0, height());
+    const int R = clampCoord(double(right), 0, width());
+    const int B = clampCoord(double(bottom), 0, height());
     if (R <= L || B <= T)
         return;
     painter().fillRect(QRect(L, T, R - L, B - T), toQColor(state_.brushColor));
@@ -242,7 +257,7 @@ void ViewCanvas::textOut(long long x, long long y, const std::string &text)
 {
     if (image_.isNull() || text.empty())
         return;
-    const DrawBox safe = safeDrawBox(image_.width(), image_.height());
+    const DrawBox safe = safeDrawBox(width(), height());
     const int X = clampCoord(double(x), safe.left, safe.right);
     const int Y = clampCoord(double(y), safe.top, safe.bottom);
     const int pixels = fontPixels(state_.fontHeight);
@@ -265,11 +280,14 @@ void ViewCanvas::copyFrom(ViewCanvas &source, int left, int top, int right, int 
     finish();
     if (image_.isNull() || source.image_.isNull())
         return;
-    const int L = std::max(left, 0);
-    const int T = std::max(top, 0);
-    const int R = std::min({right, image_.width(), source.image_.width()});
-    const int B = std::min({bottom, image_.height(), source.image_.height()});
-    if (R <= L || B <= T)
+    // The rectangle is in the design's pixels; the copy is of stored pixels.
+    const qreal ratio = image_.devicePixelRatio();
+    const auto device = [ratio](int v) { return orvalis::saturatingTrunc(std::ceil(v * ratio)); };
+    const int L = device(std::max(left, 0));
+    const int T = device(std::max(top, 0));
+    const int R = std::min({device(right), image_.width(), source.image_.width()});
+    const int B = std::min({device(bottom), image_.height(), source.image_.height()});
+    if (R <= L || B <= T || source.image_.devicePixelRatio() != ratio)
         return;
     // Both are RGB32: a plain row copy is the source copy.
     const std::size_t bytes = static_cast<std::size_t>(R - L) * 4;

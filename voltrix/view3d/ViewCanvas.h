@@ -37,9 +37,12 @@ public:
 
     // The image; any painting still open on it is finished first.
     const QImage &image();
-    // Resizes the image, keeping what fits of the old picture; new parts
-    // take the brush colour.
-    void resize(int width, int height);
+    // Resizes the image to width x height design pixels stored at the
+    // screen's pixel ratio, keeping what fits of the old picture; new parts
+    // take the brush colour. Everything drawn is given in design pixels.
+    void resize(int width, int height, qreal pixelRatio = 1);
+    int width() const { return width_; }
+    int height() const { return height_; }
 
     const CanvasState &state() const { return state_; }
     void setPenColor(TColor c) { state_.penColor = c; }
@@ -75,6 +78,7 @@ private:
     void applyBrush(QPainter &p);
 
     QImage image_;
+    int width_ = 0, height_ = 0; // in design pixels
     std::unique_ptr<QPainter> painter_;
     CanvasState state_;
     CanvasState applied_; // what the open painter holds

@@ -1,5 +1,6 @@
 #include <QLabel>
 
+#include "common/DesignFonts.h"
 #include "tests/trayecta/forms/Form1Fixture.h"
 
 using trayecta::FORM1;
@@ -69,7 +70,7 @@ TEST_F(Form1Test, TickLabelsUseSmallArialAndStartEmpty)
 {
     for (QLabel *label : form->lblx) {
         EXPECT_TRUE(label->text().isEmpty());
-        EXPECT_EQ(label->font().family(), QStringLiteral("Arial"));
+        EXPECT_EQ(label->font().family(), orvalis::familyFor(orvalis::DesignFace::Arial));
         EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 6.75);
     }
     for (QLabel *label : form->blbt) {

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "tests/support/VoltrixWindows.h"
+#include "voltrix/forms/WindowFrame.h"
 
 using namespace voltrix_test;
 
@@ -42,7 +43,7 @@ TEST_F(AboutWindow, StartsHiddenInTextState)
 {
     EXPECT_FALSE(Form3->isVisible());
     EXPECT_EQ(Form3->windowTitle(), QStringLiteral("       Orvalis"));
-    EXPECT_EQ(Form3->size(), QSize(298, 188));
+    EXPECT_EQ(Form3->size(), clientSizeOf(298, 188)); // the whole window is 298 x 188
     EXPECT_EQ(Form3->pos(), QPoint(8, 51));
     EXPECT_EQ(Form3->BtnGrupo->text(), QStringLiteral("Grupo"));
     EXPECT_EQ(Form3->BtnGrupo->toolTip(), QStringLiteral("Foto del grupo"));

@@ -5,6 +5,7 @@
 #include <QTextBlock>
 
 #include "voltrix/forms/Unit6.h"
+#include "voltrix/forms/WindowFrame.h"
 
 using voltrix::TForm6;
 
@@ -14,7 +15,7 @@ TEST(HelpWindow, PlacedAndCaptionedWithThirtyBlanks)
 {
     TForm6 help;
     EXPECT_EQ(help.windowTitle(), QString(30, QLatin1Char(' ')) + QStringLiteral("Ayuda"));
-    EXPECT_EQ(help.size(), QSize(397, 581));
+    EXPECT_EQ(help.size(), voltrix::clientSizeOf(397, 581)); // the whole window is 397 x 581
     EXPECT_EQ(help.pos(), QPoint(200, 4));
     EXPECT_FALSE(help.isVisible());
 }
@@ -48,7 +49,7 @@ TEST(HelpWindow, HoldsFortyThreeLinesKeptExactlyThenTheAddedOnes)
             << "line " << line.number;
     // The added lines describe what the program has gained since.
     const QString added = help.MemoAyuda->toPlainText().section(QLatin1Char('\n'), 43);
-    for (const char *topic : {"Un paso", "Velocidad", "Ctrl+Flecha derecha"})
+    for (const char *topic : {"Un paso", "Velocidad", "Ctrl+Flecha derecha", "--scale"})
         EXPECT_TRUE(added.contains(QString::fromUtf8(topic))) << topic;
 }
 
@@ -61,10 +62,19 @@ TEST(HelpWindow, NavyBoldWrappedAndEditable)
     EXPECT_EQ(memo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 
     help.show();
-    // The box fills the window, and a line longer than it wraps onto more rows.
+    // The box fills the window; the designed lines each fit one row of it,
+    // and a line longer than the box wraps onto more rows.
     EXPECT_EQ(memo->geometry(), help.rect());
-    const QTextBlock longest = memo->document()->findBlockByNumber(37);
-    EXPECT_GT(longest.layout()->lineCount(), 1);
+    for (int line = 0; line < 43; ++line) {
+        const QTextBlock block = memo->document()->findBlockByNumber(line);
+        memo->setTextCursor(QTextCursor(block)); // lays the block out
+        memo->ensureCursorVisible();
+        EXPECT_EQ(block.layout()->lineCount(), 1) << "line " << line + 1;
+    }
+    memo->appendPlainText(QString(200, QLatin1Char('x')));
+    memo->moveCursor(QTextCursor::End);
+    memo->ensureCursorVisible();
+    EXPECT_GT(memo->document()->lastBlock().layout()->lineCount(), 1);
 
     memo->moveCursor(QTextCursor::End);
     QTest::keyClicks(memo, QStringLiteral("nota"));
