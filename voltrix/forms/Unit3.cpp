@@ -139,6 +139,7 @@ TForm3::TForm3(QWidget *parent)
     setWindowTitle(QString(7, QLatin1Char(' ')) + QStringLiteral("Orvalis"));
     move(kLeft, kTop);
     resize(kWidth, kHeight);
+    setFont(orvalis::designFont(orvalis::DesignFace::MsSansSerif, kFontPoints));
 
     Label1 = makeLabel(this, QStringLiteral("Orvalis  —  Voltrix"), QRect(0, 0, kWidth, kTitleHeight), Qt::white, true,
                        10, Qt::AlignCenter);
