@@ -2,14 +2,20 @@
 # Inside a (virtual) X display: starts PROGRAM, waits for its main window,
 # drives it a little so the picture shows something, and saves the window as
 # a PNG. Called by screenshots.sh under xvfb-run. SCENE "overlay" (Trayecta)
-# overlays the 30°, 45° and 60° launches through the graph's menu.
+# overlays the 30°, 45° and 60° launches through the graph's menu. SCALE
+# (default 1) starts the program with --scale SCALE; the clicks below are in
+# the design's pixels and are scaled with it.
 # usage: screenshot-window.sh PROGRAM OUTPUT.png [SCENE]
 set -euo pipefail
 exe=$1
 output=$2
 scene=${3:-}
+scale=${SCALE:-1}
 program=$(basename "$exe")
 export LC_ALL=C.UTF-8
+
+# at X Y: the window pixel of a design pixel.
+at() { echo "$(($1 * scale)) $(($2 * scale))"; }
 
 # The id of the largest mapped top-level window of the running program.
 main_window() {
@@ -26,7 +32,7 @@ main_window() {
     done | sort -n | tail -n 1 | cut -d' ' -f2
 }
 
-"$exe" &
+"$exe" --scale "$scale" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
@@ -43,9 +49,9 @@ case "$program${scene:+-$scene}" in
     voltrix)
         # "Animación" (left of the strip's lower row) starts the particle; let
         # it draw some of its path.
-        xdotool mousemove --window "$window" 38 359 click 1
+        xdotool mousemove --window "$window" $(at 38 359) click 1
         sleep 4
-        xdotool mousemove --window "$window" 38 359 click 1
+        xdotool mousemove --window "$window" $(at 38 359) click 1
         ;;
     trayecta)
         # Alt+C is "&Calcular": solve the default problem and plot it.
@@ -55,19 +61,19 @@ case "$program${scene:+-$scene}" in
         # A right click on the graph opens its menu; the first item is
         # "Superposa les trajectòries".
         xdotool windowfocus --sync "$window"
-        xdotool mousemove --window "$window" 620 120 click 3
+        xdotool mousemove --window "$window" $(at 620 120) click 3
         sleep 0.5
         xdotool key Down Return
         sleep 0.3
         for angle in 30 45 60; do
             # The angle's box, every character selected, then "&Calcular".
-            xdotool mousemove --window "$window" 168 89 click 1 key ctrl+a
+            xdotool mousemove --window "$window" $(at 168 89) click 1 key ctrl+a
             xdotool type "$angle"
             xdotool key alt+c
             sleep 0.3
         done
         # The pointer onto the bare window, which clears the readout.
-        xdotool mousemove --window "$window" 5 5
+        xdotool mousemove --window "$window" $(at 5 5)
         ;;
 esac
 sleep 1

@@ -15,16 +15,17 @@ build_program trayecta
 out_dir=$ROOT/docs/screenshots
 mkdir -p "$out_dir"
 
-# picture name, program, scene of screenshot-window.sh
-shots=("voltrix voltrix" "trayecta trayecta" "trayecta-overlay trayecta overlay")
+# picture name, scale, program, scene of screenshot-window.sh
+shots=("voltrix 1 voltrix" "voltrix-2x 2 voltrix" "trayecta 1 trayecta" "trayecta-2x 2 trayecta"
+       "trayecta-overlay 1 trayecta overlay")
 for shot in "${shots[@]}"; do
-    read -r name program scene <<<"$shot"
+    read -r name scale program scene <<<"$shot"
     if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then
         continue
     fi
     exe=$BUILD_DIR/$program/app/$program
     [ -x "$exe" ] || { echo "$exe is not built" >&2; exit 1; }
     echo "Photographing $name"
-    xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
+    SCALE=$scale xvfb-run --auto-servernum --server-args="-screen 0 2560x2048x24" \
         bash "$ROOT/scripts/screenshot-window.sh" "$exe" "$out_dir/$name.png" ${scene:+"$scene"}
 done
