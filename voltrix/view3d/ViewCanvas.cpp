@@ -33,8 +33,11 @@ QPen makePen(const CanvasState &s, qreal pixelRatio)
     // is one even stroke at 1.5x as at 2x.
     pen.setCosmetic(true);
     pen.setWidthF(std::max(1.0, std::round(width * pixelRatio)));
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
+    // Round ends cost a curve per line; on a screen wider than one pixel per
+    // design pixel square ends cover the same last pixel.
+    const bool onePixel = pen.widthF() <= 1;
+    pen.setCapStyle(onePixel ? Qt::RoundCap : Qt::SquareCap);
+    pen.setJoinStyle(onePixel ? Qt::RoundJoin : Qt::MiterJoin);
     // Patterned pens are one pixel wide; a wider one draws solid, as on the
     // canvas these drawings were made for. Dash lengths follow that canvas.
     const bool thin = width == 1;
