@@ -58,16 +58,24 @@ void GraphArea::fitImageToArea()
     plotSize_ = size;
 }
 
+// Asking for the screen's pixel ratio costs far more than plotting a point:
+// it is asked when the area is cleared or resized, not for every point.
+void GraphArea::keepImageSize()
+{
+    if (image_.isNull() || plotSize_ != contentsRect().size())
+        fitImageToArea();
+}
+
 void GraphArea::plotPoint(float x, float y, QColor colour)
 {
-    fitImageToArea();
+    keepImageSize();
     setPixel(x, y, colour.rgb());
     update();
 }
 
 void GraphArea::plotPoints(const std::vector<PlotPoint> &points, QColor colour)
 {
-    fitImageToArea();
+    keepImageSize();
     const QRgb rgb = colour.rgb();
     for (const PlotPoint &point : points) {
         setPixel(point.x, point.y, rgb);

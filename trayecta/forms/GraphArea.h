@@ -52,6 +52,7 @@ protected:
 
 private:
     void fitImageToArea();
+    void keepImageSize();
     void setPixel(float x, float y, QRgb rgb);
 
     static constexpr QRgb kBackground = 0xffffffff;
