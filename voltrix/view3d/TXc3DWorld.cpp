@@ -92,11 +92,15 @@ void TXc3DWorld::DrawWorld()
     for (int i = 1; i <= NPlanes; ++i)
         DrawPlane(c, i, kPlaneForeground);
     visible_.copyFrom(bitmap_, 0, 0, clipWidth_, clipHeight_);
+    const bool covered = clipWidth_ >= width() && clipHeight_ >= height();
     showImmediately();
+    if (!painting_)
+        frameShown_ = covered ? FrameShown::Queued : FrameShown::None;
 }
 
 void TXc3DWorld::ClearScreen()
 {
+    frameShown_ = FrameShown::None;
     syncVisibleSize();
     visible_.setBrushColor(Color);
     visible_.fillRect(0, 0, width(), height());
@@ -378,7 +382,11 @@ void TXc3DWorld::DrawTraces(ViewCanvas &c)
 
 void TXc3DWorld::paintEvent(QPaintEvent *)
 {
-    {
+    // The paint that a DrawWorld asked for finds the visible canvas holding
+    // the whole new frame: the owner's handler would only draw it again.
+    const bool frameReady = frameShown_ == FrameShown::Queued;
+    frameShown_ = FrameShown::None;
+    if (!frameReady) {
         PaintingScope scope(painting_);
         if (OnPaint)
             OnPaint();
@@ -390,6 +398,7 @@ void TXc3DWorld::paintEvent(QPaintEvent *)
 
 void TXc3DWorld::resizeEvent(QResizeEvent *event)
 {
+    frameShown_ = FrameShown::None;
     syncVisibleSize();
     QWidget::resizeEvent(event);
 }

@@ -97,6 +97,10 @@ private:
     int clipHeight_ = 0;
     ScreenPoint lastPoint_;
     bool painting_ = false;
+    // Whether the paint now queued is the one a DrawWorld asked for, with
+    // nothing drawn on the visible canvas since.
+    enum class FrameShown { None, Queued };
+    FrameShown frameShown_ = FrameShown::None;
 };
 
 } // namespace voltrix

@@ -325,15 +325,28 @@ TEST(DrawWorld, SurvivesCoordinatesFarOffAndInvalid)
     EXPECT_EQ(countPixels(img, [](TColor c) { return c == clGreen; }), 200 * 200);
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 TEST(PaintHandler, DrawWorldInsideItDoesNotQueueAnotherPaint)
 {
     View v;
-    int paints = 0;
+    int handled = 0;
     v.w.OnPaint = [&] {
         v.w.ClearScreen();
         v.w.DrawWorld();
-        ++paints;
+        ++handled;
     };
+    PaintCounter events;
+    v.w.installEventFilter(&events);
     v.w.AddNParticles(1, 1, 4, 0, 0, 0, clYellow, 0);
     v.w.NParticles = 1;
     particleAt(v.w, 1, 30, 30);
@@ -344,14 +357,23 @@ TEST(PaintHandler, DrawWorldInsideItDoesNotQueueAnotherPaint)
             QCoreApplication::processEvents();
     };
     settle();
-    const int settled = paints;
+    const int settledEvents = events.paints, settledHandled = handled;
     v.w.repaint();
     settle();
-    EXPECT_EQ(paints, settled + 1) << "a paint must not schedule the next one";
-    // Outside the handler, many redraws queue a single paint.
+    EXPECT_EQ(events.paints, settledEvents + 1) << "a paint must not schedule the next one";
+    EXPECT_EQ(handled, settledHandled + 1) << "a paint the view did not ask for runs the handler";
+    // Outside the handler, many redraws queue a single paint, which shows the
+    // frame they drew without drawing it once more.
     for (int i = 0; i < 1000; ++i)
         v.w.DrawWorld();
     settle();
-    EXPECT_EQ(paints, settled + 2);
+    EXPECT_EQ(events.paints, settledEvents + 2);
+    EXPECT_EQ(handled, settledHandled + 1);
     EXPECT_EQ(fromQColor(v.w.grab().toImage().pixelColor(30, 30)), clYellow) << "the widget shows the canvas";
+    // After a clear the canvas no longer holds the frame: the handler redraws.
+    const int beforeClear = handled;
+    v.w.DrawWorld();
+    v.w.ClearScreen();
+    settle();
+    EXPECT_EQ(handled, beforeClear + 1);
 }
