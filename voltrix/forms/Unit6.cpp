@@ -71,6 +71,19 @@ const char *const kAddedHelpLines[] = {
     "                 (Ctrl+Flecha derecha).",
     "Velocidad -> Normal, Rápida o Máxima: 64, 256 o 1000 pasos por",
     "                    segundo.",
+    "",
+    "                     Ratón y datos",
+    "                     -----------------------",
+    "Arrastrar sobre la figura -> Gira la figura (un grado por punto).",
+    "Rueda del ratón -> Aproxima o aleja la imagen.",
+    "Doble click sobre la figura -> Recupera la perspectiva inicial.",
+    "Paneles -> Magnitudes -> Rapidez, energía cinética, fuerza y",
+    "                 aceleración; con campo magnético, frecuencia angular,",
+    "                 periodo, radio y paso de hélice; con E perpendicular",
+    "                 a B, velocidad de deriva. En unidades del S.I.",
+    "Ficheros -> Exportar datos (CSV) -> Graba cada paso de la animación",
+    "                 desde el último Inicia, Cargar o Recuperar (tiempo,",
+    "                 posición, velocidad y aceleración) en un fichero CSV.",
 };
 
 } // namespace
