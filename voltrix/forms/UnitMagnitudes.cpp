@@ -101,6 +101,8 @@ void TFormMagnitudes::buildWindow()
         label->setFont(plain);
         auto *edit = new QLineEdit(group);
         edit->setReadOnly(true); // still selectable and copyable
+        // Focus only by a click: no box shows a focus frame when the window opens.
+        edit->setFocusPolicy(Qt::ClickFocus);
         edit->setFixedWidth(kBoxWidth);
         edit->setFont(plain);
         edit->setText(QString::fromUtf8(kNotApplicable));
