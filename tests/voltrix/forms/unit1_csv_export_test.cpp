@@ -205,6 +205,20 @@ TEST_F(CsvExport, IniciaLoadAndRecallStartANewRun)
     EXPECT_EQ(Recorder.size(), 2u);
 }
 
+TEST_F(CsvExport, ReplacingAFileAsksFirst)
+{
+    step(2);
+    QFile old(pathOf("datos.csv"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("antiguo");
+    old.close();
+    std::unique_ptr<ModalAnswers> answers(exportTo(pathOf("datos.csv")));
+    // The dialog's own question, answered yes: the file is replaced whole.
+    ASSERT_EQ(answers->messages.size(), 1);
+    EXPECT_TRUE(answers->messages.front().contains(QStringLiteral("datos.csv")));
+    EXPECT_EQ(rowsOf(bytesOf(pathOf("datos.csv"))).size(), 4u);
+}
+
 TEST_F(CsvExport, AFailedExportNamesTheFileAndTheReason)
 {
     step(2);
