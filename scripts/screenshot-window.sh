@@ -2,7 +2,8 @@
 # Inside a (virtual) X display: starts PROGRAM, waits for its main window,
 # drives it a little so the picture shows something, and saves the window as
 # a PNG. Called by screenshots.sh under xvfb-run. SCENE "overlay" (Trayecta)
-# overlays the 30°, 45° and 60° launches through the graph's menu. SCALE
+# overlays the 30°, 45° and 60° launches through the graph's menu; SCENE
+# "magnitudes" (Voltrix) opens "Magnitudes" and photographs that window. SCALE
 # (default 1) starts the program with --scale SCALE; the clicks below are in
 # the design's pixels and are scaled with it.
 # usage: screenshot-window.sh PROGRAM OUTPUT.png [SCENE]
@@ -52,6 +53,17 @@ case "$program${scene:+-$scene}" in
         xdotool mousemove --window "$window" $(at 38 359) click 1
         sleep 4
         xdotool mousemove --window "$window" $(at 38 359) click 1
+        ;;
+    voltrix-magnitudes)
+        # "Paneles" in the menu bar, then its last item, "Magnitudes".
+        xdotool windowfocus --sync "$window"
+        xdotool mousemove --window "$window" $(at 96 9) click 1
+        sleep 0.5
+        xdotool mousemove --window "$window" $(at 130 161) click 1
+        sleep 1
+        shown=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Magnitudes$' | head -n 1)
+        [ -n "$shown" ] || { echo "the Magnitudes window did not open" >&2; exit 1; }
+        window=$shown
         ;;
     trayecta)
         # Alt+C is "&Calcular": solve the default problem and plot it.

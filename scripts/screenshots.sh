@@ -3,7 +3,8 @@
 # programs, starts each in a virtual X display and photographs its main window.
 # Voltrix is caught with its animation running for a moment, so the trace
 # shows; Trayecta after "Calcular" with its default problem, and once more
-# with the 30°, 45° and 60° launches overlaid (trayecta-overlay.png).
+# with the 30°, 45° and 60° launches overlaid (trayecta-overlay.png); and
+# Voltrix's "Magnitudes" window for the start-up state (voltrix-magnitudes.png).
 # Names given as arguments remake only those: scripts/screenshots.sh trayecta-overlay
 # BUILD_DIR picks the build folder (default build/).
 set -euo pipefail
@@ -16,8 +17,8 @@ out_dir=$ROOT/docs/screenshots
 mkdir -p "$out_dir"
 
 # picture name, scale, program, scene of screenshot-window.sh
-shots=("voltrix 1 voltrix" "voltrix-2x 2 voltrix" "trayecta 1 trayecta" "trayecta-2x 2 trayecta"
-       "trayecta-overlay 1 trayecta overlay")
+shots=("voltrix 1 voltrix" "voltrix-2x 2 voltrix" "voltrix-magnitudes 1 voltrix magnitudes"
+       "trayecta 1 trayecta" "trayecta-2x 2 trayecta" "trayecta-overlay 1 trayecta overlay")
 for shot in "${shots[@]}"; do
     read -r name scale program scene <<<"$shot"
     if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then

@@ -5,7 +5,8 @@
 //    each speed of the "Velocidad" menu, and the process's CPU time over those
 //    10 s as a share of one core.
 //  - WholeStep: one call of the step handler: physics, scene, readouts,
-//    DrawWorld, blink. Repeated; the median is the figure to read.
+//    DrawWorld, blink, the recorded row. Repeated; the median is the figure to
+//    read. WholeStepWithMagnitudes: the same with the quantities window open.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include "voltrix/forms/Unit4.h"
 #include "voltrix/forms/Unit5.h"
 #include "voltrix/forms/Unit6.h"
+#include "voltrix/forms/UnitMagnitudes.h"
 
 using namespace voltrix;
 
@@ -79,6 +81,20 @@ void WholeStep(benchmark::State &state)
     QCoreApplication::processEvents();
 }
 BENCHMARK(WholeStep)->Repetitions(15)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+
+// The same with the quantities window open: the step, then its boxes filled
+// once the step is over.
+void WholeStepWithMagnitudes(benchmark::State &state)
+{
+    FormMagnitudes->show();
+    for (auto _ : state) {
+        Form1->TimeAnimacionTimer();
+        QCoreApplication::sendPostedEvents(FormMagnitudes, QEvent::MetaCall);
+    }
+    QCoreApplication::processEvents();
+    FormMagnitudes->hide();
+}
+BENCHMARK(WholeStepWithMagnitudes)->Repetitions(15)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

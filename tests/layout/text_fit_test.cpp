@@ -30,6 +30,7 @@
 #include "common/DesignFonts.h"
 #include "tests/support/VoltrixWindows.h"
 #include "trayecta/forms/Form1.h"
+#include "voltrix/forms/UnitMagnitudes.h"
 
 namespace {
 
@@ -223,7 +224,7 @@ TEST_F(VoltrixTextFit, EveryTextFitsItsControlInEveryWindow)
     // Shown in some states only.
     for (QWidget *later : std::initializer_list<QWidget *>{Form1->CheckParpadeo, Form1->EditT})
         later->setProperty("shownLater", true);
-    for (QWidget *window : std::initializer_list<QWidget *>{Form1, Form2, Form3, Form4, Form5, Form6}) {
+    for (QWidget *window : std::initializer_list<QWidget *>{Form1, Form2, Form3, Form4, Form5, Form6, FormMagnitudes}) {
         window->show();
         fit.walk(window);
     }

@@ -168,8 +168,8 @@ using MainWindowTest = VoltrixWindows;
 
 // While it lives, answers every modal window that opens inside a handler: a
 // file dialog gets `fileName` (or is cancelled when it is empty), a message
-// box is read and accepted, anything else is closed. Its timer only fires
-// inside the modal windows' own event loops.
+// box is read and accepted (a question answered yes), anything else is
+// closed. Its timer only fires inside the modal windows' own event loops.
 class ModalAnswers {
 public:
     // afterConfirm runs once the dialog is accepted and before the handler
@@ -197,13 +197,20 @@ private:
                 dialog->reject();
             } else {
                 dialog->selectFile(fileName_);
+                // A dialog that asks before replacing a file asks inside its
+                // accept, where this answerer's own timer does not run.
+                QTimer::singleShot(0, dialog, [this] { answer(); });
                 static_cast<QDialog *>(dialog)->accept(); // as the dialog's own button does
                 if (afterConfirm_)
                     afterConfirm_();
             }
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             messages << box->text();
-            box->accept();
+            // A question is answered yes.
+            if (QAbstractButton *yes = box->button(QMessageBox::Yes))
+                yes->click();
+            else
+                box->accept();
         } else if (modal != nullptr) {
             modal->close();
         }

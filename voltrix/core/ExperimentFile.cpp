@@ -24,7 +24,9 @@ constexpr int kLineReadChars = 253;
 // can write (fourteen values near FLT_MAX) is about 650 characters.
 constexpr std::size_t kMaxLineChars = 4096;
 
-std::string reasonFor(int error)
+} // namespace
+
+std::string fileFailureReason(int error)
 {
     switch (error) {
     case EACCES:
@@ -40,6 +42,8 @@ std::string reasonFor(int error)
     default: return "error del sistema número " + std::to_string(error);
     }
 }
+
+namespace {
 
 FileResult failure(std::string reason) { return FileResult{false, std::move(reason)}; }
 
@@ -162,22 +166,22 @@ int applyExperimentText(std::string_view content, SimState &s)
 FileResult saveExperiment(const std::string &path, const SimState &s)
 {
     if (path.empty())
-        return failure("no se ha indicado ningún nombre de archivo");
+        return failure(kNoFileNameReason);
     // A writable file in a folder that takes no new file (a shared classroom
     // folder holding a prepared "DATOS.exp") is written where it stands.
     const int error = orvalis::writeWholeFile(path, experimentFileText(s), {".voltrix-", true});
     if (error != 0)
-        return failure(reasonFor(error));
+        return failure(fileFailureReason(error));
     return FileResult{true, {}};
 }
 
 FileResult loadExperiment(const std::string &path, SimState &s)
 {
     if (path.empty())
-        return failure("no se ha indicado ningún nombre de archivo");
+        return failure(kNoFileNameReason);
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "re"));
     if (!file)
-        return failure(reasonFor(errno));
+        return failure(fileFailureReason(errno));
 
     // The parser works on a copy of the values: a read error half way leaves
     // the state untouched.
@@ -198,7 +202,7 @@ FileResult loadExperiment(const std::string &path, SimState &s)
         }
     }
     if (std::ferror(file.get()))
-        return failure(reasonFor(errno != 0 ? errno : EIO));
+        return failure(fileFailureReason(errno != 0 ? errno : EIO));
     if (lineOpen)
         parser.line(line);
 

@@ -35,6 +35,11 @@ struct FileChoice {
     std::string NombreFichero;
 };
 
+// Why a file could not be written or read, in Spanish, from the error
+// number of the step that failed; and the reason when no name was given.
+std::string fileFailureReason(int error);
+inline constexpr const char *kNoFileNameReason = "no se ha indicado ningún nombre de archivo";
+
 // The file the next save or load uses: "DATOS.exp" when UsarDatos is set
 // (which is then cleared), otherwise NombreFichero.
 std::string chooseExperimentFileName(FileChoice &choice);

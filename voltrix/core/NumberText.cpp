@@ -1,5 +1,6 @@
 #include "voltrix/core/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -67,6 +68,39 @@ std::string format31(float value) { return formatFixed(value, 3, 1); }
 std::string format32(float value) { return formatFixed(value, 3, 2); }
 
 std::string format105(float value) { return formatFixed(value, 10, 5); }
+
+std::string formatSignificant(double value, int digits)
+{
+    if (!std::isfinite(value))
+        return formatFixed(value, 0, 0);
+    // %g never needs more than 17 significant digits to be exact.
+    digits = std::clamp(digits, 1, 17);
+    char buffer[64];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    return std::string(buffer, ec == std::errc() ? end : buffer);
+}
+
+void appendShortest(std::string &out, float value)
+{
+    if (!std::isfinite(value)) {
+        out += formatFixed(value, 0, 0);
+        return;
+    }
+    if (value == 0.0f) {
+        out += '0';
+        return;
+    }
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, ec == std::errc() ? end : buffer);
+}
+
+std::string formatShortest(float value)
+{
+    std::string text;
+    appendShortest(text, value);
+    return text;
+}
 
 std::optional<NumberScan> scanFloat(std::string_view text)
 {

@@ -30,6 +30,16 @@ std::string format31(float value);  // "%3.1f": edit boxes and labels
 std::string format32(float value);  // "%3.2f": the time box EditT
 std::string format105(float value); // "%10.5f": one field of a data line
 
+// printf("%.<digits>g", value) with the decimal point: the quantities window
+// shows 6 significant digits (a period of pi seconds reads 3.14159).
+std::string formatSignificant(double value, int digits);
+
+// The shortest text that reads back as the same float ("0.01", "20",
+// "1e-05"), negative zero as "0": the numbers of an exported run. The append
+// form writes straight onto a long text.
+std::string formatShortest(float value);
+void appendShortest(std::string &out, float value);
+
 // One "%f" conversion at the start of text (no 124 limit here): how many
 // characters it consumed and the value. nullopt when no number begins there
 // or the number is not finite as a float. Values too small for a float read

@@ -7,6 +7,7 @@ DrawingFactors Factors;
 ViewControls Camera;
 BlinkState Blink;
 FileChoice Files;
+RunRecorder Recorder;
 
 void resetSimulation()
 {
@@ -15,6 +16,7 @@ void resetSimulation()
     Camera = ViewControls{};
     Blink = BlinkState{};
     Files = FileChoice{};
+    Recorder = RunRecorder{};
 }
 
 } // namespace voltrix

@@ -31,4 +31,19 @@ ViewAngles turnView(ViewControls &v);
 // One zoom tick: ZoomActual + PasoZoom, unbounded.
 float stepZoom(ViewControls &v);
 
+// A drag across the view: one rotation tick of one degree per pixel, Alfa
+// for the horizontal distance and Beta for the vertical one (right and down
+// turn like the right and down arrows), so a drag wraps exactly as the held
+// buttons do. An angle not dragged keeps the degrees shown; the steps held
+// for the buttons are left alone.
+inline constexpr float kDegreesPerPixel = 1;
+ViewAngles dragView(ViewControls &v, ViewAngles shown, int dx, int dy);
+
+// The mouse wheel: kWheelZoomStep per notch (positive notches zoom in). The
+// wheel never takes the zoom below kMinWheelZoom; a zoom already below it
+// (the held "-" button has no bound) only ever comes up.
+inline constexpr double kWheelZoomStep = 0.05;
+inline constexpr float kMinWheelZoom = 0.05f;
+float wheelZoom(ViewControls &v, int notches);
+
 } // namespace voltrix

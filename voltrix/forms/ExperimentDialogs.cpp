@@ -133,6 +133,53 @@ void CargarExperimento(QWidget *parent)
         Form1->loadFromFile();
 }
 
+QString csvDialogFilter() { return QStringLiteral("Datos CSV (*.csv)"); }
+
+QString csvDialogInitialName() { return QStringLiteral("datos.csv"); }
+
+void setUpCsvDialog(QFileDialog &dialog)
+{
+    dialog.setWindowTitle(experimentDialogTitle());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({csvDialogFilter()});
+    // "datos" typed alone becomes "datos.csv"; an existing file is only
+    // replaced once the user has confirmed it.
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(csvDialogInitialName());
+}
+
+QString nothingRecordedText()
+{
+    return QStringLiteral("No hay datos que exportar.\nCon la animación en marcha se registra cada paso desde el "
+                          "último \"Inicia\", \"Cargar\" o \"Recuperar\".");
+}
+
+void ExportarDatosCsv(QWidget *parent, bool cmSelected)
+{
+    if (Recorder.empty()) {
+        QMessageBox box(QMessageBox::Information, experimentDialogTitle(), nothingRecordedText(), QMessageBox::Ok,
+                        parent);
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+        box.exec();
+        return;
+    }
+    QFileDialog dialog(parent);
+    setUpCsvDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const std::string name = dialog.selectedFiles().front().toStdString();
+
+    // A million rows take a moment to write.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const FileResult result = saveRunCsv(name, Recorder, cmSelected);
+    QApplication::restoreOverrideCursor();
+    if (result.ok)
+        reportExperimentSuccess();
+    else
+        reportSaveFailure(parent, name, result.reason);
+}
+
 void reportExperimentSuccess() { QApplication::beep(); }
 
 QString saveFailureText(const std::string &fileName, const std::string &reason)

@@ -2,6 +2,7 @@
 // The window side of experiment files: the open and save dialogs of the
 // "Cargar" and "Grabar" menu items, and how the outcome reaches the user: the exclamation beep when it worked,
 // a message box in Spanish naming the file and the reason when it did not.
+// The recorded run leaves through "Exportar datos (CSV)…" the same way.
 // The file format and the choice between "DATOS.exp" and the dialog's name
 // (chooseExperimentFileName) are Qt-free and live in the core.
 #include <QString>
@@ -33,6 +34,16 @@ bool runOpenDialog(QWidget *parent);
 // confirmed name is not empty.
 void GrabarExperimento(QWidget *parent);
 void CargarExperimento(QWidget *parent);
+
+// "Exportar datos (CSV)…": the steps recorded since the last "Inicia",
+// load or recall, in the length unit given, under a name chosen in a save
+// dialog of its own (NombreFichero is left alone). With nothing recorded the
+// user is told so and no dialog opens.
+QString csvDialogFilter();      // "Datos CSV (*.csv)"
+QString csvDialogInitialName(); // "datos.csv"
+void setUpCsvDialog(QFileDialog &dialog);
+void ExportarDatosCsv(QWidget *parent, bool cmSelected);
+QString nothingRecordedText();
 
 // Outcome reports for TForm1::saveToFile / loadFromFile.
 void reportExperimentSuccess(); // the exclamation beep

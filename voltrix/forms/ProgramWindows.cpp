@@ -7,6 +7,7 @@
 #include "voltrix/forms/Unit4.h"
 #include "voltrix/forms/Unit5.h"
 #include "voltrix/forms/Unit6.h"
+#include "voltrix/forms/UnitMagnitudes.h"
 
 namespace voltrix {
 
@@ -19,6 +20,7 @@ void createVoltrixWindows()
     Form4 = new TForm4(Form1->scene());
     Form5 = new TForm5;
     Form6 = new TForm6;
+    FormMagnitudes = new TFormMagnitudes;
 }
 
 namespace {
@@ -36,6 +38,7 @@ void destroyVoltrixWindows()
 {
     if (Form1)
         Form1->stopTimers();
+    destroy(FormMagnitudes);
     destroy(Form6);
     destroy(Form5);
     destroy(Form4);

@@ -24,6 +24,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "common/DesignFonts.h"
 #include "voltrix/core/Simulation.h"
@@ -210,6 +211,7 @@ void TForm1::buildMenu()
     Ficheros = files->menuAction();
     Cargar = files->addAction(QStringLiteral("Cargar"));
     Grabar = files->addAction(QStringLiteral("Grabar"));
+    ExportarDatos = files->addAction(QStringLiteral("Exportar datos (CSV)…"));
     Fin1 = files->addAction(QStringLiteral("Fin"));
 
     QMenu *panels = MainMenu->addMenu(QStringLiteral("Paneles"));
@@ -223,11 +225,13 @@ void TForm1::buildMenu()
     FactordeEscala = checkableItem(panels, QStringLiteral("Factor de Escala"), false);
     Informacion = panels->addAction(QStringLiteral("Información"));
     Ayuda1 = panels->addAction(QStringLiteral("Ayuda"));
+    Magnitudes1 = checkableItem(panels, QStringLiteral("Magnitudes"), false);
 
     // Qt flips a checkable item before the handler runs; every handler sets
     // the marks it owns explicitly, so the flip never shows.
     connect(Cargar, &QAction::triggered, this, [this] { CargarClick(); });
     connect(Grabar, &QAction::triggered, this, [this] { GrabarClick(); });
+    connect(ExportarDatos, &QAction::triggered, this, [this] { ExportarDatosClick(); });
     connect(Fin1, &QAction::triggered, this, [this] { Fin1Click(); });
     connect(Control, &QAction::triggered, this, [this] { ControlClick(); });
     connect(TodoEspacio, &QAction::triggered, this, [this] { TodoEspacioClick(); });
@@ -236,6 +240,7 @@ void TForm1::buildMenu()
     connect(FactordeEscala, &QAction::triggered, this, [this] { FactordeEscalaClick(); });
     connect(Informacion, &QAction::triggered, this, [this] { InformacionClick(); });
     connect(Ayuda1, &QAction::triggered, this, [this] { Ayuda1Click(); });
+    connect(Magnitudes1, &QAction::triggered, this, [this] { Magnitudes1Click(); });
 
     buildAnimationMenu();
 }
@@ -347,7 +352,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (watched == Xc3DWorld) {
         if (type == QEvent::Resize && sceneBuilt_)
             FormResize();
-        return false;
+        return viewMouseEvent(event);
     }
     // A quick second press arrives as a double click; it is a press as well.
     const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
@@ -411,6 +416,35 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     }
 
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::viewMouseEvent(QEvent *event)
+{
+    if (event->type() == QEvent::Wheel) {
+        Xc3DWorldMouseWheel(static_cast<QWheelEvent *>(event)->angleDelta().y());
+        return true;
+    }
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease
+        && type != QEvent::MouseButtonDblClick)
+        return false;
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    const QPoint at = mouse->position().toPoint();
+    if (type == QEvent::MouseMove) {
+        if (!dragging_)
+            return false;
+        Xc3DWorldMouseMove(at);
+        return true;
+    }
+    // Only the left button turns and resets the view.
+    if (mouse->button() != Qt::LeftButton)
+        return false;
+    switch (type) {
+    case QEvent::MouseButtonPress: Xc3DWorldMouseDown(at); break;
+    case QEvent::MouseButtonDblClick: Xc3DWorldDblClick(); break;
+    default: Xc3DWorldMouseUp(); break;
+    }
+    return true;
 }
 
 } // namespace voltrix

@@ -5,11 +5,13 @@
 // changing the shared state (the force, the acceleration readout and arrow,
 // saving and loading an experiment), listed together below.
 #include <QMainWindow>
+#include <QPoint>
 
 #include <memory>
 
 #include "voltrix/core/Figures.h"
 #include "voltrix/core/TickSchedule.h"
+#include "voltrix/core/ViewControls.h"
 
 class QAction;
 class QCheckBox;
@@ -47,6 +49,8 @@ public:
     SceneFigures &scene() { return *scene_; }
     void showTime();         // EditT shows t with "%3.2f"
     void setTrace(bool on);  // "Traza" switched as "Inicia" does: off, then on afresh
+    void startNewRun();      // the recorded steps start again ("Inicia")
+    void showMagnitudes();   // the quantities window follows the state
     void startChargeTimer(); // the charge buttons' hold
     void stopChargeTimer();
     void startScaleTimer(); // the scale window's hold
@@ -89,6 +93,7 @@ public:
     QAction *Ficheros = nullptr;
     QAction *Cargar = nullptr;
     QAction *Grabar = nullptr;
+    QAction *ExportarDatos = nullptr; // "Exportar datos (CSV)…", the recorded run
     QAction *Fin1 = nullptr;
     QAction *Paneles1 = nullptr;
     QAction *Control = nullptr;
@@ -99,6 +104,7 @@ public:
     QAction *FactordeEscala = nullptr;
     QAction *Informacion = nullptr;
     QAction *Ayuda1 = nullptr;
+    QAction *Magnitudes1 = nullptr; // the quantities window, last of "Paneles"
     // "Animación", after "Paneles": start/stop, a single step and the speed.
     QAction *Animacion1 = nullptr;
     QAction *IniciarDetener = nullptr;
@@ -148,9 +154,19 @@ public:
     void CheckCuboClick();
     void CheckEjesClick();
 
+    // The mouse in the view: a left-button drag turns it a degree per pixel
+    // (across: Alfa, up and down: Beta), the wheel zooms, a double click
+    // resets both as the clicks on "Giro" and "Zoom" do.
+    void Xc3DWorldMouseDown(QPoint at);
+    void Xc3DWorldMouseMove(QPoint at);
+    void Xc3DWorldMouseUp();
+    void Xc3DWorldDblClick();
+    void Xc3DWorldMouseWheel(int angleDelta); // eighths of a degree, 120 a notch
+
     // Menu.
     void CargarClick();
     void GrabarClick();
+    void ExportarDatosClick();
     void Fin1Click();
     void ConfinadoClick();
     void TodoEspacioClick();
@@ -159,6 +175,7 @@ public:
     void FactordeEscalaClick();
     void InformacionClick();
     void Ayuda1Click();
+    void Magnitudes1Click();
     void UnPasoClick();                      // one whole step while stopped
     void VelocidadClick(int stepsPerSecond); // one of the three speeds
     int animationSpeed() const { return stepsPerTick_.stepsPerSecond(); }
@@ -177,6 +194,9 @@ private:
     void placeParticleFigures();
     void stepAndShow();
     void stepUnseen();
+    void integrateAndRecord();
+    bool viewMouseEvent(QEvent *event);
+    void showTurn(ViewAngles angles);
     void showBlink();
     void commitTimeEntry();
     void showAnimationCaption(const char *caption, unsigned colour);
@@ -187,6 +207,11 @@ private:
     std::unique_ptr<SceneFigures> scene_;
     StepsPerTick stepsPerTick_{kNormalSpeed};
     bool sceneBuilt_ = false;
+    // A drag in the view: where the pointer was last seen.
+    bool dragging_ = false;
+    QPoint dragFrom_;
+    // What a fine-stepping wheel has turned short of a whole notch.
+    int wheelEighths_ = 0;
 };
 
 extern TForm1 *Form1;

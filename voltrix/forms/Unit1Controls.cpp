@@ -23,6 +23,7 @@
 #include "voltrix/forms/Unit4.h"
 #include "voltrix/forms/Unit5.h"
 #include "voltrix/forms/Unit6.h"
+#include "voltrix/forms/UnitMagnitudes.h"
 #include "voltrix/view3d/TXc3DWorld.h"
 
 namespace voltrix {
@@ -45,9 +46,10 @@ void TForm1::GiroDMouseDown() { holdTurn(0, kTurnStep); }
 
 void TForm1::GiroNull() { TimeGiro->stop(); }
 
-void TForm1::TimeGiroTimer()
+void TForm1::TimeGiroTimer() { showTurn(turnView(Camera)); }
+
+void TForm1::showTurn(ViewAngles angles)
 {
-    const ViewAngles angles = turnView(Camera);
     Xc3DWorld->Alfa = angles.alfa;
     Xc3DWorld->Beta = angles.beta;
     Xc3DWorld->ProjectAll();
@@ -86,6 +88,44 @@ void TForm1::LabelZoomClick()
 {
     Camera.ZoomActual = kResetZoom;
     Xc3DWorld->Zoom = kResetZoom;
+    Xc3DWorld->ProjectAll();
+    Xc3DWorld->DrawWorld();
+}
+
+// The mouse in the view.
+
+void TForm1::Xc3DWorldMouseDown(QPoint at)
+{
+    dragging_ = true;
+    dragFrom_ = at;
+}
+
+void TForm1::Xc3DWorldMouseMove(QPoint at)
+{
+    const QPoint moved = at - dragFrom_;
+    dragFrom_ = at;
+    if (moved.isNull())
+        return;
+    showTurn(dragView(Camera, {Xc3DWorld->Alfa, Xc3DWorld->Beta}, moved.x(), moved.y()));
+}
+
+void TForm1::Xc3DWorldMouseUp() { dragging_ = false; }
+
+void TForm1::Xc3DWorldDblClick()
+{
+    LabelGiroClick();
+    LabelZoomClick();
+}
+
+void TForm1::Xc3DWorldMouseWheel(int angleDelta)
+{
+    // A fine-stepping wheel sends parts of a notch; they add up to notches.
+    wheelEighths_ += angleDelta;
+    const int notches = wheelEighths_ / kWheelNotch;
+    wheelEighths_ -= notches * kWheelNotch;
+    if (notches == 0)
+        return;
+    Xc3DWorld->Zoom = wheelZoom(Camera, notches);
     Xc3DWorld->ProjectAll();
     Xc3DWorld->DrawWorld();
 }
@@ -196,6 +236,8 @@ void TForm1::CargarClick() { CargarExperimento(this); }
 
 void TForm1::GrabarClick() { GrabarExperimento(this); }
 
+void TForm1::ExportarDatosClick() { ExportarDatosCsv(this, cmSelected()); }
+
 void TForm1::Fin1Click()
 {
     // At once, without closing the windows first.
@@ -246,6 +288,7 @@ void TForm1::TodoEspacioClick()
     scene_->showRegionFaces(false);
     // B stays as it is (0 after confining); the force waits for the next change.
     Xc3DWorld->DrawWorld();
+    showMagnitudes(); // E acts everywhere again
 
     Confinado->setChecked(false);
     TodoEspacio->setChecked(true);
@@ -285,5 +328,7 @@ void TForm1::InformacionClick()
 }
 
 void TForm1::Ayuda1Click() { toggleWindow(Form6, nullptr); }
+
+void TForm1::Magnitudes1Click() { toggleWindow(FormMagnitudes, Magnitudes1); }
 
 } // namespace voltrix

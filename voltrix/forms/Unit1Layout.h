@@ -39,6 +39,9 @@ inline const QRect kEditTRect{264, 24, 42, 19};
 inline constexpr float kTurnStep = 1;
 inline constexpr float kZoomStep = 0.01f;
 
+// A wheel notch in the wheel's eighths of a degree.
+inline constexpr int kWheelNotch = 120;
+
 // "Traza" relinks the trace sampling every 15th move.
 inline constexpr int kTraceIntervalRelinked = 15;
 

@@ -20,6 +20,7 @@
 #include "voltrix/forms/Unit2.h"
 #include "voltrix/forms/Unit4.h"
 #include "voltrix/forms/Unit5.h"
+#include "voltrix/forms/UnitMagnitudes.h"
 #include "voltrix/view3d/TXc3DWorld.h"
 
 namespace voltrix {
@@ -41,9 +42,22 @@ void TForm1::IMPRIME_ACELERACION()
 {
     if (Form4 != nullptr) // the vector options window is created after this one
         Form4->showAcceleration();
+    showMagnitudes();
 }
 
-void TForm1::DIBUJA_ACELERACION() { placeVectorFigure(VectorQuantity::Acceleration); }
+void TForm1::DIBUJA_ACELERACION()
+{
+    placeVectorFigure(VectorQuantity::Acceleration);
+    // A new position alone (a position slider) asks only for the arrow.
+    showMagnitudes();
+}
+
+void TForm1::showMagnitudes()
+{
+    // Every change of the state ends in one of the acceleration displays.
+    if (FormMagnitudes != nullptr)
+        FormMagnitudes->showMagnitudesSoon();
+}
 
 void TForm1::placeVectorFigure(VectorQuantity quantity)
 {
@@ -96,9 +110,22 @@ void TForm1::UnPasoClick()
         stepAndShow();
 }
 
+void TForm1::startNewRun() { Recorder.clear(); }
+
+void TForm1::integrateAndRecord()
+{
+    // Every step is recorded, the unseen ones too; a new run also records
+    // where it starts.
+    const bool cm = cmSelected();
+    if (Recorder.empty())
+        Recorder.record(Sim, cm);
+    integrateStep(Sim, cm);
+    Recorder.record(Sim, cm);
+}
+
 void TForm1::stepAndShow()
 {
-    integrateStep(Sim, cmSelected());
+    integrateAndRecord();
     showTime();
     IMPRIME_ACELERACION(); // the force at the start of the step
     placeParticleFigures();
@@ -111,7 +138,7 @@ void TForm1::stepUnseen()
 {
     // Every step moves the particle, so the trace samples it; what only
     // shows a value waits for the step that is shown.
-    integrateStep(Sim, cmSelected());
+    integrateAndRecord();
     placeParticleFigures();
 }
 
@@ -188,6 +215,8 @@ void TForm1::loadFromFile()
         reportLoadFailure(this, name, result.reason);
         return;
     }
+    // The loaded instant starts a new run.
+    startNewRun();
 
     EditT->setText(QString::fromStdString(format32(Sim.t)));
     if (Form2 != nullptr) {

@@ -254,6 +254,8 @@ void TForm2::ComboUnidadesChange()
             Sim.Ez = 8.0f;
             showValue(EditEz, Sim.Ez);
         }
+        // The same numbers now count in metres: the quantities in SI change.
+        Form1->showMagnitudes();
     }
 }
 

@@ -38,6 +38,8 @@ void TForm2::BtnIniciaClick()
         presetConfined();
     scene_.view().ProjectAll();
     scene_.view().DrawWorld();
+    // The preset starts a new run of recorded steps.
+    Form1->startNewRun();
 }
 
 void TForm2::presetWholeSpace()

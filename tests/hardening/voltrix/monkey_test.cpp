@@ -1,11 +1,12 @@
-// A seeded monkey on all six Voltrix windows with the animation running:
+// A seeded monkey on all seven Voltrix windows with the animation running:
 // clicks, held buttons, keys, text typed into any box, slider actions, unit
 // changes, menu actions (files answered by the test, never "Fin"), windows
-// shown and hidden, clicks on the view. The actions come from a fixed seed;
-// timer events are delivered by calling the handlers of the running timers,
-// so a seed replays the same session. Afterwards the program still answers,
-// and every value the user sets stays finite: only the particle itself may
-// have run past the float range.
+// shown and hidden, clicks, double clicks, drags and wheel turns on the
+// view. The actions come from a fixed seed; timer events are delivered by
+// calling the handlers of the running timers, so a seed replays the same
+// session. Afterwards the program still answers, and every value the user
+// sets stays finite: only the particle itself may have run past the float
+// range.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <filesystem>
 #include <random>
@@ -25,6 +27,7 @@
 
 #include "tests/hardening/voltrix/FiniteState.h"
 #include "tests/support/VoltrixWindows.h"
+#include "voltrix/forms/UnitMagnitudes.h"
 #include "voltrix/view3d/TXc3DWorld.h"
 
 namespace fs = std::filesystem;
@@ -52,7 +55,7 @@ protected:
         fs::current_path(folder_);
         VoltrixWindows::SetUp();
         Form1->show();
-        forms_ = {Form1, Form2, Form3, Form4, Form5, Form6};
+        forms_ = {Form1, Form2, Form3, Form4, Form5, Form6, FormMagnitudes};
         for (QWidget *form : forms_) {
             for (auto *b : form->findChildren<QAbstractButton *>())
                 buttons_.push_back(b);
@@ -64,9 +67,9 @@ protected:
                 combos_.push_back(c);
         }
         // "Fin" ends the process and is left out; the submenu holders do nothing.
-        actions_ = {Form1->Cargar,         Form1->Grabar,      Form1->Control,
-                    Form1->TodoEspacio,    Form1->Confinado,   Form1->MuestraVectores,
-                    Form1->FactordeEscala, Form1->Informacion, Form1->Ayuda1};
+        actions_ = {Form1->Cargar,      Form1->Grabar,    Form1->ExportarDatos,   Form1->Control,
+                    Form1->TodoEspacio, Form1->Confinado, Form1->MuestraVectores, Form1->FactordeEscala,
+                    Form1->Informacion, Form1->Ayuda1,    Form1->Magnitudes1};
     }
 
     void TearDown() override
@@ -203,9 +206,21 @@ protected:
             TXc3DWorld *view = Form1->Xc3DWorld;
             const QPoint at(static_cast<int>(pick(static_cast<std::size_t>(view->width()) + 1)),
                             static_cast<int>(pick(static_cast<std::size_t>(view->height()) + 1)));
-            if (pick(2) == 0)
+            const int gesture = static_cast<int>(pick(4));
+            if (gesture == 0) {
                 QTest::mouseClick(view, Qt::LeftButton, {}, at);
-            else
+            } else if (gesture == 1) {
+                // A drag across the view, anywhere, even past its edges.
+                QTest::mousePress(view, Qt::LeftButton, {}, at);
+                const QPoint to = at + QPoint(static_cast<int>(pick(801)) - 400, static_cast<int>(pick(801)) - 400);
+                QTest::mouseMove(view, to);
+                QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+            } else if (gesture == 2) {
+                QWheelEvent wheel(QPointF(at), QPointF(view->mapToGlobal(at)), QPoint(),
+                                  QPoint(0, static_cast<int>(pick(2401)) - 1200), Qt::NoButton, Qt::NoModifier,
+                                  Qt::NoScrollPhase, false);
+                QApplication::sendEvent(view, &wheel);
+            } else
                 QTest::mouseDClick(Form2->GroupELocal->isVisible() ? static_cast<QWidget *>(Form2->GroupELocal)
                                                                    : static_cast<QWidget *>(view),
                                    Qt::LeftButton);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <locale.h>
 #include <string>
 
@@ -130,4 +132,43 @@ TEST(NumberText, EditCommitReadingForTimeAndBoxes)
         EXPECT_EQ(readEditValue(c.text), c.value) << '"' << c.text << '"';
     EXPECT_EQ(format32(readEditValue("12.345")), "12.35");
     EXPECT_EQ(format32(readEditValue("texto")), "0.00");
+}
+
+TEST(NumberText, SignificantDigitsMatchCPrintfG)
+{
+    const double values[] = {2.0,     3.14159265358979, 25.0,   0.0,      -1.5,     1e-5,   123456789.0,
+                             1234567, 0.000123456789,   -2e300, 99999.95, 999999.5, 0.5e-4, 1e21};
+    for (double value : values) {
+        EXPECT_EQ(formatSignificant(value, 6), cPrintf("%.6g", value)) << value;
+        EXPECT_EQ(formatSignificant(value, 3), cPrintf("%.3g", value)) << value;
+    }
+    EXPECT_EQ(formatSignificant(2 * 3.14159265358979 / 2, 6), "3.14159");
+    EXPECT_EQ(formatSignificant(INFINITY, 6), "inf");
+}
+
+TEST(NumberText, ShortestTextReadsBackAsTheSameFloat)
+{
+    struct Case {
+        float value;
+        const char *text;
+    } cases[] = {
+        {0.01f, "0.01"}, {20.0f, "20"}, {-3.5f, "-3.5"},      {49.99f, "49.99"},           {1e-5f, "1e-05"},
+        {0.0f, "0"},     {-0.0f, "0"},  {100000.0f, "1e+05"}, {123456792.0f, "123456792"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(formatShortest(c.value), c.text) << c.value;
+
+    std::uint32_t seed = 777;
+    for (int i = 0; i < 20000; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        float value = 0;
+        std::memcpy(&value, &seed, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        const std::string text = formatShortest(value);
+        ASSERT_EQ(text.find(','), std::string::npos) << text;
+        float back = 0;
+        std::from_chars(text.data(), text.data() + text.size(), back);
+        ASSERT_TRUE(back == value || value == 0.0f) << text;
+    }
 }

@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QTextBlock>
 
+#include <algorithm>
+
 #include "voltrix/forms/Unit6.h"
 #include "voltrix/forms/WindowFrame.h"
 
@@ -49,8 +51,18 @@ TEST(HelpWindow, HoldsFortyThreeLinesKeptExactlyThenTheAddedOnes)
             << "line " << line.number;
     // The added lines describe what the program has gained since.
     const QString added = help.MemoAyuda->toPlainText().section(QLatin1Char('\n'), 43);
-    for (const char *topic : {"Un paso", "Velocidad", "Ctrl+Flecha derecha", "--scale"})
+    for (const char *topic : {"Un paso", "Velocidad", "Ctrl+Flecha derecha", "Arrastrar sobre la figura",
+                              "Rueda del ratón", "Doble click", "Magnitudes", "Exportar datos (CSV)", "--scale"})
         EXPECT_TRUE(added.contains(QString::fromUtf8(topic))) << topic;
+
+    // None of them is longer than the longest of the 43, so none wraps where
+    // those do not.
+    int longestFixed = 0;
+    for (int line = 0; line < 43; ++line)
+        longestFixed = std::max(longestFixed, static_cast<int>(text->findBlockByNumber(line).text().size()));
+    EXPECT_EQ(longestFixed, 77);
+    for (const QString &line : added.split(QLatin1Char('\n')))
+        EXPECT_LT(line.size(), longestFixed) << line.toStdString();
 }
 
 TEST(HelpWindow, NavyBoldWrappedAndEditable)

@@ -1,0 +1,151 @@
+#include "voltrix/forms/UnitMagnitudes.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "common/DesignFonts.h"
+#include "voltrix/core/Simulation.h"
+#include "voltrix/forms/BoxText.h"
+#include "voltrix/forms/Unit1.h"
+
+namespace voltrix {
+
+TFormMagnitudes *FormMagnitudes = nullptr;
+
+namespace {
+
+// Right of the help window (whose frame ends at x = 605), level with its
+// top, so that on a 1024 × 768 screen it covers no other window.
+constexpr int kLeft = 610, kTop = 4;
+constexpr int kFontPixels = 11;
+constexpr int kBoxWidth = 96;
+
+enum class Group { Particle, Magnetic, Drift };
+
+// One row per quantity: its group, its caption with the unit, and its box,
+// in the core's order.
+struct Row {
+    Group group;
+    const char *caption;
+    QLineEdit *TFormMagnitudes::*box;
+};
+using F = TFormMagnitudes;
+// clang-format off
+constexpr Row kRows[kMagnitudeBoxes] = {
+    {Group::Particle, "Rapidez |v| (m/s)",                       &F::EditRapidez},
+    {Group::Particle, "Energía cinética ½·m·v² (J)",             &F::EditEnergia},
+    {Group::Particle, "Fuerza |F| (N)",                          &F::EditFuerza},
+    {Group::Particle, "Aceleración |a| (m/s²)",                  &F::EditAceleracion},
+    {Group::Magnetic, "Frecuencia angular ω = |q|·|B|/m (rad/s)", &F::EditFrecuencia},
+    {Group::Magnetic, "Periodo 2π/ω (s)",                        &F::EditPeriodo},
+    {Group::Magnetic, "Radio m·v⊥/(|q|·|B|) (m)",                &F::EditRadio},
+    {Group::Magnetic, "Paso de la hélice |v∥|·2π/ω (m)",         &F::EditPaso},
+    {Group::Drift,    "Deriva vx (m/s)",                         &F::EditDerivaX},
+    {Group::Drift,    "Deriva vy (m/s)",                         &F::EditDerivaY},
+    {Group::Drift,    "Deriva vz (m/s)",                         &F::EditDerivaZ},
+    {Group::Drift,    "Deriva |v| (m/s)",                        &F::EditDeriva},
+};
+// clang-format on
+
+QGroupBox *makeGroup(QWidget *parent, const QString &caption)
+{
+    auto *group = new QGroupBox(caption, parent);
+    QFont font = group->font();
+    font.setBold(true);
+    group->setFont(font);
+    QPalette palette = group->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80)); // navy, as the other panels
+    group->setPalette(palette);
+    auto *grid = new QGridLayout(group);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setVerticalSpacing(2);
+    return group;
+}
+
+} // namespace
+
+TFormMagnitudes::TFormMagnitudes(QWidget *parent)
+    : QWidget(parent)
+{
+    buildWindow();
+}
+
+void TFormMagnitudes::buildWindow()
+{
+    setWindowTitle(QStringLiteral("Magnitudes"));
+    move(kLeft, kTop);
+    setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
+
+    GroupParticula = makeGroup(this, QStringLiteral("Partícula"));
+    GroupCampoMagnetico = makeGroup(this, QStringLiteral("Giro en el campo magnético"));
+    GroupDeriva = makeGroup(this, QStringLiteral("Deriva E×B/|B|² (E perpendicular a B)"));
+    const auto groupOf = [this](Group g) {
+        switch (g) {
+        case Group::Particle: return GroupParticula;
+        case Group::Magnetic: return GroupCampoMagnetico;
+        case Group::Drift: break;
+        }
+        return GroupDeriva;
+    };
+
+    for (const Row &row : kRows) {
+        QGroupBox *group = groupOf(row.group);
+        auto *grid = static_cast<QGridLayout *>(group->layout());
+        const int line = grid->count() / 2; // a label and a box a row
+        auto *label = new QLabel(QString::fromUtf8(row.caption), group);
+        QFont plain = label->font();
+        plain.setBold(false);
+        label->setFont(plain);
+        auto *edit = new QLineEdit(group);
+        edit->setReadOnly(true); // still selectable and copyable
+        // Focus only by a click: no box shows a focus frame when the window opens.
+        edit->setFocusPolicy(Qt::ClickFocus);
+        edit->setFixedWidth(kBoxWidth);
+        edit->setFont(plain);
+        edit->setText(QString::fromUtf8(kNotApplicable));
+        label->setBuddy(edit);
+        grid->addWidget(label, line, 0);
+        grid->addWidget(edit, line, 1);
+        this->*row.box = edit;
+    }
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(4, 4, 4, 4);
+    column->setSpacing(4);
+    for (QGroupBox *group : {GroupParticula, GroupCampoMagnetico, GroupDeriva})
+        column->addWidget(group);
+    setFixedSize(sizeHint());
+}
+
+QLineEdit *TFormMagnitudes::box(MagnitudeBox which) const { return this->*kRows[static_cast<int>(which)].box; }
+
+void TFormMagnitudes::showMagnitudes()
+{
+    pending_ = false;
+    if (!isVisible())
+        return;
+    const bool cm = Form1 != nullptr && Form1->cmSelected();
+    const auto texts = magnitudeTexts(magnitudesOf(Sim, cm));
+    for (int i = 0; i < kMagnitudeBoxes; ++i)
+        showText(this->*kRows[i].box, texts[static_cast<std::size_t>(i)]);
+}
+
+void TFormMagnitudes::showMagnitudesSoon()
+{
+    // Many asks in one handler (a step, a slider) fill the boxes once.
+    if (pending_ || !isVisible())
+        return;
+    pending_ = true;
+    QMetaObject::invokeMethod(this, &TFormMagnitudes::showMagnitudes, Qt::QueuedConnection);
+}
+
+void TFormMagnitudes::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    showMagnitudes();
+}
+
+} // namespace voltrix
