@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "bench/support/QtBenchMain.h"
 #include "trayecta/core/ProjectileSolver.h"
 #include "trayecta/core/TrajectoryPlan.h"
 #include "trayecta/forms/Form1.h"
@@ -69,14 +70,4 @@ BENCHMARK(PlanLongFlight)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runQtBenchmarks(argc, argv); }

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "bench/support/QtBenchMain.h"
 #include "trayecta/core/ProjectileSolver.h"
 #include "trayecta/core/TrajectoryExport.h"
 #include "trayecta/core/TrajectoryOverlay.h"
@@ -135,14 +136,4 @@ BENCHMARK(ExportLongFlightPoints)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runQtBenchmarks(argc, argv); }

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "bench/support/QtBenchMain.h"
 #include "voltrix/core/Simulation.h"
 #include "voltrix/forms/ProgramWindows.h"
 #include "voltrix/forms/Unit1.h"
@@ -98,14 +99,4 @@ BENCHMARK(WholeStepWithMagnitudes)->Repetitions(15)->ReportAggregatesOnly(true)-
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    createWindows();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runQtBenchmarks(argc, argv, &createWindows); }

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 
+#include "bench/support/QtBenchMain.h"
 #include "voltrix/view3d/TXc3DWorld.h"
 
 using namespace voltrix;
@@ -119,16 +120,4 @@ BENCHMARK(BM_ProjectAll)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    // No display is needed to draw into images.
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return runQtBenchmarks(argc, argv); }

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -161,6 +163,29 @@ protected:
         QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(edit, &focusOut);
     }
+};
+
+// The windows in a fresh temporary folder made the current one, as the store
+// and recall buttons use "DATOS.exp" where the program runs.
+class VoltrixWindowsInFolder : public VoltrixWindows {
+protected:
+    void SetUp() override
+    {
+        VoltrixWindows::SetUp();
+        ASSERT_TRUE(folder_.isValid());
+        previous_ = QDir::currentPath();
+        QDir::setCurrent(folder_.path());
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(previous_);
+        VoltrixWindows::TearDown();
+    }
+
+    QString pathOf(const char *name) const { return folder_.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir folder_;
+    QString previous_;
 };
 
 // The main window's tests, spread over several files, share one suite.

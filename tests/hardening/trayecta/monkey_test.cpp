@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/SeededChoice.h"
 #include "trayecta/core/NumberText.h"
 #include "trayecta/core/ProjectileSolver.h"
 #include "trayecta/forms/Form1.h"
@@ -38,7 +39,7 @@ const char *const kTexts[] = {
     "1E-300",    "9,99E+307", "1-2",  ",,",  "-",  "+",   "",   " ",   "abc", "2.5", "1e5", "100000000000000000000",
     "0,0000001", "90",        "-90",  "360", "36"};
 
-class TrayectaMonkey : public ::testing::TestWithParam<unsigned> {
+class TrayectaMonkey : public ::testing::TestWithParam<unsigned>, protected SeededChoice {
 protected:
     void SetUp() override
     {
@@ -67,27 +68,10 @@ protected:
         FORM1::beep = nullptr;
     }
 
-    std::size_t pick(std::size_t count) { return std::uniform_int_distribution<std::size_t>(0, count - 1)(random_); }
-
-    template <typename T>
-    T *pickUsable(const std::vector<T *> &widgets)
-    {
-        std::vector<T *> usable;
-        for (T *w : widgets) {
-            if (w->isVisible() && w->isEnabled())
-                usable.push_back(w);
-        }
-        return usable.empty() ? nullptr : usable[pick(usable.size())];
-    }
-
     QString randomText()
     {
         if (pick(3) == 0) {
-            static const char scraps[] = "0123456789.,-+eE xa";
-            QString text;
-            for (std::size_t n = pick(25); n > 0; --n)
-                text += QChar(scraps[pick(sizeof scraps - 1)]);
-            return text;
+            return scrap("0123456789.,-+eE xa", 25);
         }
         return QString::fromUtf8(kTexts[pick(std::size(kTexts))]);
     }
@@ -172,7 +156,6 @@ protected:
     std::unique_ptr<FORM1> form_;
     std::vector<QLineEdit *> edits_;
     std::vector<QAbstractButton *> buttons_;
-    std::mt19937 random_;
     QTimer answer_;
     QStringList reports_;
     int beeps_ = 0;
@@ -180,7 +163,7 @@ protected:
 
 TEST_P(TrayectaMonkey, SeededSessionLeavesNumbersInTheResultsAndAnAnsweringWindow)
 {
-    random_.seed(GetParam());
+    seed(GetParam());
     int calculations = 0;
     QObject::connect(form_->cmdcalcular, &QPushButton::clicked, [&] { ++calculations; });
     for (int i = 0; i < kEvents; ++i)

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "tests/hardening/voltrix/FiniteState.h"
+#include "tests/support/SeededChoice.h"
 #include "tests/support/VoltrixWindows.h"
 #include "voltrix/forms/UnitMagnitudes.h"
 #include "voltrix/view3d/TXc3DWorld.h"
@@ -43,7 +44,7 @@ const char *const kTexts[] = {"2.57", "-2.57",  "50",    "2e8",   "1e7", "-1e7",
                               "1e39", "-1e-45", "0x1p3", "99999", "-5",  "+.5e1", "12345678901234567890",
                               "0.05", "cm",     "m"};
 
-class VoltrixMonkey : public VoltrixWindows, public ::testing::WithParamInterface<unsigned> {
+class VoltrixMonkey : public VoltrixWindows, public ::testing::WithParamInterface<unsigned>, protected SeededChoice {
 protected:
     void SetUp() override
     {
@@ -79,29 +80,10 @@ protected:
         fs::remove_all(folder_);
     }
 
-    template <typename T>
-    T *pickUsable(const std::vector<T *> &widgets)
-    {
-        std::vector<T *> usable;
-        for (T *w : widgets) {
-            if (w->isVisible() && w->isEnabled())
-                usable.push_back(w);
-        }
-        if (usable.empty())
-            return nullptr;
-        return usable[pick(usable.size())];
-    }
-
-    std::size_t pick(std::size_t count) { return std::uniform_int_distribution<std::size_t>(0, count - 1)(random_); }
-
     QString randomText()
     {
         if (pick(3) == 0) {
-            static const char scraps[] = "0123456789.-+eE ,xn";
-            QString text;
-            for (std::size_t n = pick(30); n > 0; --n)
-                text += QChar(scraps[pick(sizeof scraps - 1)]);
-            return text;
+            return scrap("0123456789.-+eE ,xn", 30);
         }
         if (pick(20) == 0)
             return QString(200, QChar('9'));
@@ -230,7 +212,6 @@ protected:
         }
     }
 
-    std::mt19937 random_;
     int steps_ = 0;
     fs::path folder_, previous_;
     std::vector<QWidget *> forms_;
@@ -243,7 +224,7 @@ protected:
 
 TEST_P(VoltrixMonkey, SeededSessionLeavesAnAnsweringProgramWithFiniteSettings)
 {
-    random_.seed(GetParam());
+    seed(GetParam());
     // File dialogs get a file of the session's own folder; message boxes are read and closed.
     ModalAnswers answers(QString::fromStdString((folder_ / "mono.exp").string()));
     Form1->BtnAniStopMouseDown();

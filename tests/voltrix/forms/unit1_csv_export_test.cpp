@@ -25,23 +25,8 @@ using namespace voltrix_test;
 
 namespace {
 
-class CsvExport : public VoltrixWindows {
+class CsvExport : public VoltrixWindowsInFolder {
 protected:
-    void SetUp() override
-    {
-        VoltrixWindows::SetUp();
-        ASSERT_TRUE(folder_.isValid());
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-    }
-    void TearDown() override
-    {
-        QDir::setCurrent(previous_);
-        VoltrixWindows::TearDown();
-    }
-
-    QString pathOf(const char *name) const { return folder_.filePath(QString::fromUtf8(name)); }
-
     // Chooses "Exportar datos (CSV)…" and answers its dialog with `path`.
     static ModalAnswers *exportTo(const QString &path)
     {
@@ -80,8 +65,6 @@ protected:
         }
     }
 
-    QTemporaryDir folder_;
-    QString previous_;
     Nanoseconds now_{std::chrono::seconds(1000)};
 };
 

@@ -90,24 +90,9 @@ TEST_F(ChargeGroup, TypedChargeCommitsOnEnterOnly)
     EXPECT_EQ(Form2->EditQ->text(), QStringLiteral("4.5"));
 }
 
-class StoreAndRecall : public VoltrixWindows {
+class StoreAndRecall : public VoltrixWindowsInFolder {
 protected:
-    void SetUp() override
-    {
-        VoltrixWindows::SetUp();
-        ASSERT_TRUE(folder_.isValid());
-        previous_ = QDir::currentPath();
-        QDir::setCurrent(folder_.path());
-    }
-    void TearDown() override
-    {
-        QDir::setCurrent(previous_);
-        VoltrixWindows::TearDown();
-    }
-    QString storePath() const { return folder_.filePath(QStringLiteral("DATOS.exp")); }
-
-    QTemporaryDir folder_;
-    QString previous_;
+    QString storePath() const { return pathOf("DATOS.exp"); }
 };
 
 TEST_F(StoreAndRecall, RecallRestoresTheFourteenValuesButNotStepOrUnit)
