@@ -55,9 +55,9 @@ public:
     void stopChargeTimer();
     void startScaleTimer(); // the scale window's hold
     void stopScaleTimer();
+    void stepScale();  // one step of the selected factor: the hold's tick or a typed value
     void stopTimers(); // all five, before the windows go
-    // Also asked for by name: TodoEspacioClick (the region box's double
-    // click) and TimeScaleTimer (a factor typed into the scale window).
+    // Also asked for by name: TodoEspacioClick (the region box's double click).
 
     // The view and the strip.
     TXc3DWorld *Xc3DWorld = nullptr;

@@ -159,7 +159,9 @@ void TForm1::showBlink()
     }
 }
 
-void TForm1::TimeScaleTimer()
+void TForm1::TimeScaleTimer() { stepScale(); }
+
+void TForm1::stepScale()
 {
     stepFactor(Factors);
     if (Form5 == nullptr)

@@ -175,7 +175,7 @@ void TForm5::EditScaleKeyPress(char &Key)
         value = 0;
     // The tick adds the step back, so the typed value is what gets stored.
     Factors.FactorActual = value - Factors.PasoFactor;
-    Form1->TimeScaleTimer();
+    Form1->stepScale();
 }
 
 bool TForm5::eventFilter(QObject *watched, QEvent *event)

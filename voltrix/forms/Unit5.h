@@ -3,7 +3,7 @@
 // electric field, magnetic field) the user edits, and edits it either by
 // holding the down/up buttons, which run the main window's scale timer, or
 // by typing a value and pressing Enter. The factors themselves live in the
-// drawing factors; the repeating change is TForm1::TimeScaleTimer.
+// drawing factors; the repeating change is TForm1::stepScale.
 #include <QWidget>
 
 #include "voltrix/core/Figures.h"
