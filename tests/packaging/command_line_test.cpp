@@ -131,7 +131,7 @@ TEST(CommandLine, ScaleMultipliesTheDesktopsFactorBeforeTheApplicationExists)
         qunsetenv("QT_SCALE_FACTOR");
 }
 
-TEST(ProgramIdentity, EveryWindowShowsTheProgramsIconAtEachSize)
+TEST(ProgramIdentity, EveryWindowShowsTheProgramsIconAtEachSizeAWindowManagerDraws)
 {
     for (const Program &p : kPrograms) {
         SCOPED_TRACE(p.command);
@@ -141,7 +141,7 @@ TEST(ProgramIdentity, EveryWindowShowsTheProgramsIconAtEachSize)
         QWidget window;
         const QIcon icon = window.windowIcon();
         ASSERT_FALSE(icon.isNull());
-        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        for (int size : {16, 24, 32, 48, 64, 128}) {
             SCOPED_TRACE(size);
             const QImage expected = QImage(QStringLiteral(ORVALIS_ICON_DIR "/%1/%2.png").arg(size).arg(p.command))
                                         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -150,6 +150,9 @@ TEST(ProgramIdentity, EveryWindowShowsTheProgramsIconAtEachSize)
                 icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
             EXPECT_EQ(shown, expected);
         }
+        // The 256 picture is the desktop's (installed with the package), not
+        // sent with every window: a bigger request gets the 128 one.
+        EXPECT_EQ(icon.actualSize(QSize(256, 256)), QSize(128, 128));
     }
 }
 
