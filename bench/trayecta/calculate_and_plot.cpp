@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "bench/support/LongFlight.h"
 #include "bench/support/QtBenchMain.h"
-#include "trayecta/core/ProjectileSolver.h"
 #include "trayecta/core/TrajectoryPlan.h"
 #include "trayecta/forms/Form1.h"
 
@@ -50,18 +50,7 @@ BENCHMARK(CalculateLongFlight)->Unit(benchmark::kMillisecond);
 // The plan alone, without the widgets, for the long flight.
 void PlanLongFlight(benchmark::State &state)
 {
-    trayecta::InputTexts in;
-    in.ry0 = "0";
-    in.vinicial = "612500";
-    in.sin = "0,8";
-    in.cos = "0,6";
-    in.angulo = "0";
-    in.accelinicial = {"0", "-9,8"};
-    trayecta::ProjectileSolver solver;
-    const auto out = solver.solve(in, trayecta::VelocityMode::SpeedAndSineCosine);
-    const auto &q = solver.quantities();
-    const trayecta::TrajectoryInputs inputs{
-        q.vx, q.vy, q.hx, q.hy, q.x0, q.y0, *out.results.vuelo, *out.results.altura, *out.results.alcance};
+    const trayecta::TrajectoryInputs inputs = solvedLongFlight();
     for (auto _ : state) {
         benchmark::DoNotOptimize(trayecta::planTrajectory(inputs, 309.0 / 221.0));
     }

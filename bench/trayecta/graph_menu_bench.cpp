@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "bench/support/LongFlight.h"
 #include "bench/support/QtBenchMain.h"
-#include "trayecta/core/ProjectileSolver.h"
 #include "trayecta/core/TrajectoryExport.h"
 #include "trayecta/core/TrajectoryOverlay.h"
 #include "trayecta/core/WholeFile.h"
@@ -88,33 +88,10 @@ void PictureWithEightKeptCurves(benchmark::State &state)
 }
 BENCHMARK(PictureWithEightKeptCurves)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-trayecta::TrajectoryInputs longFlight()
-{
-    trayecta::InputTexts in;
-    in.ry0 = "0";
-    in.vinicial = "612500"; // vy = 490000 m/s under 9,8 m/s²: 100000 s of flight
-    in.sin = "0,8";
-    in.cos = "0,6";
-    in.angulo = "0";
-    in.accelinicial = {"0", "-9,8"};
-    trayecta::ProjectileSolver solver;
-    const auto out = solver.solve(in, trayecta::VelocityMode::SpeedAndSineCosine);
-    const auto &q = solver.quantities();
-    return {q.vx,
-            q.vy,
-            q.hx,
-            q.hy,
-            q.x0,
-            q.y0,
-            out.results.vuelo.value_or(""),
-            out.results.altura.value_or(""),
-            out.results.alcance.value_or("")};
-}
-
 // The table and its file, written through a temporary file renamed into place.
 void ExportLongFlightPoints(benchmark::State &state)
 {
-    const trayecta::TrajectoryInputs inputs = longFlight();
+    const trayecta::TrajectoryInputs inputs = solvedLongFlight();
     if (inputs.flightTime != "100000") {
         state.SkipWithError("unexpected flight time");
         return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "common/SaturatingTrunc.h"
 #include "trayecta/core/NumberText.h"
@@ -55,6 +56,12 @@ std::vector<std::int64_t> plottedSteps(double flightTime, double vy, double hy)
         apexIndex = -vy / (2.0 * hy) * kPointsPerSecond;
     }
     return plottedIndices(lastIndex, apexIndex);
+}
+
+TrajectoryInputs trajectoryInputs(const ProblemQuantities &q, std::string flightTime, std::string maxHeight,
+                                  std::string range)
+{
+    return {q.vx, q.vy, q.hx, q.hy, q.x0, q.y0, std::move(flightTime), std::move(maxHeight), std::move(range)};
 }
 
 TrajectoryPlan planTrajectory(const TrajectoryInputs &in, double areaAspect)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "trayecta/core/Failure.h"
+#include "trayecta/core/ProjectileSolver.h"
 
 namespace trayecta {
 
@@ -47,6 +48,10 @@ struct TrajectoryPlan {
     std::vector<PlotPoint> points;
     std::optional<Failure> failure;
 };
+
+// What the graph reads of a calculation: its quantities and the result texts shown.
+TrajectoryInputs trajectoryInputs(const ProblemQuantities &q, std::string flightTime, std::string maxHeight,
+                                  std::string range);
 
 // areaAspect is the graph area's width over its height in pixels; it shapes the
 // scale of a path with no horizontal extent.

@@ -457,9 +457,8 @@ void FORM1::Cmdcalcular_Click()
 
 std::optional<Failure> FORM1::drawGraph()
 {
-    const ProblemQuantities &q = solver_.quantities();
-    const TrajectoryInputs inputs{
-        q.vx, q.vy, q.hx, q.hy, q.x0, q.y0, text(txtvuelo), text(txtaltura), text(txtalcance)};
+    const TrajectoryInputs inputs =
+        trajectoryInputs(solver_.quantities(), text(txtvuelo), text(txtaltura), text(txtalcance));
     const QSize area = Dibu->plotSize();
     const double aspect = area.height() > 0 ? static_cast<double>(area.width()) / area.height() : 1.0;
     TrajectoryPlan plan = planTrajectory(inputs, aspect);

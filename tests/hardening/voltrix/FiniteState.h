@@ -1,6 +1,6 @@
 #pragma once
-// The names of the kept floats that are not finite: the physics, the drawing
-// factors and the camera.
+// The kept floats by name: what the user sets (fields, factors, camera) and,
+// with the particle and what follows from it, everything the program keeps.
 #include <cmath>
 #include <string>
 #include <vector>
@@ -9,28 +9,17 @@
 
 namespace hardening {
 
-inline std::vector<std::string> nonFiniteValues()
+struct NamedValue {
+    const char *name;
+    float value;
+};
+
+inline std::vector<NamedValue> settingValues()
 {
     using voltrix::Camera;
     using voltrix::Factors;
     using voltrix::Sim;
-    const struct {
-        const char *name;
-        float value;
-    } values[] = {
-        {"x", Sim.x},
-        {"y", Sim.y},
-        {"z", Sim.z},
-        {"vx", Sim.vx},
-        {"vy", Sim.vy},
-        {"vz", Sim.vz},
-        {"x0", Sim.x0},
-        {"y0", Sim.y0},
-        {"z0", Sim.z0},
-        {"vx0", Sim.vx0},
-        {"vy0", Sim.vy0},
-        {"vz0", Sim.vz0},
-        {"t", Sim.t},
+    return {
         {"Ex", Sim.Ex},
         {"Ey", Sim.Ey},
         {"Ez", Sim.Ez},
@@ -38,25 +27,37 @@ inline std::vector<std::string> nonFiniteValues()
         {"By", Sim.By},
         {"Bz", Sim.Bz},
         {"q", Sim.q},
-        {"m", Sim.m},
         {"dt", Sim.dt},
-        {"Fx", Sim.Fx},
-        {"Fy", Sim.Fy},
-        {"Fz", Sim.Fz},
-        {"ax", Sim.ax},
-        {"ay", Sim.ay},
-        {"az", Sim.az},
+        {"m", Sim.m},
+        {"x0", Sim.x0},
+        {"y0", Sim.y0},
+        {"z0", Sim.z0},
+        {"vx0", Sim.vx0},
+        {"vy0", Sim.vy0},
+        {"vz0", Sim.vz0},
         {"FactorV", Factors.FactorV},
         {"FactorA", Factors.FactorA},
         {"FactorE", Factors.FactorE},
         {"FactorB", Factors.FactorB},
-        {"FactorActual", Factors.FactorActual},
+        {"ZoomActual", Camera.ZoomActual},
         {"AnguloAlfa", Camera.AnguloAlfa},
         {"AnguloBeta", Camera.AnguloBeta},
-        {"ZoomActual", Camera.ZoomActual},
+        {"FactorActual", Factors.FactorActual},
     };
+}
+
+// The names of the kept floats that are not finite.
+inline std::vector<std::string> nonFiniteValues()
+{
+    using voltrix::Sim;
+    std::vector<NamedValue> values = {
+        {"x", Sim.x},   {"y", Sim.y},   {"z", Sim.z},   {"vx", Sim.vx}, {"vy", Sim.vy}, {"vz", Sim.vz}, {"t", Sim.t},
+        {"Fx", Sim.Fx}, {"Fy", Sim.Fy}, {"Fz", Sim.Fz}, {"ax", Sim.ax}, {"ay", Sim.ay}, {"az", Sim.az},
+    };
+    const std::vector<NamedValue> settings = settingValues();
+    values.insert(values.end(), settings.begin(), settings.end());
     std::vector<std::string> bad;
-    for (const auto &v : values) {
+    for (const NamedValue &v : values) {
         if (!std::isfinite(v.value))
             bad.push_back(v.name);
     }

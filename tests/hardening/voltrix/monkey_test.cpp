@@ -238,35 +238,7 @@ TEST_P(VoltrixMonkey, SeededSessionLeavesAnAnsweringProgramWithFiniteSettings)
 
     // Everything the user sets stays finite whatever was typed; only the
     // particle and what follows from it may have overflowed.
-    const struct {
-        const char *name;
-        float value;
-    } settings[] = {
-        {"Ex", Sim.Ex},
-        {"Ey", Sim.Ey},
-        {"Ez", Sim.Ez},
-        {"Bx", Sim.Bx},
-        {"By", Sim.By},
-        {"Bz", Sim.Bz},
-        {"q", Sim.q},
-        {"dt", Sim.dt},
-        {"m", Sim.m},
-        {"x0", Sim.x0},
-        {"y0", Sim.y0},
-        {"z0", Sim.z0},
-        {"vx0", Sim.vx0},
-        {"vy0", Sim.vy0},
-        {"vz0", Sim.vz0},
-        {"FactorV", Factors.FactorV},
-        {"FactorA", Factors.FactorA},
-        {"FactorE", Factors.FactorE},
-        {"FactorB", Factors.FactorB},
-        {"ZoomActual", Camera.ZoomActual},
-        {"AnguloAlfa", Camera.AnguloAlfa},
-        {"AnguloBeta", Camera.AnguloBeta},
-        {"FactorActual", Factors.FactorActual},
-    };
-    for (const auto &s : settings)
+    for (const hardening::NamedValue &s : hardening::settingValues())
         EXPECT_TRUE(std::isfinite(s.value)) << s.name << " = " << s.value;
     EXPECT_GT(Sim.dt, 0.0f);
     EXPECT_LE(Sim.dt, 0.05f);

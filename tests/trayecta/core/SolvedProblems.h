@@ -37,16 +37,8 @@ inline TrajectoryInputs solvedGraphInputs(InputTexts in, VelocityMode mode = Vel
     ProjectileSolver solver;
     const SolveOutcome out = solver.solve(in, mode);
     EXPECT_FALSE(out.failure);
-    const ProblemQuantities &q = solver.quantities();
-    return {q.vx,
-            q.vy,
-            q.hx,
-            q.hy,
-            q.x0,
-            q.y0,
-            out.results.vuelo.value_or(""),
-            out.results.altura.value_or(""),
-            out.results.alcance.value_or("")};
+    return trajectoryInputs(solver.quantities(), out.results.vuelo.value_or(""), out.results.altura.value_or(""),
+                            out.results.alcance.value_or(""));
 }
 
 } // namespace trayecta
