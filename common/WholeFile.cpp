@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -64,33 +65,73 @@ int writeInPlace(const std::string &path, std::string_view bytes)
     return closeKeepingFirstError(fd, writeAll(fd, bytes) ? 0 : errno);
 }
 
-// The old bytes are overwritten before the file is cut to the new length
-// rather than cut first, so a full disk can seldom refuse the write.
-int overwriteInPlace(const std::string &path, std::string_view bytes)
+// The whole of an open file from its start.
+int writeFromStart(int fd, std::string_view bytes)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, modeFor(path));
-    if (fd < 0)
+    if (::lseek(fd, 0, SEEK_SET) != 0)
         return errno;
-    int error = writeAll(fd, bytes) ? 0 : errno;
-    if (error == 0 && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
-        error = errno;
-    if (error == 0 && ::fsync(fd) != 0)
-        error = errno;
-    return closeKeepingFirstError(fd, error);
+    if (!writeAll(fd, bytes))
+        return errno;
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0)
+        return errno;
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+// Every byte of an open file, read from where it stands; none when it cannot
+// be read.
+std::optional<std::string> readRest(int fd)
+{
+    std::string bytes;
+    for (char chunk[4096];;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            return bytes;
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+}
+
+// The old bytes are overwritten before the file is cut to the new length
+// rather than cut first, so a full disk can seldom refuse the write; when it
+// does, the old bytes, read first, go back where they were.
+WholeFileResult overwriteInPlace(const std::string &path, std::string_view bytes)
+{
+    struct stat st {};
+    const bool existed = ::stat(path.c_str(), &st) == 0;
+    // An existing file is opened without O_CREAT: a folder with the sticky bit
+    // may refuse that flag on another user's file it would let us write.
+    int fd = existed ? ::open(path.c_str(), O_RDWR | O_CLOEXEC)
+                     : ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, modeFor(path));
+    std::optional<std::string> old;
+    if (fd >= 0)
+        old = readRest(fd);
+    else if (existed && errno == EACCES)
+        fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC); // a file that may be written but not read
+    if (fd < 0)
+        return {errno, OldFile::Untouched};
+
+    const int error = writeFromStart(fd, bytes);
+    if (error == 0)
+        return {closeKeepingFirstError(fd, 0), OldFile::Untouched};
+    const OldFile outcome = old && writeFromStart(fd, *old) == 0 ? OldFile::Restored : OldFile::Damaged;
+    return {closeKeepingFirstError(fd, error), outcome};
 }
 
 } // namespace
 
-int writeWholeFile(const std::string &path, std::string_view bytes, const WholeFileWrite &how)
+WholeFileResult writeWholeFile(const std::string &path, std::string_view bytes, const WholeFileWrite &how)
 {
     if (path.empty())
-        return ENOENT;
+        return {ENOENT};
     const std::string target = resolvedTarget(path);
     struct stat existing {};
     if (::stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
         if (S_ISDIR(existing.st_mode))
-            return EISDIR;
-        return writeInPlace(target, bytes);
+            return {EISDIR};
+        return {writeInPlace(target, bytes)};
     }
     std::filesystem::path folder = std::filesystem::path(target).parent_path();
     if (folder.empty())
@@ -100,7 +141,7 @@ int writeWholeFile(const std::string &path, std::string_view bytes, const WholeF
     std::string temporary = (folder / (std::string(how.temporaryPrefix) + "XXXXXX")).string();
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        return how.overwriteWhenNoTemporary ? overwriteInPlace(target, bytes) : errno;
+        return how.overwriteWhenNoTemporary ? overwriteInPlace(target, bytes) : WholeFileResult{errno};
 
     int error = 0;
     if (::fchmod(fd, modeFor(target)) != 0 && errno != EPERM)
@@ -110,11 +151,18 @@ int writeWholeFile(const std::string &path, std::string_view bytes, const WholeF
     if (error == 0 && ::fsync(fd) != 0)
         error = errno;
     error = closeKeepingFirstError(fd, error);
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
+    bool replaceRefused = false;
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {
         error = errno;
+        replaceRefused = error == EPERM || error == EACCES;
+    }
     if (error != 0)
         ::unlink(temporary.c_str());
-    return error;
+    // A folder with the sticky bit lets only a file's owner replace it; a
+    // user allowed to write the file writes it where it stands.
+    if (replaceRefused && how.overwriteWhenNoTemporary && ::access(target.c_str(), W_OK) == 0)
+        return overwriteInPlace(target, bytes);
+    return {error};
 }
 
 } // namespace orvalis

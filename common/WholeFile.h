@@ -14,15 +14,27 @@ namespace orvalis {
 struct WholeFileWrite {
     // Start of the temporary file's hidden name (".voltrix-", ".trayecta-").
     std::string_view temporaryPrefix;
-    // Where the folder takes no new file (a shared classroom folder holding a
-    // prepared, writable file), overwrite the target where it stands. A
-    // failure half way then leaves it damaged, so only experiment files,
+    // Where the folder takes no new file, or refuses to replace the target
+    // (a shared classroom folder holding a prepared, writable file; a folder
+    // with the sticky bit where another user's file may be written but not
+    // replaced), overwrite the target where it stands. Only experiment files,
     // which may need it, ask for this.
     bool overwriteWhenNoTemporary = false;
 };
 
-// 0 when written, otherwise the errno of the step that failed; nothing is
-// left behind but a damaged target after a failed in-place overwrite.
-int writeWholeFile(const std::string &path, std::string_view bytes, const WholeFileWrite &how);
+// What a failed write did to the file that was there.
+enum class OldFile {
+    Untouched, // the safe write never reaches the target before it succeeds
+    Restored,  // written in place, the write failed and the old bytes are back
+    Damaged,   // written in place, and not even the old bytes went back
+};
+
+struct WholeFileResult {
+    int error = 0; // 0 when written, otherwise the errno of the step that failed
+    OldFile oldFile = OldFile::Untouched;
+};
+
+// Nothing is left behind but the target itself.
+WholeFileResult writeWholeFile(const std::string &path, std::string_view bytes, const WholeFileWrite &how);
 
 } // namespace orvalis

@@ -21,6 +21,7 @@
 #include "trayecta/app/Identity.h"
 #include "trayecta/forms/Form1.h"
 #include "voltrix/app/Identity.h"
+#include "voltrix/forms/Experiment.h"
 #include "voltrix/forms/ProgramWindows.h"
 #include "voltrix/forms/Unit1.h"
 
@@ -60,7 +61,8 @@ int runChild(int argc, char **argv, const std::string &program)
     FirstPaint paint;
     if (program == "voltrix") {
         orvalis::prepareApplication(app, voltrix::programIdentity());
-        voltrix::createVoltrixWindows();
+        voltrix::Experiment experiment;
+        voltrix::createVoltrixWindows(experiment);
         voltrix::Form1->installEventFilter(&paint);
         voltrix::Form1->show();
         const int status = app.exec();

@@ -13,9 +13,9 @@ using namespace voltrix;
 static void IntegrateStep(benchmark::State &state)
 {
     SimState s;
-    const bool cm = state.range(0) != 0;
+    s.unit = state.range(0) != 0 ? LengthUnit::Centimetre : LengthUnit::Metre;
     for (auto _ : state) {
-        integrateStep(s, cm);
+        integrateStep(s);
         benchmark::DoNotOptimize(s.x);
     }
 }
@@ -26,7 +26,7 @@ static void StepTextsAndFigures(benchmark::State &state)
     SimState s;
     const DrawingFactors factors;
     for (auto _ : state) {
-        integrateStep(s, false);
+        integrateStep(s);
         const float shown[] = {s.t, s.ax, s.ay, s.az, s.x, s.y, s.z, s.vx, s.vy, s.vz};
         for (float v : shown)
             benchmark::DoNotOptimize(format31(v));

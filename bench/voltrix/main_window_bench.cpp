@@ -18,7 +18,7 @@
 #include <ctime>
 
 #include "bench/support/QtBenchMain.h"
-#include "voltrix/core/Simulation.h"
+#include "voltrix/forms/Experiment.h"
 #include "voltrix/forms/ProgramWindows.h"
 #include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/Unit2.h"
@@ -32,9 +32,12 @@ using namespace voltrix;
 
 namespace {
 
+Experiment *experiment = nullptr;
+
 void createWindows()
 {
-    createVoltrixWindows();
+    experiment = new Experiment;
+    createVoltrixWindows(*experiment);
     Form1->show();
 }
 
@@ -50,7 +53,7 @@ void AnimationPace(benchmark::State &state)
     const int speed = static_cast<int>(state.range(0));
     for (auto _ : state) {
         Form1->VelocidadClick(speed);
-        Sim.t = 0;
+        experiment->rawState().t = 0;
         QEventLoop loop;
         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
         QElapsedTimer wall;
@@ -62,7 +65,7 @@ void AnimationPace(benchmark::State &state)
         const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
         const double cpu = processCpuSeconds() - cpuBefore;
         state.SetIterationTime(seconds);
-        state.counters["steps_per_s"] = std::round(Sim.t / Sim.dt) / seconds;
+        state.counters["steps_per_s"] = std::round(experiment->state().t / experiment->state().dt) / seconds;
         state.counters["cpu_percent"] = 100.0 * cpu / seconds;
     }
 }

@@ -23,10 +23,10 @@ const RunRecorder &recordedRun(std::size_t rows)
     if (run.size() != rows) {
         run = RunRecorder(rows);
         SimState s;
-        run.record(s, false);
+        run.record(s);
         while (run.size() < rows) {
-            integrateStep(s, false);
-            run.record(s, false);
+            integrateStep(s);
+            run.record(s);
         }
     }
     return run;
@@ -36,7 +36,7 @@ void Step(benchmark::State &state)
 {
     SimState s;
     for (auto _ : state) {
-        integrateStep(s, false);
+        integrateStep(s);
         benchmark::DoNotOptimize(s.x);
     }
 }
@@ -47,12 +47,12 @@ void StepRecorded(benchmark::State &state)
     SimState s;
     RunRecorder run;
     while (run.size() < run.capacity()) {
-        integrateStep(s, false);
-        run.record(s, false);
+        integrateStep(s);
+        run.record(s);
     }
     for (auto _ : state) {
-        integrateStep(s, false);
-        run.record(s, false);
+        integrateStep(s);
+        run.record(s);
         benchmark::DoNotOptimize(s.x);
     }
 }
@@ -63,7 +63,7 @@ void CsvText(benchmark::State &state)
     const RunRecorder &run = recordedRun(static_cast<std::size_t>(state.range(0)));
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const std::string csv = runCsvText(run, false);
+        const std::string csv = runCsvText(run, LengthUnit::Metre);
         bytes = csv.size();
         benchmark::DoNotOptimize(csv.data());
     }
@@ -76,7 +76,7 @@ void CsvExport(benchmark::State &state)
     const RunRecorder &run = recordedRun(static_cast<std::size_t>(state.range(0)));
     const std::filesystem::path target = std::filesystem::temp_directory_path() / "voltrix-bench-run.csv";
     for (auto _ : state) {
-        const FileResult result = saveRunCsv(target.string(), run, false);
+        const FileResult result = saveRunCsv(target.string(), run, LengthUnit::Metre);
         if (!result.ok)
             state.SkipWithError(result.reason.c_str());
     }

@@ -232,8 +232,7 @@ TEST_F(VoltrixTextFit, EveryTextFitsItsControlInEveryWindow)
     Sim.x = -123.4f;
     Sim.vz = -999.9f;
     Sim.q = -10.5f;
-    Form2->showParticle();
-    Form2->showCharge();
+    experiment.announce(Experiment::Position | Experiment::Velocity | Experiment::Charge);
     fit.walk(Form2);
     // The region box stands where the magnetic group was.
     Form1->ConfinadoClick();

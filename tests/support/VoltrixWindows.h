@@ -1,6 +1,7 @@
 #pragma once
 // The six Voltrix windows created as the program creates them, on a fresh
-// state, and destroyed after each test; readers of the main window's scene in
+// experiment whose parts the tests reach by the names the windows knew them by
+// (Sim, Factors, Camera, Blink, Files, Recorder), and destroyed after each test; readers of the main window's scene in
 // world coordinates (the view stores them relative to the box centre); the
 // user's ways of driving sliders and boxes; and an answerer for the modal
 // windows a handler opens.
@@ -24,7 +25,7 @@
 
 #include <functional>
 
-#include "voltrix/core/Simulation.h"
+#include "voltrix/forms/Experiment.h"
 #include "voltrix/forms/ProgramWindows.h"
 #include "voltrix/forms/TickClock.h"
 #include "voltrix/forms/Unit1.h"
@@ -55,8 +56,14 @@ class VoltrixWindows : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetSimulation();
-        createVoltrixWindows();
+        // Every part at its start values, also when a test starts over.
+        Sim = {};
+        Factors = {};
+        Camera = {};
+        Blink = {};
+        Files = {};
+        Recorder = RunRecorder{};
+        createVoltrixWindows(experiment);
     }
 
     void TearDown() override
@@ -69,6 +76,15 @@ protected:
                 QTest::mouseRelease(Form1, button);
         destroyVoltrixWindows();
     }
+
+    Experiment experiment;
+    // A test sets a state up directly, then announces it or steps.
+    SimState &Sim = experiment.rawState();
+    DrawingFactors &Factors = experiment.rawFactors();
+    ViewControls &Camera = experiment.rawCamera();
+    BlinkState &Blink = experiment.rawBlink();
+    FileChoice &Files = experiment.rawFiles();
+    RunRecorder &Recorder = experiment.rawRun();
 
     static TXc3DWorld &view() { return *Form1->Xc3DWorld; }
 
@@ -133,7 +149,7 @@ protected:
 
     // The panel shows the start state in its twelve boxes and sliders and
     // its time step (as at start-up and after "Inicia" in whole space).
-    static void expectPanelShowsStartState()
+    void expectPanelShowsStartState() const
     {
         const struct {
             QScrollBar *slider;

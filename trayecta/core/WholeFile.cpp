@@ -36,7 +36,7 @@ std::optional<std::string> writeWholeFile(const std::string &path, std::string_v
 {
     if (path.empty())
         return std::string("no s'ha indicat cap nom de fitxer.");
-    const int error = orvalis::writeWholeFile(path, bytes, {".trayecta-", false});
+    const int error = orvalis::writeWholeFile(path, bytes, {".trayecta-", false}).error;
     if (error != 0)
         return failure(path, error);
     return std::nullopt;

@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "voltrix/app/Identity.h"
+#include "voltrix/forms/Experiment.h"
 #include "voltrix/forms/HandlerFailure.h"
 #include "voltrix/forms/ProgramWindows.h"
 #include "voltrix/forms/Unit1.h"
@@ -32,11 +33,15 @@ int main(int argc, char *argv[])
     VoltrixApplication app(argc, argv);
     orvalis::prepareApplication(app, voltrix::programIdentity());
     try {
-        // The main window's creation builds the scene before any other
-        // window exists, so it must not touch them.
-        voltrix::createVoltrixWindows();
+        // The experiment first: every window follows it. The main window's
+        // creation builds the scene before any other window exists.
+        voltrix::Experiment experiment;
+        voltrix::createVoltrixWindows(experiment);
         voltrix::Form1->show();
-        return app.exec();
+        const int code = app.exec();
+        // The windows go while the experiment they follow is still there.
+        voltrix::destroyVoltrixWindows();
+        return code;
     } catch (const std::exception &error) {
         QMessageBox::critical(nullptr, QStringLiteral("Voltrix"), QString::fromUtf8(error.what()));
         return 0;

@@ -39,6 +39,7 @@ std::string fileFailureReason(int error)
     case EROFS: return "el disco es de solo lectura";
     case ENAMETOOLONG: return "el nombre es demasiado largo";
     case EIO: return "error de lectura o escritura en el disco";
+    case EFBIG: return "el fichero supera el tamaño permitido";
     default: return "error del sistema número " + std::to_string(error);
     }
 }
@@ -169,10 +170,16 @@ FileResult saveExperiment(const std::string &path, const SimState &s)
         return failure(kNoFileNameReason);
     // A writable file in a folder that takes no new file (a shared classroom
     // folder holding a prepared "DATOS.exp") is written where it stands.
-    const int error = orvalis::writeWholeFile(path, experimentFileText(s), {".voltrix-", true});
-    if (error != 0)
-        return failure(fileFailureReason(error));
-    return FileResult{true, {}};
+    const orvalis::WholeFileResult written = orvalis::writeWholeFile(path, experimentFileText(s), {".voltrix-", true});
+    if (written.error == 0)
+        return FileResult{true, {}};
+    std::string reason = fileFailureReason(written.error);
+    switch (written.oldFile) {
+    case orvalis::OldFile::Untouched: break;
+    case orvalis::OldFile::Restored: reason += kOldContentKept; break;
+    case orvalis::OldFile::Damaged: reason += kOldContentLost; break;
+    }
+    return failure(std::move(reason));
 }
 
 FileResult loadExperiment(const std::string &path, SimState &s)

@@ -8,8 +8,9 @@
 // leading values and a later line overwrites an earlier one. Saving goes
 // through a temporary file in the same folder renamed over the target only
 // after a complete, flushed write, so a failed save never damages the old
-// file; only where the folder takes no new file is the target written in
-// place. Failures come back as a result with a reason in Spanish; beeps and
+// file; only where the folder takes no new file, or will not let it be
+// replaced, is the target written in place, and a failed write there puts
+// the old bytes back. Failures come back as a result with a reason in Spanish; beeps and
 // message boxes belong to the window.
 #include <array>
 #include <string>
@@ -39,6 +40,10 @@ struct FileChoice {
 // number of the step that failed; and the reason when no name was given.
 std::string fileFailureReason(int error);
 inline constexpr const char *kNoFileNameReason = "no se ha indicado ningún nombre de archivo";
+// Added to the reason when a file written where it stands could not be
+// written whole: whether its old content went back.
+inline constexpr const char *kOldContentKept = "; el fichero conserva su contenido anterior";
+inline constexpr const char *kOldContentLost = "; el fichero ha quedado incompleto";
 
 // The file the next save or load uses: "DATOS.exp" when UsarDatos is set
 // (which is then cleared), otherwise NombreFichero.

@@ -9,6 +9,7 @@
 
 #include "voltrix/core/DrawingFactors.h"
 #include "voltrix/core/SimState.h"
+#include "voltrix/core/VectorQuantity.h"
 
 namespace voltrix {
 
@@ -44,10 +45,6 @@ FigureGeometry positionFigure(const SimState &s, Point3 labelOffset = kStepPosit
 FigureGeometry accelerationFigure(const SimState &s, float factor);
 FigureGeometry electricFigure(const SimState &s, float factor);
 FigureGeometry magneticFigure(const SimState &s, float factor);
-
-// The five vector quantities the view draws, in the vector options' order.
-enum class VectorQuantity { Position, Velocity, Acceleration, Electric, Magnetic };
-inline constexpr int kVectorQuantities = 5;
 
 // A quantity's figure as the animation step and the scale timer draw it:
 // with its own drawing factor and the step's position label.

@@ -31,9 +31,9 @@ std::string textOf(const std::optional<double> &value)
 
 } // namespace
 
-Magnitudes magnitudesOf(const SimState &s, bool cmSelected)
+Magnitudes magnitudesOf(const SimState &s)
 {
-    const double toMetres = cmSelected ? 0.01 : 1.0;
+    const double toMetres = s.unit == LengthUnit::Centimetre ? 0.01 : 1.0;
     const Vector v{s.vx * toMetres, s.vy * toMetres, s.vz * toMetres};
     const Vector e{s.Ex, s.Ey, s.Ez};
     const Vector b{s.Bx, s.By, s.Bz};
@@ -46,7 +46,7 @@ Magnitudes magnitudesOf(const SimState &s, bool cmSelected)
     // The force law itself, on a copy, so the numbers agree with the arrow
     // and the readout (and follow the confined region).
     SimState at = s;
-    computeForceForDisplay(at, cmSelected);
+    computeForceForDisplay(at);
     out.force = length({at.Fx, at.Fy, at.Fz});
     out.acceleration = length({at.ax, at.ay, at.az});
 

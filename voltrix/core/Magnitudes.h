@@ -37,7 +37,7 @@ struct Magnitudes {
 // come from sliders and typed decimals, whose floats are not exact.
 inline constexpr double kPerpendicularShare = 1e-6;
 
-Magnitudes magnitudesOf(const SimState &s, bool cmSelected);
+Magnitudes magnitudesOf(const SimState &s);
 
 // The window's boxes, in the order it shows them.
 enum class MagnitudeBox {

@@ -9,11 +9,8 @@ namespace {
 constexpr double kCmToM = 0.01;
 constexpr double kMToCm = 100.0;
 
-void scalePositionAndVelocity(SimState &s, double factor)
+void scaleVelocity(SimState &s, double factor)
 {
-    s.x = static_cast<float>(s.x * factor);
-    s.y = static_cast<float>(s.y * factor);
-    s.z = static_cast<float>(s.z * factor);
     s.vx = static_cast<float>(s.vx * factor);
     s.vy = static_cast<float>(s.vy * factor);
     s.vz = static_cast<float>(s.vz * factor);
@@ -24,6 +21,12 @@ void scalePosition(SimState &s, double factor)
     s.x = static_cast<float>(s.x * factor);
     s.y = static_cast<float>(s.y * factor);
     s.z = static_cast<float>(s.z * factor);
+}
+
+void scalePositionAndVelocity(SimState &s, double factor)
+{
+    scalePosition(s, factor);
+    scaleVelocity(s, factor);
 }
 
 // The field sum is formed first and only then multiplied by the charge.
@@ -103,9 +106,9 @@ void ACELERACION(SimState &s, bool positionInMetres)
     s.az = static_cast<float>(static_cast<double>(s.Fz) / s.m);
 }
 
-void computeForceForDisplay(SimState &s, bool cmSelected)
+void computeForceForDisplay(SimState &s)
 {
-    if (!cmSelected) {
+    if (s.unit != LengthUnit::Centimetre) {
         ACELERACION(s);
         return;
     }
@@ -113,24 +116,23 @@ void computeForceForDisplay(SimState &s, bool cmSelected)
     // multiplying back by 100) keeps a held charge button from drifting the
     // velocity by a rounding on every tick.
     const float vx = s.vx, vy = s.vy, vz = s.vz;
-    s.vx = static_cast<float>(vx * kCmToM);
-    s.vy = static_cast<float>(vy * kCmToM);
-    s.vz = static_cast<float>(vz * kCmToM);
+    scaleVelocity(s, kCmToM);
     ACELERACION(s);
     s.vx = vx;
     s.vy = vy;
     s.vz = vz;
 }
 
-void integrateStep(SimState &s, bool cmSelected)
+void integrateStep(SimState &s)
 {
+    const bool inCentimetres = s.unit == LengthUnit::Centimetre;
     const double dt = s.dt;
     s.t = static_cast<float>(s.t + dt);
 
-    if (cmSelected)
+    if (inCentimetres)
         scalePositionAndVelocity(s, kCmToM);
 
-    ACELERACION(s, cmSelected);
+    ACELERACION(s, inCentimetres);
 
     s.vxm = static_cast<float>(s.ax * dt * 0.5 + s.vx);
     s.vym = static_cast<float>(s.ay * dt * 0.5 + s.vy);
@@ -141,11 +143,11 @@ void integrateStep(SimState &s, bool cmSelected)
     } else {
         // The confined force depends on the position at the start of the
         // step, tested in display units.
-        if (cmSelected)
+        if (inCentimetres)
             scalePosition(s, kMToCm);
         const bool inside = insideRegion(s.x, s.y, s.z);
         confinedForce(s, inside, {s.Fxm, s.Fym, s.Fzm});
-        if (cmSelected)
+        if (inCentimetres)
             scalePosition(s, kCmToM);
     }
 
@@ -161,8 +163,22 @@ void integrateStep(SimState &s, bool cmSelected)
     s.vy = static_cast<float>(s.aym * dt + s.vy);
     s.vz = static_cast<float>(s.azm * dt + s.vz);
 
-    if (cmSelected)
+    if (inCentimetres)
         scalePositionAndVelocity(s, kMToCm);
+}
+
+void switchLengthUnit(SimState &s, LengthUnit unit)
+{
+    s.unit = unit;
+    if (unit == LengthUnit::Centimetre) {
+        scaleVelocity(s, kCmToM);
+        if (s.CampoConfinado)
+            s.Ez = kConfinedEzCentimetres;
+        ACELERACION(s);
+        scaleVelocity(s, kMToCm);
+    } else if (s.CampoConfinado) {
+        s.Ez = kConfinedEzMetres;
+    }
 }
 
 } // namespace voltrix

@@ -25,15 +25,24 @@ bool insideRegion(float x, float y, float z);
 void ACELERACION(SimState &s, bool positionInMetres = false);
 
 // The force law for every caller outside the step (panel handlers, charge
-// timer, loading, region switch, unit switch): with cm selected the velocities
-// are taken in m/s for the call, so the magnetic term is never built from
-// cm/s. The stored velocities are left exactly as they were.
-void computeForceForDisplay(SimState &s, bool cmSelected);
+// timer, loading, region switch): in centimetres the velocities are taken in
+// m/s for the call, so the magnetic term is never built from cm/s. The stored
+// velocities are left exactly as they were.
+void computeForceForDisplay(SimState &s);
 
-// Steps 1-10 of one animation tick: t += dt, to SI when cm, first force
-// evaluation (ax..az hold it afterwards, for the readout), midpoint velocity,
-// midpoint force, position and velocity updates, back to display units.
-// The caller then moves the scene, refreshes the panel and redraws.
-void integrateStep(SimState &s, bool cmSelected);
+// Steps 1-10 of one animation tick: t += dt, to SI in centimetres, first
+// force evaluation (ax..az hold it afterwards, for the readout), midpoint
+// velocity, midpoint force, position and velocity updates, back to display
+// units. The caller then moves the scene, refreshes the panel and redraws.
+void integrateStep(SimState &s);
+
+// The control panel's unit box. No stored length is converted: the numbers
+// count in the new unit from now on. Centimetres: the force is computed once
+// with the velocities scaled to m/s and back (float rounding may show in the
+// last bit), and in the confined mode Ez becomes 0.1; metres: Ez becomes 8 in
+// the confined mode and nothing is computed.
+void switchLengthUnit(SimState &s, LengthUnit unit);
+inline constexpr float kConfinedEzMetres = 8.0f;
+inline constexpr float kConfinedEzCentimetres = 0.1f;
 
 } // namespace voltrix

@@ -14,11 +14,11 @@ constexpr double kMPerCm = 0.01;
 constexpr std::size_t kCsvRowChars = 96;
 
 // From one length unit to another (1 when they are the same).
-double unitFactor(bool fromCm, bool toCm)
+double unitFactor(LengthUnit from, LengthUnit to)
 {
-    if (fromCm == toCm)
+    if (from == to)
         return 1.0;
-    return toCm ? kCmPerM : kMPerCm;
+    return to == LengthUnit::Centimetre ? kCmPerM : kMPerCm;
 }
 
 float converted(float value, double factor) { return factor == 1.0 ? value : static_cast<float>(value * factor); }
@@ -37,19 +37,19 @@ void RunRecorder::clear()
     size_ = 0;
 }
 
-void RunRecorder::record(const SimState &s, bool cmSelected)
+void RunRecorder::record(const SimState &s)
 {
     if (capacity_ == 0)
         return;
     if (size_ == 0)
-        cm_ = cmSelected;
+        unit_ = s.unit;
 
     // The force law at the recorded state (the step keeps the one at the
     // start of the step), in m/s², then per display unit.
     SimState at = s;
-    computeForceForDisplay(at, cmSelected);
-    const double lengths = unitFactor(cmSelected, cm_);
-    const double accelerations = cm_ ? kCmPerM : 1.0;
+    computeForceForDisplay(at);
+    const double lengths = unitFactor(s.unit, unit_);
+    const double accelerations = unit_ == LengthUnit::Centimetre ? kCmPerM : 1.0;
     const RunRow row{
         s.t,
         converted(s.x, lengths),
@@ -78,21 +78,21 @@ void RunRecorder::record(const SimState &s, bool cmSelected)
 
 const RunRow &RunRecorder::row(std::size_t i) const { return rows_[(first_ + i) % capacity_]; }
 
-std::string runCsvHeader(bool cmSelected)
+std::string runCsvHeader(LengthUnit unit)
 {
-    const std::string length = cmSelected ? "cm" : "m";
+    const std::string length = unit == LengthUnit::Centimetre ? "cm" : "m";
     const std::string speed = length + "/s";
     const std::string acceleration = length + "/s^2";
     return "t (s),x (" + length + "),y (" + length + "),z (" + length + "),vx (" + speed + "),vy (" + speed + "),vz ("
            + speed + "),ax (" + acceleration + "),ay (" + acceleration + "),az (" + acceleration + ")";
 }
 
-std::string runCsvText(const RunRecorder &run, bool cmSelected)
+std::string runCsvText(const RunRecorder &run, LengthUnit unit)
 {
-    const double factor = unitFactor(run.inCentimetres(), cmSelected);
+    const double factor = unitFactor(run.unit(), unit);
     std::string csv;
     csv.reserve(kCsvRowChars * (run.size() + 1));
-    csv += runCsvHeader(cmSelected);
+    csv += runCsvHeader(unit);
     csv += "\r\n";
     for (std::size_t i = 0; i < run.size(); ++i) {
         const RunRow &r = run.row(i);
@@ -106,11 +106,11 @@ std::string runCsvText(const RunRecorder &run, bool cmSelected)
     return csv;
 }
 
-FileResult saveRunCsv(const std::string &path, const RunRecorder &run, bool cmSelected)
+FileResult saveRunCsv(const std::string &path, const RunRecorder &run, LengthUnit unit)
 {
     if (path.empty())
         return FileResult{false, kNoFileNameReason};
-    const int error = orvalis::writeWholeFile(path, runCsvText(run, cmSelected), {".voltrix-", false});
+    const int error = orvalis::writeWholeFile(path, runCsvText(run, unit), {".voltrix-", false}).error;
     if (error != 0)
         return FileResult{false, fileFailureReason(error)};
     return FileResult{true, {}};

@@ -36,12 +36,13 @@ public:
     void clear();
     // The state as it stands, with the acceleration at it in the display
     // unit; the oldest row goes once the ring is full.
-    void record(const SimState &s, bool cmSelected);
+    void record(const SimState &s);
 
     bool empty() const { return size_ == 0; }
     std::size_t size() const { return size_; }
     std::size_t capacity() const { return capacity_; }
-    bool inCentimetres() const { return cm_; }
+    // The unit of every row kept: the one in force at the first.
+    LengthUnit unit() const { return unit_; }
     // Row i of those kept, oldest first.
     const RunRow &row(std::size_t i) const;
 
@@ -50,18 +51,18 @@ private:
     std::vector<RunRow> rows_;
     std::size_t first_ = 0; // the oldest row, once the ring has wrapped
     std::size_t size_ = 0;
-    bool cm_ = false;
+    LengthUnit unit_ = LengthUnit::Metre;
 };
 
 // The header row for a unit: "t (s),x (m),...,ax (m/s^2),ay (m/s^2),az (m/s^2)".
-std::string runCsvHeader(bool cmSelected);
+std::string runCsvHeader(LengthUnit unit);
 
 // The whole CSV, every row in the unit given.
-std::string runCsvText(const RunRecorder &run, bool cmSelected);
+std::string runCsvText(const RunRecorder &run, LengthUnit unit);
 
 // Writes runCsvText through a temporary file renamed over the target, as
 // experiment files are saved (a failed export leaves an old file whole);
 // failures carry the same Spanish reasons.
-FileResult saveRunCsv(const std::string &path, const RunRecorder &run, bool cmSelected);
+FileResult saveRunCsv(const std::string &path, const RunRecorder &run, LengthUnit unit);
 
 } // namespace voltrix

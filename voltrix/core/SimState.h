@@ -4,12 +4,13 @@
 // quantity is a 32-bit float; arithmetic may run wider, but each result is
 // rounded to float when stored. A vector is three named scalars handled in x,
 // y, z order. Lengths and velocities are held in the display unit (m or cm);
-// fields, charge, mass, step and time are always SI. The unit itself is the
-// control panel's combo text, so functions that care take "cm selected" as a
-// parameter instead of reading it from here.
+// fields, charge, mass, step and time are always SI. The unit is a value of
+// the state like the others, so every core function reads it from here.
 #include <array>
 
 namespace voltrix {
+
+enum class LengthUnit { Metre, Centimetre };
 
 struct SimState {
     // Particle.
@@ -27,6 +28,8 @@ struct SimState {
     float dt = 0.01f;
     // Charge change per tick while a charge button is held.
     float PasoQ = 0;
+    // The display unit of lengths and velocities (not saved in files).
+    LengthUnit unit = LengthUnit::Metre;
 
     // Derived by the force law and kept between ticks for the displays.
     float Fx = 0, Fy = 0, Fz = 0;

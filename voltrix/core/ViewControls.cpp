@@ -27,6 +27,7 @@ ViewAngles turnView(ViewControls &v)
     ViewAngles angles;
     angles.alfa = turnAngle(v.AnguloAlfa, v.PasoAlfa);
     angles.beta = turnAngle(v.AnguloBeta, v.PasoBeta);
+    v.shown = angles;
     return angles;
 }
 
@@ -55,7 +56,14 @@ ViewAngles dragView(ViewControls &v, ViewAngles shown, int dx, int dy)
     ViewAngles angles;
     angles.alfa = turnByTicks(v.AnguloAlfa, dx, shown.alfa);
     angles.beta = turnByTicks(v.AnguloBeta, dy, shown.beta);
+    v.shown = angles;
     return angles;
+}
+
+void resetTurn(ViewControls &v)
+{
+    v.AnguloAlfa = v.AnguloBeta = 0;
+    v.shown = {};
 }
 
 float wheelZoom(ViewControls &v, int notches)

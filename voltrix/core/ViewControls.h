@@ -4,11 +4,19 @@
 // degrees 0..359; the accumulators carry the turn between ticks.
 namespace voltrix {
 
+// The view's angles in whole degrees, as shown.
+struct ViewAngles {
+    int alfa = 0, beta = 0;
+};
+
 struct ViewControls {
     float AnguloAlfa = 0, AnguloBeta = 0;
     float PasoAlfa = 0, PasoBeta = 0;
     float ZoomActual = 0.55f;
     float PasoZoom = 0;
+    // What the view shows. Below 0 the accumulator runs ahead of it (360
+    // while 359 is shown), so the degrees shown are kept beside it.
+    ViewAngles shown;
 };
 
 inline constexpr float kStartZoom = 0.55f;
@@ -22,11 +30,12 @@ inline constexpr float kFullTurn = 360;
 // shows 359 once more before moving on to 358.
 int turnAngle(float &accumulator, float step);
 
-// One rotation tick of both angles; the view's angles in degrees.
-struct ViewAngles {
-    int alfa = 0, beta = 0;
-};
+// One rotation tick of both angles; the view's angles in degrees (also kept
+// as shown).
 ViewAngles turnView(ViewControls &v);
+
+// Back to the start-up angles (the click on "Giro").
+void resetTurn(ViewControls &v);
 
 // One zoom tick: ZoomActual + PasoZoom, unbounded.
 float stepZoom(ViewControls &v);

@@ -11,9 +11,6 @@
 
 #include <memory>
 
-#include "voltrix/core/Simulation.h"
-#include "voltrix/forms/Unit1.h"
-
 namespace voltrix {
 
 namespace {
@@ -27,14 +24,13 @@ void showFailure(QWidget *parent, const QString &text)
     box.exec();
 }
 
-// Runs a prepared dialog; a confirmed name becomes NombreFichero, whole.
-bool runDialog(QFileDialog &dialog)
+// Runs a prepared dialog: the confirmed name, whole.
+std::optional<std::string> runDialog(QFileDialog &dialog)
 {
     if (dialog.exec() != QDialog::Accepted)
-        return false;
+        return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
-    Files.NombreFichero = chosen.isEmpty() ? std::string() : chosen.front().toStdString();
-    return true;
+    return chosen.isEmpty() ? std::string() : chosen.front().toStdString();
 }
 
 // The last filter stands for every file, but its pattern "*.*" would hide
@@ -107,30 +103,18 @@ void setUpSaveDialog(QFileDialog &dialog)
     listEveryFileForTheLastFilter(dialog);
 }
 
-bool runSaveDialog(QWidget *parent)
+std::optional<std::string> runSaveDialog(QWidget *parent)
 {
     QFileDialog dialog(parent);
     setUpSaveDialog(dialog);
     return runDialog(dialog);
 }
 
-bool runOpenDialog(QWidget *parent)
+std::optional<std::string> runOpenDialog(QWidget *parent)
 {
     QFileDialog dialog(parent);
     setUpOpenDialog(dialog);
     return runDialog(dialog);
-}
-
-void GrabarExperimento(QWidget *parent)
-{
-    if (runSaveDialog(parent))
-        Form1->saveToFile();
-}
-
-void CargarExperimento(QWidget *parent)
-{
-    if (runOpenDialog(parent) && !Files.NombreFichero.empty())
-        Form1->loadFromFile();
 }
 
 QString csvDialogFilter() { return QStringLiteral("Datos CSV (*.csv)"); }
@@ -155,9 +139,9 @@ QString nothingRecordedText()
                           "último \"Inicia\", \"Cargar\" o \"Recuperar\".");
 }
 
-void ExportarDatosCsv(QWidget *parent, bool cmSelected)
+void ExportarDatosCsv(QWidget *parent, const RunRecorder &run, LengthUnit unit)
 {
-    if (Recorder.empty()) {
+    if (run.empty()) {
         QMessageBox box(QMessageBox::Information, experimentDialogTitle(), nothingRecordedText(), QMessageBox::Ok,
                         parent);
         box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
@@ -172,7 +156,7 @@ void ExportarDatosCsv(QWidget *parent, bool cmSelected)
 
     // A million rows take a moment to write.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const FileResult result = saveRunCsv(name, Recorder, cmSelected);
+    const FileResult result = saveRunCsv(name, run, unit);
     QApplication::restoreOverrideCursor();
     if (result.ok)
         reportExperimentSuccess();
@@ -181,6 +165,23 @@ void ExportarDatosCsv(QWidget *parent, bool cmSelected)
 }
 
 void reportExperimentSuccess() { QApplication::beep(); }
+
+void reportSave(QWidget *parent, const Experiment::FileOutcome &outcome)
+{
+    if (outcome.result.ok)
+        reportExperimentSuccess();
+    else
+        reportSaveFailure(parent, outcome.name, outcome.result.reason);
+}
+
+void reportLoad(QWidget *parent, const Experiment::FileOutcome &outcome)
+{
+    // A failed load read nothing, so nothing was refreshed.
+    if (outcome.result.ok)
+        reportExperimentSuccess();
+    else
+        reportLoadFailure(parent, outcome.name, outcome.result.reason);
+}
 
 QString saveFailureText(const std::string &fileName, const std::string &reason)
 {

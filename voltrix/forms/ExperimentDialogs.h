@@ -1,13 +1,17 @@
 #pragma once
 // The window side of experiment files: the open and save dialogs of the
-// "Cargar" and "Grabar" menu items, and how the outcome reaches the user: the exclamation beep when it worked,
-// a message box in Spanish naming the file and the reason when it did not.
+// "Cargar" and "Grabar" menu items, and how the outcome reaches the user: the
+// exclamation beep when it worked, a message box in Spanish naming the file
+// and the reason when it did not.
 // The recorded run leaves through "Exportar datos (CSV)…" the same way.
 // The file format and the choice between "DATOS.exp" and the dialog's name
 // (chooseExperimentFileName) are Qt-free and live in the core.
 #include <QString>
 
+#include <optional>
 #include <string>
+
+#include "voltrix/forms/Experiment.h"
 
 class QFileDialog;
 class QWidget;
@@ -24,16 +28,10 @@ QString saveDialogInitialName(); // "fichero.exp"
 void setUpOpenDialog(QFileDialog &dialog);
 void setUpSaveDialog(QFileDialog &dialog);
 
-// Run the dialog; when the user confirms, copy the chosen name into
-// NombreFichero and return true. A cancelled dialog changes nothing.
-bool runSaveDialog(QWidget *parent);
-bool runOpenDialog(QWidget *parent);
-
-// The two menu actions: "Grabar" saves under the confirmed name through
-// Form1->saveToFile(); "Cargar" loads through Form1->loadFromFile() when the
-// confirmed name is not empty.
-void GrabarExperimento(QWidget *parent);
-void CargarExperimento(QWidget *parent);
+// Run the dialog: the name the user confirmed (whole), or none when the
+// dialog was cancelled.
+std::optional<std::string> runSaveDialog(QWidget *parent);
+std::optional<std::string> runOpenDialog(QWidget *parent);
 
 // "Exportar datos (CSV)…": the steps recorded since the last "Inicia",
 // load or recall, in the length unit given, under a name chosen in a save
@@ -42,10 +40,13 @@ void CargarExperimento(QWidget *parent);
 QString csvDialogFilter();      // "Datos CSV (*.csv)"
 QString csvDialogInitialName(); // "datos.csv"
 void setUpCsvDialog(QFileDialog &dialog);
-void ExportarDatosCsv(QWidget *parent, bool cmSelected);
+void ExportarDatosCsv(QWidget *parent, const RunRecorder &run, LengthUnit unit);
 QString nothingRecordedText();
 
-// Outcome reports for TForm1::saveToFile / loadFromFile.
+// What the user learns of a save or load: the exclamation beep when it
+// worked, otherwise a message box over the window that asked for it.
+void reportSave(QWidget *parent, const Experiment::FileOutcome &outcome);
+void reportLoad(QWidget *parent, const Experiment::FileOutcome &outcome);
 void reportExperimentSuccess(); // the exclamation beep
 void reportSaveFailure(QWidget *parent, const std::string &fileName, const std::string &reason);
 void reportLoadFailure(QWidget *parent, const std::string &fileName, const std::string &reason);

@@ -11,16 +11,16 @@
 
 namespace voltrix {
 
-void createVoltrixWindows()
+void createVoltrixWindows(Experiment &experiment)
 {
-    Form1 = new TForm1;
+    Form1 = new TForm1(experiment);
     Form3 = new TForm3;
-    // The panels move the main window's scene; they are handed it here.
-    Form2 = new TForm2(Form1->scene());
-    Form4 = new TForm4(Form1->scene());
-    Form5 = new TForm5;
+    Form2 = new TForm2(experiment);
+    // The vector options colour the main window's figures; it is handed them.
+    Form4 = new TForm4(experiment, Form1->scene());
+    Form5 = new TForm5(experiment);
     Form6 = new TForm6;
-    FormMagnitudes = new TFormMagnitudes;
+    FormMagnitudes = new TFormMagnitudes(experiment);
 }
 
 namespace {
@@ -36,7 +36,7 @@ void destroy(Form *&form)
 
 void destroyVoltrixWindows()
 {
-    if (Form1)
+    if (Form1 != nullptr)
         Form1->stopTimers();
     destroy(FormMagnitudes);
     destroy(Form6);

@@ -181,4 +181,11 @@ void SceneFigures::relinkTrace(bool shown, int interval)
     view_.ShowTrace = shown;
 }
 
+void SceneFigures::setPartChoice(const PartChoice *choice) { choice_ = choice; }
+
+bool SceneFigures::isPartShown(VectorQuantity quantity, int part) const
+{
+    return choice_ != nullptr && choice_->isPartShown(quantity, part);
+}
+
 } // namespace voltrix

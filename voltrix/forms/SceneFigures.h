@@ -33,6 +33,17 @@ inline constexpr int kFigureParts = 4;
 // The order of a figure's last two moves.
 enum class LabelOrder { AfterRectangle, BeforeRectangle };
 
+// Which parts of the figures the user has chosen to see (the vector options'
+// boxes): part 0 is a quantity's arrow, parts 1..3 its component lines. Some
+// moves follow only the parts that are shown.
+class PartChoice {
+public:
+    virtual bool isPartShown(VectorQuantity quantity, int part) const = 0;
+
+protected:
+    ~PartChoice() = default;
+};
+
 class SceneFigures {
 public:
     explicit SceneFigures(TXc3DWorld &view)
@@ -62,8 +73,14 @@ public:
     // Relinking empties the trace: every call starts a new one.
     void relinkTrace(bool shown, int interval);
 
+    // The window whose boxes choose the parts shown; until one is set (and
+    // once it is gone), no part is.
+    void setPartChoice(const PartChoice *choice);
+    bool isPartShown(VectorQuantity quantity, int part) const;
+
 private:
     TXc3DWorld &view_;
+    const PartChoice *choice_ = nullptr;
 };
 
 } // namespace voltrix

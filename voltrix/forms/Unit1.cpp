@@ -27,7 +27,6 @@
 #include <QWheelEvent>
 
 #include "common/DesignFonts.h"
-#include "voltrix/core/Simulation.h"
 #include "voltrix/forms/EnterKey.h"
 #include "voltrix/forms/SceneFigures.h"
 #include "voltrix/forms/TickClock.h"
@@ -90,8 +89,9 @@ QAction *checkableItem(QMenu *menu, const QString &caption, bool checked)
 
 } // namespace
 
-TForm1::TForm1(QWidget *parent)
+TForm1::TForm1(Experiment &experiment, QWidget *parent)
     : QMainWindow(parent)
+    , experiment_(experiment)
 {
     setWindowTitle(QStringLiteral("Carga en Campos Eléctrico y Magnético"));
     resize(kClientSize);
@@ -128,6 +128,7 @@ TForm1::TForm1(QWidget *parent)
     column->setGeometry(client->rect());
     FormCreate();
     sceneBuilt_ = true;
+    connect(&experiment_, &Experiment::changed, this, &TForm1::showChanges);
 }
 
 TForm1::~TForm1()
@@ -295,29 +296,16 @@ void TForm1::FormCreate()
     // Ticking runs the axes handler, which turns them lime.
     CheckEjes->setChecked(true);
 
-    Camera.AnguloAlfa = Camera.AnguloBeta = 0;
-    view.Alfa = view.Beta = 0;
-    Camera.ZoomActual = kStartZoom;
-    view.Zoom = Camera.ZoomActual;
+    // The experiment starts with the start values: the camera at 0, 0 and
+    // zoom 0.55, the particle at (0, 20, 40) moving at (0, 0, 50), B = (2, 0, 0).
+    const ViewControls &camera = experiment_.camera();
+    view.Alfa = camera.shown.alfa;
+    view.Beta = camera.shown.beta;
+    view.Zoom = camera.ZoomActual;
     view.SetupWorld();
 
     scene_->allocate();
-
-    Sim.x0 = 0;
-    Sim.y0 = 20;
-    Sim.z0 = 40;
-    Sim.vz0 = 50;
-    Sim.Bx = 2;
-    Sim.Ex = 0;
-
-    scene_->placeStartRoles(Sim, Factors);
-
-    Sim.x = Sim.x0;
-    Sim.y = Sim.y0;
-    Sim.z = Sim.z0;
-    Sim.vx = Sim.vx0;
-    Sim.vy = Sim.vy0;
-    Sim.vz = Sim.vz0;
+    scene_->placeStartRoles(experiment_.state(), experiment_.factors());
 
     view.DrawWorld();
 }

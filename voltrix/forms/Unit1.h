@@ -1,9 +1,8 @@
 #pragma once
 // The main window of Voltrix: the 3D view with its scene, the strip of view
-// and animation controls below it, the main menu and the five timers. It owns
-// the animation step and the displays every other window asks for after
-// changing the shared state (the force, the acceleration readout and arrow,
-// saving and loading an experiment), listed together below.
+// and animation controls below it, the main menu and the five timers. It
+// follows the experiment: every change of the state moves the scene's figures
+// (in the one order each kind of change has, Unit1Scene.cpp) and redraws.
 #include <QMainWindow>
 #include <QPoint>
 
@@ -11,7 +10,7 @@
 
 #include "voltrix/core/Figures.h"
 #include "voltrix/core/TickSchedule.h"
-#include "voltrix/core/ViewControls.h"
+#include "voltrix/forms/Experiment.h"
 
 class QAction;
 class QCheckBox;
@@ -33,31 +32,19 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    explicit TForm1(Experiment &experiment, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // What the other windows ask of the main window. ACELERACION takes the
-    // velocities as stored (display unit); with "cm" selected it converts them
-    // to m/s for the call itself, so callers must not convert them first.
+    // The force law on the experiment (velocities taken in m/s whatever the
+    // unit), the acceleration's numbers (in the vector options) and arrow,
+    // and saving and loading through the file the experiment has chosen.
     void ACELERACION();
-    void PRODUCTO_VECTORIAL();
     void IMPRIME_ACELERACION();
     void DIBUJA_ACELERACION();
     void saveToFile();
     void loadFromFile();
-    bool cmSelected() const;
     SceneFigures &scene() { return *scene_; }
-    void showTime();         // EditT shows t with "%3.2f"
-    void setTrace(bool on);  // "Traza" switched as "Inicia" does: off, then on afresh
-    void startNewRun();      // the recorded steps start again ("Inicia")
-    void showMagnitudes();   // the quantities window follows the state
-    void startChargeTimer(); // the charge buttons' hold
-    void stopChargeTimer();
-    void startScaleTimer(); // the scale window's hold
-    void stopScaleTimer();
-    void stepScale();  // one step of the selected factor: the hold's tick or a typed value
     void stopTimers(); // all five, before the windows go
-    // Also asked for by name: TodoEspacioClick (the region box's double click).
 
     // The view and the strip.
     TXc3DWorld *Xc3DWorld = nullptr;
@@ -189,14 +176,7 @@ private:
     void buildMenu();
     void buildAnimationMenu();
     void buildTimers();
-    void placeVectorFigure(VectorQuantity quantity);
-    void placePositionFigure();
-    void placeParticleFigures();
-    void stepAndShow();
-    void stepUnseen();
-    void integrateAndRecord();
     bool viewMouseEvent(QEvent *event);
-    void showTurn(ViewAngles angles);
     void showBlink();
     void commitTimeEntry();
     void showAnimationCaption(const char *caption, unsigned colour);
@@ -204,6 +184,27 @@ private:
     void holdTurn(float stepAlfa, float stepBeta);
     void holdZoom(float step);
 
+    // Following the experiment (Unit1Scene.cpp).
+    void showChanges(Experiment::Changes what);
+    void showTime(); // EditT shows t with "%3.2f"
+    void showCamera();
+    void showRegion();
+    void runHeldTimers(Experiment::Changes what);
+    void placeFigures(Experiment::Changes what);
+    void placeParticleFigures();
+    void placeLoadedFigures();
+    void placePresetFigures();
+    void placeRegionFigures();
+    void placeEditedFigures(Experiment::Changes what);
+    void placeVectorFigure(VectorQuantity quantity);
+    void placePositionFigure();
+    void placePanelVelocity(bool arrowAndLabel);
+    void placePanelPosition();
+    void placeParticleAndVelocityArrow();
+    void colourPositionSegments();
+    void setTrace(bool on); // "Traza" switched as "Inicia" does: off, then on afresh
+
+    Experiment &experiment_;
     std::unique_ptr<SceneFigures> scene_;
     StepsPerTick stepsPerTick_{kNormalSpeed};
     bool sceneBuilt_ = false;

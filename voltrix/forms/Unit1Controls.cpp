@@ -12,7 +12,6 @@
 #include <cstdlib>
 
 #include "voltrix/core/NumberText.h"
-#include "voltrix/core/Simulation.h"
 #include "voltrix/forms/EnterKey.h"
 #include "voltrix/forms/ExperimentDialogs.h"
 #include "voltrix/forms/SceneFigures.h"
@@ -34,8 +33,7 @@ using namespace mainwin;
 
 void TForm1::holdTurn(float stepAlfa, float stepBeta)
 {
-    Camera.PasoAlfa = stepAlfa;
-    Camera.PasoBeta = stepBeta;
+    experiment_.holdTurn(stepAlfa, stepBeta);
     TimeGiro->start();
 }
 
@@ -46,29 +44,15 @@ void TForm1::GiroDMouseDown() { holdTurn(0, kTurnStep); }
 
 void TForm1::GiroNull() { TimeGiro->stop(); }
 
-void TForm1::TimeGiroTimer() { showTurn(turnView(Camera)); }
+void TForm1::TimeGiroTimer() { experiment_.turn(); }
 
-void TForm1::showTurn(ViewAngles angles)
-{
-    Xc3DWorld->Alfa = angles.alfa;
-    Xc3DWorld->Beta = angles.beta;
-    Xc3DWorld->ProjectAll();
-    Xc3DWorld->DrawWorld();
-}
-
-void TForm1::LabelGiroClick()
-{
-    Camera.AnguloAlfa = Camera.AnguloBeta = 0;
-    Xc3DWorld->Alfa = Xc3DWorld->Beta = 0;
-    Xc3DWorld->ProjectAll();
-    Xc3DWorld->DrawWorld();
-}
+void TForm1::LabelGiroClick() { experiment_.resetTurn(); }
 
 // Zoom.
 
 void TForm1::holdZoom(float step)
 {
-    Camera.PasoZoom = step;
+    experiment_.holdZoom(step);
     TimeZoom->start();
 }
 
@@ -77,20 +61,9 @@ void TForm1::ZoomDown() { holdZoom(-kZoomStep); }
 
 void TForm1::ZoomNull() { TimeZoom->stop(); }
 
-void TForm1::TimeZoomTimer()
-{
-    Xc3DWorld->Zoom = stepZoom(Camera);
-    Xc3DWorld->ProjectAll();
-    Xc3DWorld->DrawWorld();
-}
+void TForm1::TimeZoomTimer() { experiment_.zoom(); }
 
-void TForm1::LabelZoomClick()
-{
-    Camera.ZoomActual = kResetZoom;
-    Xc3DWorld->Zoom = kResetZoom;
-    Xc3DWorld->ProjectAll();
-    Xc3DWorld->DrawWorld();
-}
+void TForm1::LabelZoomClick() { experiment_.resetZoom(); }
 
 // The mouse in the view.
 
@@ -106,7 +79,7 @@ void TForm1::Xc3DWorldMouseMove(QPoint at)
     dragFrom_ = at;
     if (moved.isNull())
         return;
-    showTurn(dragView(Camera, {Xc3DWorld->Alfa, Xc3DWorld->Beta}, moved.x(), moved.y()));
+    experiment_.drag(moved.x(), moved.y());
 }
 
 void TForm1::Xc3DWorldMouseUp() { dragging_ = false; }
@@ -125,17 +98,8 @@ void TForm1::Xc3DWorldMouseWheel(int angleDelta)
     wheelEighths_ -= notches * kWheelNotch;
     if (notches == 0)
         return;
-    Xc3DWorld->Zoom = wheelZoom(Camera, notches);
-    Xc3DWorld->ProjectAll();
-    Xc3DWorld->DrawWorld();
+    experiment_.wheel(notches);
 }
-
-// The other windows' hold buttons run timers of this window.
-
-void TForm1::startChargeTimer() { TimeQ->start(); }
-void TForm1::stopChargeTimer() { TimeQ->stop(); }
-void TForm1::startScaleTimer() { TimeScale->start(); }
-void TForm1::stopScaleTimer() { TimeScale->stop(); }
 
 void TForm1::stopTimers()
 {
@@ -173,7 +137,7 @@ void TForm1::VelocidadClick(int stepsPerSecond)
     VelocidadMaxima->setChecked(stepsPerSecond == kTopSpeed);
 }
 
-void TForm1::CheckParpadeoClick() { Blink.ParpadeoActivo = CheckParpadeo->isChecked(); }
+void TForm1::CheckParpadeoClick() { experiment_.setBlinking(CheckParpadeo->isChecked()); }
 
 void TForm1::CheckTrazaClick()
 {
@@ -211,8 +175,9 @@ void TForm1::commitTimeEntry()
 {
     // No number, nan, inf, a value no float holds or one above 1e7 all give
     // 0, so the time stays finite.
-    Sim.t = readEditValue(EditT->text().toStdString());
-    EditT->setText(QString::fromStdString(format32(Sim.t)));
+    experiment_.setTime(readEditValue(EditT->text().toStdString()));
+    // Written even when unchanged: the box no longer counts as typed into.
+    EditT->setText(QString::fromStdString(format32(experiment_.state().t)));
 }
 
 void TForm1::CheckCuboClick()
@@ -232,11 +197,26 @@ void TForm1::CheckEjesClick()
 
 // Files.
 
-void TForm1::CargarClick() { CargarExperimento(this); }
+void TForm1::CargarClick()
+{
+    // An empty name is no choice.
+    const std::optional<std::string> name = runOpenDialog(this);
+    if (!name || name->empty())
+        return;
+    experiment_.setFileName(*name);
+    loadFromFile();
+}
 
-void TForm1::GrabarClick() { GrabarExperimento(this); }
+void TForm1::GrabarClick()
+{
+    const std::optional<std::string> name = runSaveDialog(this);
+    if (!name)
+        return;
+    experiment_.setFileName(*name);
+    saveToFile();
+}
 
-void TForm1::ExportarDatosClick() { ExportarDatosCsv(this, cmSelected()); }
+void TForm1::ExportarDatosClick() { ExportarDatosCsv(this, experiment_.run(), experiment_.state().unit); }
 
 void TForm1::Fin1Click()
 {
@@ -247,59 +227,14 @@ void TForm1::Fin1Click()
 
 // Field region.
 
-void TForm1::ConfinadoClick()
-{
-    Sim.CampoConfinado = true;
-    if (Form2 != nullptr)
-        Form2->showElectricXYSliders(false);
+void TForm1::ConfinadoClick() { experiment_.setFieldConfined(true); }
 
-    Sim.Bx = Sim.By = Sim.Bz = 0;
-    if (Form2 != nullptr)
-        Form2->showMagneticField();
-
-    // Unticking runs the boxes' own handlers.
-    if (Form4 != nullptr)
-        Form4->hideQuantity(VectorQuantity::Magnetic);
-
-    for (int part = 0; part < kFigureParts; ++part)
-        scene_->colourPart(VectorQuantity::Magnetic, part, clBlack);
-    scene_->colourLabel(VectorQuantity::Magnetic, clBlack);
-    scene_->colourRectangle(VectorQuantity::Magnetic, clBlack);
-
-    if (Form2 != nullptr)
-        Form2->setFieldMode(true);
-
-    scene_->showRegionFaces(true);
-
-    // The numbers in the vector options window wait for the next step.
-    ACELERACION();
-    DIBUJA_ACELERACION();
-    Xc3DWorld->DrawWorld();
-
-    Confinado->setChecked(true);
-    TodoEspacio->setChecked(false);
-}
-
-void TForm1::TodoEspacioClick()
-{
-    Sim.CampoConfinado = false;
-    if (Form2 != nullptr)
-        Form2->setFieldMode(false);
-    scene_->showRegionFaces(false);
-    // B stays as it is (0 after confining); the force waits for the next change.
-    Xc3DWorld->DrawWorld();
-    showMagnitudes(); // E acts everywhere again
-
-    Confinado->setChecked(false);
-    TodoEspacio->setChecked(true);
-}
+void TForm1::TodoEspacioClick() { experiment_.setFieldConfined(false); }
 
 // Window menu items.
 
 void TForm1::toggleWindow(QWidget *window, QAction *item)
 {
-    if (window == nullptr)
-        return;
     if (window->isVisible()) {
         window->hide();
         if (item != nullptr)
@@ -322,7 +257,7 @@ void TForm1::FactordeEscalaClick() { toggleWindow(Form5, FactordeEscala); }
 void TForm1::InformacionClick()
 {
     // Opened from the menu, the about window always shows its text.
-    if (Form3 != nullptr && !Form3->isVisible())
+    if (!Form3->isVisible())
         Form3->showTextState();
     toggleWindow(Form3, nullptr);
 }

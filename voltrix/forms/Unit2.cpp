@@ -4,19 +4,15 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
-#include "voltrix/core/Figures.h"
 #include "voltrix/core/NumberText.h"
-#include "voltrix/core/Physics.h"
-#include "voltrix/core/Simulation.h"
 #include "voltrix/core/SliderRules.h"
 #include "voltrix/forms/BoxText.h"
 #include "voltrix/forms/EnterKey.h"
-#include "voltrix/forms/SceneFigures.h"
-#include "voltrix/forms/Unit1.h"
-#include "voltrix/forms/Unit4.h"
-#include "voltrix/view3d/TXc3DWorld.h"
+#include "voltrix/forms/ExperimentDialogs.h"
 
 namespace voltrix {
 
@@ -26,20 +22,20 @@ namespace {
 
 constexpr float kChargeStep = 0.1f;
 
-// The panel's own label offsets: its velocity arrow is drawn at true length,
-// and label 2 stands higher than where the step puts it.
-constexpr Point3 kPanelPositionLabelOffset{0, 15, 5};
-constexpr float kTrueLength = 1.0f;
+// What the twelve rows show.
+constexpr Experiment::Changes kComponents =
+    Experiment::Position | Experiment::Velocity | Experiment::Electric | Experiment::Magnetic;
 
 } // namespace
 
-TForm2::TForm2(SceneFigures &scene, QWidget *parent)
+TForm2::TForm2(Experiment &experiment, QWidget *parent)
     : QWidget(parent)
-    , scene_(scene)
+    , experiment_(experiment)
 {
     buildWindow();
     connectHandlers();
     FormCreate();
+    connect(&experiment_, &Experiment::changed, this, &TForm2::showChanges);
 }
 
 QScrollBar *TForm2::slider(int c) const { return this->*rows()[static_cast<std::size_t>(c)].slider; }
@@ -55,60 +51,60 @@ int TForm2::componentOf(const QObject *watched) const
 }
 
 // ---------------------------------------------------------------------------
-// What the other windows ask for
+// Following the experiment
 
-bool TForm2::unitIsCm() const { return ComboUnidades->currentText() == QStringLiteral("cm"); }
+void TForm2::showChanges(Experiment::Changes what)
+{
+    // The panel's own change is on show already: its slider, placed again
+    // from the value by another rule, could move.
+    if (ownEdit_)
+        return;
+    for (int c = 0; c < ComponentCount; ++c)
+        if (what & rows()[static_cast<std::size_t>(c)].setting.announces & kComponents)
+            showComponent(c);
+    if (what & Experiment::Charge)
+        show31(EditQ, experiment_.state().q);
+    if (what & Experiment::TimeStep)
+        placeTimeStep();
+    if (what & Experiment::Unit)
+        showUnit();
+    if (what & Experiment::Region)
+        showFieldMode();
+}
 
-void TForm2::showParticle()
+void TForm2::showComponent(int c)
 {
     // The sliders clamp; the boxes show the true values.
-    show31(EditX, Sim.x);
-    show31(EditY, Sim.y);
-    show31(EditZ, Sim.z);
-    ScX->setValue(wholePartPosition(Sim.x));
-    ScY->setValue(wholePartPosition(Sim.y));
-    ScZ->setValue(wholePartPosition(Sim.z));
-    ScVx->setValue(wholePartPosition(Sim.vx));
-    show31(EditVx, Sim.vx);
-    ScVy->setValue(wholePartPosition(Sim.vy));
-    show31(EditVy, Sim.vy);
-    ScVz->setValue(wholePartPosition(Sim.vz));
-    show31(EditVz, Sim.vz);
+    const Row &row = rows()[static_cast<std::size_t>(c)];
+    const float value = experiment_.state().*row.setting.value;
+    slider(c)->setValue(row.placement(value));
+    show31(edit(c), value);
 }
 
-void TForm2::showFields()
+void TForm2::showUnit()
 {
-    showComponents(Ex, &wholePartPosition);
-    showMagneticField();
-}
-
-void TForm2::showMagneticField() { showComponents(Bx, &tenthsPosition); }
-
-void TForm2::showComponents(Component first, int (*placement)(float))
-{
-    for (int c = first; c < first + 3; ++c) {
-        const float value = Sim.*rows()[static_cast<std::size_t>(c)].value;
-        slider(c)->setValue(placement(value));
-        show31(edit(c), value);
+    const SimState &s = experiment_.state();
+    const bool cm = s.unit == LengthUnit::Centimetre;
+    GroupBoxVel->setTitle(cm ? QStringLiteral("Velocidad cm/s") : QStringLiteral("Velocidad m/s"));
+    // The unit sets Ez in the confined mode; its slider stays where it was.
+    if (s.CampoConfinado)
+        showValue(EditEz, s.Ez);
+    const QString text = cm ? QStringLiteral("cm") : QStringLiteral("m");
+    if (ComboUnidades->currentText() != text) {
+        const QSignalBlocker quiet(ComboUnidades);
+        ComboUnidades->setCurrentText(text);
     }
 }
 
-void TForm2::showCharge() { show31(EditQ, Sim.q); }
-
-void TForm2::showElectricXYSliders(bool shown)
+void TForm2::showFieldMode()
 {
-    ScEx->setVisible(shown);
-    ScEy->setVisible(shown);
-}
-
-void TForm2::setFieldMode(bool confined)
-{
+    // While the field is confined the region box stands in the magnetic
+    // group's place, and only Ez has a slider.
+    const bool confined = experiment_.state().CampoConfinado;
     GroupMagnet->setVisible(!confined);
     GroupELocal->setVisible(confined);
-    for (QScrollBar *magnetic : {ScBx, ScBy, ScBz})
-        magnetic->setVisible(!confined);
-    if (!confined)
-        showElectricXYSliders(true);
+    for (QScrollBar *bar : {ScBx, ScBy, ScBz, ScEx, ScEy})
+        bar->setVisible(!confined);
 }
 
 // ---------------------------------------------------------------------------
@@ -130,52 +126,14 @@ void TForm2::ScEzScroll() { sliderChanged(Ez); }
 void TForm2::sliderChanged(Component c)
 {
     const Row &row = rows()[c];
-    QLineEdit *box = edit(c);
     // The position the slider is going to: during a user action the value
     // itself is only updated once the handlers have run.
     const float value = componentValue(slider(c)->sliderPosition());
-    if (row.startValue)
-        Sim.*row.startValue = value;
-    Sim.*row.value = value;
-
-    TXc3DWorld &view = scene_.view();
-    switch (row.family) {
-    case Family::Magnetic:
-        showValue(box, value);
-        moveFieldFigure(VectorQuantity::Magnetic);
-        Form1->ACELERACION();
-        Form1->DIBUJA_ACELERACION();
-        Form1->IMPRIME_ACELERACION();
-        view.SetupWorld();
-        view.DrawWorld();
-        break;
-    case Family::Electric:
-        moveFieldFigure(VectorQuantity::Electric);
-        Form1->ACELERACION();
-        Form1->IMPRIME_ACELERACION();
-        Form1->DIBUJA_ACELERACION();
-        view.DrawWorld();
-        showValue(box, value);
-        break;
-    case Family::Velocity:
-        showValue(box, value);
-        moveVelocityFigure(true);
-        Form1->ACELERACION();
-        Form1->DIBUJA_ACELERACION();
-        Form1->IMPRIME_ACELERACION();
-        view.SetupWorld();
-        view.DrawWorld();
-        break;
-    case Family::Position:
-        // A new position does not change the force: the old acceleration
-        // is drawn again at the new place.
-        showValue(box, value);
-        movePositionFigure();
-        Form1->DIBUJA_ACELERACION();
-        view.SetupWorld();
-        view.DrawWorld();
-        break;
+    {
+        const QScopedValueRollback<bool> own(ownEdit_, true);
+        experiment_.set(row.setting, value);
     }
+    showValue(edit(c), value);
 }
 
 // ---------------------------------------------------------------------------
@@ -225,38 +183,16 @@ void TForm2::commitEdit(Component c)
 // ---------------------------------------------------------------------------
 // Time step and length unit
 
-void TForm2::ScDtChange() { Sim.dt = timeStepValue(ScDt->value()); }
+void TForm2::ScDtChange() { experiment_.setTimeStep(timeStepValue(ScDt->value())); }
 
 void TForm2::ComboUnidadesChange()
 {
+    // The box takes typing too: only its two exact texts switch the unit.
     const QString text = ComboUnidades->currentText();
-    if (text == QLatin1String("cm")) {
-        GroupBoxVel->setTitle(QStringLiteral("Velocidad cm/s"));
-        // The force is computed once with the velocities in m/s; scaling
-        // back leaves them as they were up to float rounding.
-        Sim.vx = static_cast<float>(Sim.vx * 0.01);
-        Sim.vy = static_cast<float>(Sim.vy * 0.01);
-        Sim.vz = static_cast<float>(Sim.vz * 0.01);
-        if (Sim.CampoConfinado) {
-            Sim.Ez = 0.1f;
-            showValue(EditEz, Sim.Ez);
-        }
-        voltrix::ACELERACION(Sim);
-        Form1->IMPRIME_ACELERACION();
-        Form1->DIBUJA_ACELERACION();
-        Sim.vx = static_cast<float>(Sim.vx * 100.0);
-        Sim.vy = static_cast<float>(Sim.vy * 100.0);
-        Sim.vz = static_cast<float>(Sim.vz * 100.0);
-        scene_.view().DrawWorld();
-    } else if (text == QLatin1String("m")) {
-        GroupBoxVel->setTitle(QStringLiteral("Velocidad m/s"));
-        if (Sim.CampoConfinado) {
-            Sim.Ez = 8.0f;
-            showValue(EditEz, Sim.Ez);
-        }
-        // The same numbers now count in metres: the quantities in SI change.
-        Form1->showMagnitudes();
-    }
+    if (text == QLatin1String("cm"))
+        experiment_.setUnit(LengthUnit::Centimetre);
+    else if (text == QLatin1String("m"))
+        experiment_.setUnit(LengthUnit::Metre);
 }
 
 // ---------------------------------------------------------------------------
@@ -264,13 +200,14 @@ void TForm2::ComboUnidadesChange()
 
 void TForm2::FormCreate()
 {
+    const SimState &s = experiment_.state();
     for (Component c : {Bx, By, Bz, Vx, Vy, Vz, X, Y, Z, Ex, Ey, Ez}) {
-        const float value = Sim.*rows()[c].fillFrom;
-        placeWholePart(slider(c), value);
+        const float value = s.*rows()[c].fillFrom;
+        slider(c)->setValue(wholePartPosition(value));
         showValue(edit(c), value);
     }
     placeTimeStep(); // its change handler sets dt from the position
-    showValue(EditQ, Sim.q);
+    showValue(EditQ, s.q);
 }
 
 // ---------------------------------------------------------------------------
@@ -282,92 +219,33 @@ void TForm2::EditQKeyPress(char &Key)
         return;
     // Any value up to 1e7 is kept exactly, negative ones without a limit;
     // non-finite texts read as 0, so the state never holds nan or inf.
-    Sim.q = readEditValue(EditQ->text().toStdString());
-    Form1->ACELERACION();
-    Form1->IMPRIME_ACELERACION();
-    Form1->DIBUJA_ACELERACION();
-    scene_.view().DrawWorld();
-    showValue(EditQ, Sim.q);
+    experiment_.setCharge(readEditValue(EditQ->text().toStdString()));
+    showValue(EditQ, experiment_.state().q);
 }
 
-void TForm2::QUpMouseDown()
-{
-    Sim.PasoQ = kChargeStep;
-    Form1->startChargeTimer();
-}
+void TForm2::QUpMouseDown() { experiment_.holdCharge(kChargeStep); }
 
-void TForm2::QDownMouseDown()
-{
-    Sim.PasoQ = -kChargeStep;
-    Form1->startChargeTimer();
-}
+void TForm2::QDownMouseDown() { experiment_.holdCharge(-kChargeStep); }
 
-void TForm2::QNull() { Form1->stopChargeTimer(); }
+void TForm2::QNull() { experiment_.releaseCharge(); }
 
 // ---------------------------------------------------------------------------
 // Store, recall and the region box
 
-void TForm2::BtnAlmacenarMouseDown()
-{
-    Files.UsarDatos = true;
-    Form1->saveToFile();
-}
+void TForm2::BtnIniciaClick() { experiment_.preset(); }
 
-void TForm2::BtnRecuperarMouseDown()
-{
-    Files.UsarDatos = true;
-    Form1->loadFromFile();
-}
+void TForm2::BtnAlmacenarMouseDown() { reportSave(this, experiment_.store()); }
 
-void TForm2::GroupELocalDblClick()
-{
-    // The same switch as the menu's "En todo el espacio".
-    Form1->TodoEspacioClick();
-}
+void TForm2::BtnRecuperarMouseDown() { reportLoad(this, experiment_.recall()); }
+
+// The same switch as the menu's "En todo el espacio".
+void TForm2::GroupELocalDblClick() { experiment_.setFieldConfined(false); }
 
 // ---------------------------------------------------------------------------
 // Helpers
 
 void TForm2::showValue(QLineEdit *box, float value) { setText31(box, value); }
 
-void TForm2::placeWholePart(QScrollBar *bar, float value) { bar->setValue(wholePartPosition(value)); }
-
-void TForm2::placeTenths(QScrollBar *bar, float value) { bar->setValue(tenthsPosition(value)); }
-
-void TForm2::placeTimeStep() { ScDt->setValue(timeStepPosition(Sim.dt)); }
-
-void TForm2::moveVelocityFigure(bool arrowAndLabel)
-{
-    const FigureGeometry figure = velocityFigure(Sim, kTrueLength);
-    if (arrowAndLabel) {
-        scene_.placeFigure(VectorQuantity::Velocity, figure);
-        return;
-    }
-    for (int line = 1; line < kFigureParts; ++line)
-        scene_.placePart(VectorQuantity::Velocity, line, figure);
-    scene_.placeRectangle(VectorQuantity::Velocity, figure);
-}
-
-void TForm2::movePositionLines()
-{
-    // Only the parts ticked in the vector options follow.
-    const FigureGeometry figure = positionFigure(Sim, kPanelPositionLabelOffset);
-    for (int part = 0; part < kFigureParts; ++part)
-        if (Form4->isPartShown(VectorQuantity::Position, part))
-            scene_.placePart(VectorQuantity::Position, part, figure);
-}
-
-void TForm2::movePositionFigure()
-{
-    scene_.placeParticle(Sim);
-    movePositionLines();
-    scene_.placeLabel(VectorQuantity::Position, positionFigure(Sim, kPanelPositionLabelOffset).label);
-    moveVelocityFigure(Form4->isPartShown(VectorQuantity::Velocity, kArrowPart));
-}
-
-void TForm2::moveFieldFigure(VectorQuantity quantity)
-{
-    scene_.placeFigure(quantity, vectorFigure(quantity, Sim, Factors));
-}
+void TForm2::placeTimeStep() { ScDt->setValue(timeStepPosition(experiment_.state().dt)); }
 
 } // namespace voltrix

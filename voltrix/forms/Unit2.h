@@ -1,10 +1,10 @@
 #pragma once
-// The control panel: a view of the shared simulation state through twelve
+// The control panel: a view of the experiment's state through twelve
 // sliders with their edit boxes (position, velocity, electric and magnetic
 // field), the time-step slider, the length-unit box, the charge group, the
 // "Inicia" preset reset and the store/recall buttons. It owns no values:
-// every change is written straight into the state and the main window is
-// asked to recompute and redraw.
+// every change goes to the experiment, and the panel shows every change of
+// the experiment that concerns it (a step, a load, the region switch).
 //
 // Slider handlers run only for the user's own slider actions; code that
 // places a slider uses a plain setValue() and runs none of them. ScDtChange
@@ -18,8 +18,7 @@
 #include <QPoint>
 #include <QRect>
 
-#include "voltrix/core/Figures.h"
-#include "voltrix/core/SimState.h"
+#include "voltrix/forms/Experiment.h"
 
 class QComboBox;
 class QEvent;
@@ -33,23 +32,11 @@ class QScrollBar;
 
 namespace voltrix {
 
-class SceneFigures;
-
 class TForm2 : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TForm2(SceneFigures &scene, QWidget *parent = nullptr);
-
-    // What the other windows ask of the control panel. None of these runs a
-    // slider handler.
-    bool unitIsCm() const;    // the unit box reads exactly "cm"
-    void showParticle();      // position and velocity, as a step leaves them
-    void showFields();        // electric and magnetic field, as a load leaves them
-    void showMagneticField(); // the magnetic boxes and sliders
-    void showCharge();        // EditQ
-    void showElectricXYSliders(bool shown);
-    void setFieldMode(bool confined); // the magnetic group or the region box in its place
+    explicit TForm2(Experiment &experiment, QWidget *parent = nullptr);
 
     QFrame *Panel1 = nullptr;
 
@@ -164,14 +151,13 @@ private:
     // The twelve slider/edit pairs, in the order they are built; each is one
     // row of the table in Unit2Layout.cpp.
     enum Component { X, Y, Z, Ex, Ey, Ez, Vx, Vy, Vz, Bx, By, Bz, ComponentCount };
-    // How the four families differ: what a change writes and in which order
-    // it refreshes the box, the figures, the force and the view.
+    // The group a row's controls are built in.
     enum class Family { Position, Electric, Velocity, Magnetic };
     struct Row {
         Family family;
-        float SimState::*value;
-        float SimState::*startValue; // also written by a change, or null
+        Experiment::Setting setting; // what a change writes and announces
         float SimState::*fillFrom;   // what the start-up fill shows
+        int (*placement)(float);     // the slider's position for a value shown from the state
         QLabel *TForm2::*label;
         QLineEdit *TForm2::*edit;
         QScrollBar *TForm2::*slider;
@@ -200,30 +186,17 @@ private:
     void commitEdit(Component c);
     void editKeyPress(Component c, char &Key);
 
-    // A quantity's three boxes and sliders as the state holds them, each
-    // slider placed by the rule given; no handler runs.
-    void showComponents(Component first, int (*placement)(float));
+    // Following the experiment; no slider handler runs.
+    void showChanges(Experiment::Changes what);
+    void showComponent(int c); // box and slider as the state holds the value
+    void showUnit();
+    void showFieldMode(); // the magnetic group or the region box in its place
     void showValue(QLineEdit *edit, float value);
-    void placeWholePart(QScrollBar *slider, float value);
-    void placeTenths(QScrollBar *slider, float value);
     void placeTimeStep();
 
-    void moveVelocityFigure(bool arrowAndLabel);
-    void movePositionLines();
-    void movePositionFigure();
-    void moveFieldFigure(VectorQuantity quantity);
-
-    void presetWholeSpace();
-    void presetConfined();
-    // The preset writes one quantity's three components, then shows each: the
-    // velocity shows its text before placing its slider, the others after.
-    enum ShowOrder { SliderFirst, TextFirst };
-    void setComponents(Component first, const std::array<float, 3> &values, ShowOrder order);
-    void placeParticleAndVelocityArrow();
-    void showAccelerationPreset(float factor, bool confined);
-    void colourPositionSegments();
-
-    SceneFigures &scene_;
+    Experiment &experiment_;
+    // True while the panel's own slider or box change goes to the experiment.
+    bool ownEdit_ = false;
 };
 
 extern TForm2 *Form2;

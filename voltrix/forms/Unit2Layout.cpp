@@ -21,8 +21,8 @@
 #include <QScrollBar>
 
 #include "common/DesignFonts.h"
+#include "voltrix/core/SliderRules.h"
 #include "voltrix/forms/EnterKey.h"
-#include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/WindowFrame.h"
 
 namespace voltrix {
@@ -137,33 +137,40 @@ const std::array<TForm2::Row, TForm2::ComponentCount> &TForm2::rows()
 {
     using S = SimState;
     using F = TForm2;
+    using E = Experiment;
     constexpr int w = kSliderWidth, h = kSliderHeight;
+    // A position is set without the force law; the others run it.
+    constexpr E::Changes position = E::Position, velocity = E::Velocity | E::Force;
+    constexpr E::Changes electric = E::Electric | E::Force, magnetic = E::Magnetic | E::Force;
+    const auto whole = &wholePartPosition;
+    const auto tenths = &tenthsPosition;
     // clang-format off
     static const std::array<Row, ComponentCount> table{{
-        {Family::Position, &S::x, &S::x0, &S::x0, &F::LabelX, &F::EditX, &F::ScX, "X", {4, 36}, {16, 32},
-         {56, 36, w, h}, false, 0, 1000, &F::ScXScroll, &F::EditXKeyPress, &F::EditXExit},
-        {Family::Position, &S::y, &S::y0, &S::y0, &F::LabelY, &F::EditY, &F::ScY, "Y", {4, 51}, {16, 48},
-         {56, 53, w, h}, false, 0, 1000, &F::ScYScroll, &F::EditYKeyPress, &F::EditYExit},
-        {Family::Position, &S::z, &S::z0, &S::z0, &F::LabelZ, &F::EditZ, &F::ScZ, "Z", {4, 68}, {16, 64},
-         {56, 70, w, h}, false, 0, 1000, &F::ScZScroll, &F::EditZKeyPress, &F::EditZExit},
-        {Family::Electric, &S::Ex, nullptr, &S::Ex, &F::LabelEx, &F::EditEx, &F::ScEx, "Ex", {8, 16}, {28, 12},
-         {68, 20, w, h}, false, -1000, 1000, &F::ScExScroll, &F::EditExKeyPress, &F::EditExExit},
-        {Family::Electric, &S::Ey, nullptr, &S::Ey, &F::LabelEy, &F::EditEy, &F::ScEy, "Ey", {8, 31}, {28, 28},
-         {68, 36, w, h}, false, -1000, 1000, &F::ScEyScroll, &F::EditEyKeyPress, &F::EditEyExit},
-        {Family::Electric, &S::Ez, nullptr, &S::Ez, &F::LabelEz, &F::EditEz, &F::ScEz, "Ez", {8, 48}, {28, 44},
-         {68, 52, w, h}, false, -1000, 1000, &F::ScEzScroll, &F::EditEzKeyPress, &F::EditEzExit},
-        {Family::Velocity, &S::vx, &S::vx0, &S::vx, &F::LabelVx, &F::EditVx, &F::ScVx, "Vx", {4, 16}, {20, 12},
-         {61, 124, w, h}, true, -1000, 1000, &F::ScVxScroll, &F::EditVxKeyPress, &F::EditVxExit},
-        {Family::Velocity, &S::vy, &S::vy0, &S::vy, &F::LabelVy, &F::EditVy, &F::ScVy, "Vy", {4, 32}, {20, 28},
-         {61, 141, w, h}, true, -1000, 1000, &F::ScVyScroll, &F::EditVyKeyPress, &F::EditVyExit},
-        {Family::Velocity, &S::vz, &S::vz0, &S::vz, &F::LabelVz, &F::EditVz, &F::ScVz, "Vz", {4, 48}, {20, 44},
-         {61, 158, w, h}, true, -1000, 1000, &F::ScVzScroll, &F::EditVzKeyPress, &F::EditVzExit},
-        {Family::Magnetic, &S::Bx, nullptr, &S::Bx, &F::LabelBx, &F::EditBx, &F::ScBx, "Bx", {8, 16}, {28, 12},
-         {220, 124, w, h}, true, -100, 100, &F::ScBxScroll, &F::EditBxKeyPress, &F::EditBxExit},
-        {Family::Magnetic, &S::By, nullptr, &S::By, &F::LabelBy, &F::EditBy, &F::ScBy, "By", {8, 32}, {28, 28},
-         {220, 141, w, h}, true, -100, 100, &F::ScByScroll, &F::EditByKeyPress, &F::EditByExit},
-        {Family::Magnetic, &S::Bz, nullptr, &S::Bz, &F::LabelBz, &F::EditBz, &F::ScBz, "Bz", {8, 48}, {28, 44},
-         {220, 158, w, h}, true, -100, 100, &F::ScBzScroll, &F::EditBzKeyPress, &F::EditBzExit},
+        {Family::Position, {&S::x, &S::x0, position}, &S::x0, whole, &F::LabelX, &F::EditX, &F::ScX, "X", {4, 36},
+         {16, 32}, {56, 36, w, h}, false, 0, 1000, &F::ScXScroll, &F::EditXKeyPress, &F::EditXExit},
+        {Family::Position, {&S::y, &S::y0, position}, &S::y0, whole, &F::LabelY, &F::EditY, &F::ScY, "Y", {4, 51},
+         {16, 48}, {56, 53, w, h}, false, 0, 1000, &F::ScYScroll, &F::EditYKeyPress, &F::EditYExit},
+        {Family::Position, {&S::z, &S::z0, position}, &S::z0, whole, &F::LabelZ, &F::EditZ, &F::ScZ, "Z", {4, 68},
+         {16, 64}, {56, 70, w, h}, false, 0, 1000, &F::ScZScroll, &F::EditZKeyPress, &F::EditZExit},
+        {Family::Electric, {&S::Ex, nullptr, electric}, &S::Ex, whole, &F::LabelEx, &F::EditEx, &F::ScEx, "Ex",
+         {8, 16}, {28, 12}, {68, 20, w, h}, false, -1000, 1000, &F::ScExScroll, &F::EditExKeyPress, &F::EditExExit},
+        {Family::Electric, {&S::Ey, nullptr, electric}, &S::Ey, whole, &F::LabelEy, &F::EditEy, &F::ScEy, "Ey",
+         {8, 31}, {28, 28}, {68, 36, w, h}, false, -1000, 1000, &F::ScEyScroll, &F::EditEyKeyPress, &F::EditEyExit},
+        {Family::Electric, {&S::Ez, nullptr, electric}, &S::Ez, whole, &F::LabelEz, &F::EditEz, &F::ScEz, "Ez",
+         {8, 48}, {28, 44}, {68, 52, w, h}, false, -1000, 1000, &F::ScEzScroll, &F::EditEzKeyPress, &F::EditEzExit},
+        {Family::Velocity, {&S::vx, &S::vx0, velocity}, &S::vx, whole, &F::LabelVx, &F::EditVx, &F::ScVx, "Vx",
+         {4, 16}, {20, 12}, {61, 124, w, h}, true, -1000, 1000, &F::ScVxScroll, &F::EditVxKeyPress, &F::EditVxExit},
+        {Family::Velocity, {&S::vy, &S::vy0, velocity}, &S::vy, whole, &F::LabelVy, &F::EditVy, &F::ScVy, "Vy",
+         {4, 32}, {20, 28}, {61, 141, w, h}, true, -1000, 1000, &F::ScVyScroll, &F::EditVyKeyPress, &F::EditVyExit},
+        {Family::Velocity, {&S::vz, &S::vz0, velocity}, &S::vz, whole, &F::LabelVz, &F::EditVz, &F::ScVz, "Vz",
+         {4, 48}, {20, 44}, {61, 158, w, h}, true, -1000, 1000, &F::ScVzScroll, &F::EditVzKeyPress, &F::EditVzExit},
+        // The magnetic sliders are shown by tenths: the design's steps of 0.1 T.
+        {Family::Magnetic, {&S::Bx, nullptr, magnetic}, &S::Bx, tenths, &F::LabelBx, &F::EditBx, &F::ScBx, "Bx",
+         {8, 16}, {28, 12}, {220, 124, w, h}, true, -100, 100, &F::ScBxScroll, &F::EditBxKeyPress, &F::EditBxExit},
+        {Family::Magnetic, {&S::By, nullptr, magnetic}, &S::By, tenths, &F::LabelBy, &F::EditBy, &F::ScBy, "By",
+         {8, 32}, {28, 28}, {220, 141, w, h}, true, -100, 100, &F::ScByScroll, &F::EditByKeyPress, &F::EditByExit},
+        {Family::Magnetic, {&S::Bz, nullptr, magnetic}, &S::Bz, tenths, &F::LabelBz, &F::EditBz, &F::ScBz, "Bz",
+         {8, 48}, {28, 44}, {220, 158, w, h}, true, -100, 100, &F::ScBzScroll, &F::EditBzKeyPress, &F::EditBzExit},
     }};
     // clang-format on
     return table;
@@ -349,8 +356,7 @@ void TForm2::hideEvent(QHideEvent *event)
 {
     // A charge button that disappears while held never sees its release;
     // without this the charge would keep changing with nothing to stop it.
-    if (Form1)
-        QNull();
+    QNull();
     QWidget::hideEvent(event);
 }
 

@@ -7,10 +7,9 @@
 #include <array>
 
 #include "common/DesignFonts.h"
-#include "voltrix/core/Simulation.h"
 #include "voltrix/forms/BoxText.h"
-#include "voltrix/forms/SceneFigures.h"
-#include "voltrix/forms/Unit1.h"
+#include <QSignalBlocker>
+
 #include "voltrix/forms/WindowFrame.h"
 #include "voltrix/view3d/TXc3DWorld.h"
 
@@ -81,43 +80,61 @@ const TForm4::Group &TForm4::group(VectorQuantity quantity)
     return groups[static_cast<std::size_t>(quantity)];
 }
 
-TForm4::TForm4(SceneFigures &scene, QWidget *parent)
+TForm4::TForm4(Experiment &experiment, SceneFigures &scene, QWidget *parent)
     : QWidget(parent)
+    , experiment_(experiment)
     , scene_(scene)
 {
     buildWindow();
+    scene_.setPartChoice(this);
     connectHandlers();
     FormCreate();
+    connect(&experiment_, &Experiment::changed, this, &TForm4::showChanges);
 }
+
+TForm4::~TForm4() { scene_.setPartChoice(nullptr); }
 
 void TForm4::FormCreate()
 {
     CheckVectorVel->setChecked(true); // its handler shows the velocity arrow
-    Form1->ACELERACION();
-    setText31(EditAx, Sim.ax);
-    setText31(EditAy, Sim.ay);
-    setText31(EditAz, Sim.az);
+    experiment_.computeForce();
+    const SimState &s = experiment_.state();
+    setText31(EditAx, s.ax);
+    setText31(EditAy, s.ay);
+    setText31(EditAz, s.az);
 }
 
 // ---------------------------------------------------------------------------
-// What the other windows ask for
+// Following the experiment
+
+void TForm4::showChanges(Experiment::Changes what)
+{
+    const bool confined = experiment_.state().CampoConfinado;
+    // Switching the region leaves the numbers of the last step until the next one.
+    if ((what & Experiment::Force) && !(what & Experiment::Region))
+        showAcceleration();
+    if ((what & Experiment::Region) && confined) {
+        // B is off: its boxes are unticked, their handlers hiding each part.
+        for (int part = 0; part < kFigureParts; ++part)
+            partBox(VectorQuantity::Magnetic, part)->setChecked(false);
+    }
+    if (what & Experiment::Preset) {
+        // "Inicia" shows the acceleration; the main window draws it in silver
+        // at its place, which the box's own handler would move.
+        const QSignalBlocker quiet(CheckVectorA);
+        CheckVectorA->setChecked(true);
+    }
+}
 
 void TForm4::showAcceleration()
 {
-    show31(EditAx, Sim.ax);
-    show31(EditAy, Sim.ay);
-    show31(EditAz, Sim.az);
+    const SimState &s = experiment_.state();
+    show31(EditAx, s.ax);
+    show31(EditAy, s.ay);
+    show31(EditAz, s.az);
 }
 
 bool TForm4::isPartShown(VectorQuantity quantity, int part) const { return partBox(quantity, part)->isChecked(); }
-
-void TForm4::showVector(VectorQuantity quantity) { partBox(quantity, kArrowPart)->setChecked(true); }
-
-void TForm4::hideQuantity(VectorQuantity quantity)
-{
-    for (int part = 0; part < kFigureParts; ++part)
-        partBox(quantity, part)->setChecked(false);
-}
 
 // ---------------------------------------------------------------------------
 // Check boxes
@@ -148,7 +165,7 @@ void TForm4::vectorBoxClicked(VectorQuantity quantity)
     const Group &g = group(quantity);
     if (isPartShown(quantity, kArrowPart)) {
         if (quantity == VectorQuantity::Acceleration)
-            Form1->ACELERACION();
+            experiment_.computeForce();
         scene_.colourPart(quantity, kArrowPart, g.colour);
         scene_.colourLabel(quantity, g.colour);
         placeArrowAndLabel(quantity);
@@ -189,8 +206,8 @@ void TForm4::componentBoxClicked(VectorQuantity quantity, int axis)
 FigureGeometry TForm4::geometry(VectorQuantity quantity) const
 {
     if (quantity == VectorQuantity::Position)
-        return positionFigure(Sim, kPositionLabelOffset);
-    return vectorFigure(quantity, Sim, Factors);
+        return positionFigure(experiment_.state(), kPositionLabelOffset);
+    return vectorFigure(quantity, experiment_.state(), experiment_.factors());
 }
 
 void TForm4::placeArrowAndLabel(VectorQuantity quantity)

@@ -5,10 +5,15 @@
 // acceleration as numbers. Showing or hiding an object is only a matter of
 // colour: black, the view's background, hides it.
 //
-// The constructor builds the controls and runs FormCreate.
+// The constructor builds the controls and runs FormCreate. The window tells
+// the scene which parts are shown, and follows the experiment: the numbers
+// after every computation of the force, the magnetic boxes unticked when the
+// field is confined, the acceleration ticked by "Inicia".
 #include <QWidget>
 
 #include "voltrix/core/Figures.h"
+#include "voltrix/forms/Experiment.h"
+#include "voltrix/forms/SceneFigures.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -16,21 +21,16 @@ class QLineEdit;
 
 namespace voltrix {
 
-class SceneFigures;
-
-class TForm4 : public QWidget {
+class TForm4 : public QWidget, public PartChoice {
     Q_OBJECT
 
 public:
-    explicit TForm4(SceneFigures &scene, QWidget *parent = nullptr);
+    TForm4(Experiment &experiment, SceneFigures &scene, QWidget *parent = nullptr);
+    ~TForm4() override;
 
-    // What the other windows ask of the vector options.
-    void showAcceleration(); // EditAx .. EditAz show ax .. az with "%3.1f"
     // Whether a part of a quantity's figure is shown: part 0 is its "Vector"
     // box, parts 1..3 its component boxes.
-    bool isPartShown(VectorQuantity quantity, int part) const;
-    void showVector(VectorQuantity quantity);   // ticks "Vector"; its handler runs if it was unticked
-    void hideQuantity(VectorQuantity quantity); // unticks "Vector" and the components, handlers running
+    bool isPartShown(VectorQuantity quantity, int part) const override;
 
     QGroupBox *MuestraPos = nullptr;
     QCheckBox *CheckVectorPo = nullptr;
@@ -99,11 +99,15 @@ private:
     void buildWindow();
     void connectHandlers();
 
+    void showChanges(Experiment::Changes what);
+    void showAcceleration(); // EditAx .. EditAz show ax .. az with "%3.1f"
+
     void vectorBoxClicked(VectorQuantity quantity);
     void componentBoxClicked(VectorQuantity quantity, int axis);
     void placeArrowAndLabel(VectorQuantity quantity);
     void placeComponentLine(VectorQuantity quantity, int axis);
 
+    Experiment &experiment_;
     SceneFigures &scene_;
 };
 

@@ -13,10 +13,8 @@
 
 #include "common/DesignFonts.h"
 #include "voltrix/core/NumberText.h"
-#include "voltrix/core/Simulation.h"
 #include "voltrix/forms/BoxText.h"
 #include "voltrix/forms/EnterKey.h"
-#include "voltrix/forms/Unit1.h"
 #include "voltrix/forms/WindowFrame.h"
 
 namespace voltrix {
@@ -61,8 +59,9 @@ QIcon arrowIcon(bool pointsUp)
 
 } // namespace
 
-TForm5::TForm5(QWidget *parent)
+TForm5::TForm5(Experiment &experiment, QWidget *parent)
     : QWidget(parent)
+    , experiment_(experiment)
 {
     setWindowTitle(QStringLiteral("Escala"));
     move(kLeft, kTop);
@@ -110,11 +109,21 @@ TForm5::TForm5(QWidget *parent)
     EditScale->setTextMargins(0, 0, 0, 0);
     EditScale->installEventFilter(this);
 
-    setText31(EditScale, Factors.FactorV);
-    Factors.FactorActual = Factors.FactorV;
+    // The experiment starts editing the velocity's factor, as ScaleV is down.
+    setText31(EditScale, experiment_.factors().FactorV);
+    connect(&experiment_, &Experiment::changed, this, &TForm5::showChanges);
 }
 
-void TForm5::selectFactor(QPushButton *pressed, float factor)
+void TForm5::showChanges(Experiment::Changes what)
+{
+    // "Inicia" shows the acceleration's factor it set, whichever is edited.
+    if (what & Experiment::Preset)
+        show31(EditScale, experiment_.factors().FactorA);
+    else if (what & Experiment::Scale)
+        show31(EditScale, experiment_.factors().FactorActual);
+}
+
+void TForm5::selectFactor(QPushButton *pressed, VectorQuantity quantity)
 {
     // One group: a button going down releases the others; a button pressed
     // while down has already come up by itself.
@@ -123,59 +132,29 @@ void TForm5::selectFactor(QPushButton *pressed, float factor)
             if (button != pressed)
                 button->setChecked(false);
     }
-    setText31(EditScale, factor);
-    Factors.FactorActual = factor;
+    experiment_.selectFactor(quantity, pressed->isChecked());
 }
 
-bool TForm5::isSelected(VectorQuantity quantity) const
-{
-    switch (quantity) {
-    case VectorQuantity::Velocity: return ScaleV->isChecked();
-    case VectorQuantity::Acceleration: return ScaleA->isChecked();
-    case VectorQuantity::Electric: return ScaleE->isChecked();
-    case VectorQuantity::Magnetic: return ScaleB->isChecked();
-    case VectorQuantity::Position: break;
-    }
-    return false;
-}
+void TForm5::ScaleVClick() { selectFactor(ScaleV, VectorQuantity::Velocity); }
+void TForm5::ScaleAClick() { selectFactor(ScaleA, VectorQuantity::Acceleration); }
+void TForm5::ScaleEClick() { selectFactor(ScaleE, VectorQuantity::Electric); }
+void TForm5::ScaleBClick() { selectFactor(ScaleB, VectorQuantity::Magnetic); }
 
-void TForm5::showFactor(float factor) { show31(EditScale, factor); }
+void TForm5::ScaleUpMouseDown() { experiment_.holdScale(kFactorStep); }
 
-void TForm5::ScaleVClick() { selectFactor(ScaleV, Factors.FactorV); }
-void TForm5::ScaleAClick() { selectFactor(ScaleA, Factors.FactorA); }
-void TForm5::ScaleEClick() { selectFactor(ScaleE, Factors.FactorE); }
-void TForm5::ScaleBClick() { selectFactor(ScaleB, Factors.FactorB); }
+void TForm5::ScaleDownMouseDown() { experiment_.holdScale(-kFactorStep); }
 
-void TForm5::ScaleUpMouseDown()
-{
-    Factors.PasoFactor = kFactorStep;
-    Form1->startScaleTimer();
-}
-
-void TForm5::ScaleDownMouseDown()
-{
-    Factors.PasoFactor = -kFactorStep;
-    Form1->startScaleTimer();
-}
-
-void TForm5::ScaleNull() { Form1->stopScaleTimer(); }
+void TForm5::ScaleNull() { experiment_.releaseScale(); }
 
 void TForm5::EditScaleKeyPress(char &Key)
 {
     if (Key != kEnterKey)
         return;
-    float value = 0;
-    if (const std::optional<float> typed = readFloat(EditScale->text().toStdString())) {
-        value = *typed;
-    } else {
-        EditScale->setText(QStringLiteral("0"));
-        Factors.FactorActual = 0;
-    }
+    // No number, or one above 1e7, is 0, which the step raises to 0.1.
+    float value = readFloat(EditScale->text().toStdString()).value_or(0.0f);
     if (value > kMaxTypedValue)
         value = 0;
-    // The tick adds the step back, so the typed value is what gets stored.
-    Factors.FactorActual = value - Factors.PasoFactor;
-    Form1->stepScale();
+    experiment_.typeFactor(value);
 }
 
 bool TForm5::eventFilter(QObject *watched, QEvent *event)
@@ -206,8 +185,7 @@ void TForm5::hideEvent(QHideEvent *event)
 {
     // A hold button that disappears never sees its release; without this the
     // factor would keep growing with nothing on screen to stop it.
-    if (Form1)
-        ScaleNull();
+    ScaleNull();
     QWidget::hideEvent(event);
 }
 

@@ -3,10 +3,10 @@
 // electric field, magnetic field) the user edits, and edits it either by
 // holding the down/up buttons, which run the main window's scale timer, or
 // by typing a value and pressing Enter. The factors themselves live in the
-// drawing factors; the repeating change is TForm1::stepScale.
+// experiment, whose edited value this window shows.
 #include <QWidget>
 
-#include "voltrix/core/Figures.h"
+#include "voltrix/forms/Experiment.h"
 
 class QFrame;
 class QLineEdit;
@@ -17,11 +17,7 @@ namespace voltrix {
 class TForm5 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm5(QWidget *parent = nullptr);
-
-    // What the other windows ask of the scale window.
-    bool isSelected(VectorQuantity quantity) const; // its toggle button is down
-    void showFactor(float factor);                  // EditScale with "%3.1f"
+    explicit TForm5(Experiment &experiment, QWidget *parent = nullptr);
 
     QFrame *Panel1;
     // Grouped toggle buttons: at most one is down (isChecked()); pressing the
@@ -51,7 +47,10 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    void selectFactor(QPushButton *pressed, float factor);
+    void selectFactor(QPushButton *pressed, VectorQuantity quantity);
+    void showChanges(Experiment::Changes what);
+
+    Experiment &experiment_;
 };
 
 extern TForm5 *Form5;

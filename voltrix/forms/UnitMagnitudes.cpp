@@ -7,9 +7,7 @@
 #include <QVBoxLayout>
 
 #include "common/DesignFonts.h"
-#include "voltrix/core/Simulation.h"
 #include "voltrix/forms/BoxText.h"
-#include "voltrix/forms/Unit1.h"
 
 namespace voltrix {
 
@@ -67,10 +65,12 @@ QGroupBox *makeGroup(QWidget *parent, const QString &caption)
 
 } // namespace
 
-TFormMagnitudes::TFormMagnitudes(QWidget *parent)
+TFormMagnitudes::TFormMagnitudes(Experiment &experiment, QWidget *parent)
     : QWidget(parent)
+    , experiment_(experiment)
 {
     buildWindow();
+    connect(&experiment_, &Experiment::changed, this, &TFormMagnitudes::showMagnitudesSoon);
 }
 
 void TFormMagnitudes::buildWindow()
@@ -127,8 +127,7 @@ void TFormMagnitudes::showMagnitudes()
     pending_ = false;
     if (!isVisible())
         return;
-    const bool cm = Form1 != nullptr && Form1->cmSelected();
-    const auto texts = magnitudeTexts(magnitudesOf(Sim, cm));
+    const auto texts = magnitudeTexts(magnitudesOf(experiment_.state()));
     for (int i = 0; i < kMagnitudeBoxes; ++i)
         showText(this->*kRows[i].box, texts[static_cast<std::size_t>(i)]);
 }

@@ -4,12 +4,14 @@
 // speed, kinetic energy, force and acceleration; the angular frequency,
 // period, radius and pitch of the turning a magnetic field causes; and the
 // E×B drift of crossed fields. A quantity that does not apply reads "—".
-// The numbers are the core's (magnitudesOf); this window only shows them.
+// The numbers are the core's (magnitudesOf); this window only shows them,
+// after every change of the experiment.
 #include <QWidget>
 
 #include <array>
 
 #include "voltrix/core/Magnitudes.h"
+#include "voltrix/forms/Experiment.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -21,12 +23,11 @@ class TFormMagnitudes : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFormMagnitudes(QWidget *parent = nullptr);
+    explicit TFormMagnitudes(Experiment &experiment, QWidget *parent = nullptr);
 
-    // What the other windows ask of the quantities window: the boxes from
-    // the state as it stands, now, or once the handler running now is over
-    // (the panel's unit switch holds the velocities in m/s for a moment).
-    // Hidden, the window waits until it is shown.
+    // The boxes from the state as it stands, now, or once the handler running
+    // now is over (a step or a slider asks many times). Hidden, the window
+    // waits until it is shown.
     void showMagnitudes();
     void showMagnitudesSoon();
 
@@ -56,6 +57,7 @@ protected:
 private:
     void buildWindow();
 
+    Experiment &experiment_;
     bool pending_ = false;
 };
 

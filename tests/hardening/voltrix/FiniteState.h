@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "voltrix/core/Simulation.h"
+#include "voltrix/forms/Experiment.h"
 
 namespace hardening {
 
@@ -14,11 +14,11 @@ struct NamedValue {
     float value;
 };
 
-inline std::vector<NamedValue> settingValues()
+inline std::vector<NamedValue> settingValues(const voltrix::Experiment &experiment)
 {
-    using voltrix::Camera;
-    using voltrix::Factors;
-    using voltrix::Sim;
+    const voltrix::SimState &Sim = experiment.state();
+    const voltrix::DrawingFactors &Factors = experiment.factors();
+    const voltrix::ViewControls &Camera = experiment.camera();
     return {
         {"Ex", Sim.Ex},
         {"Ey", Sim.Ey},
@@ -47,14 +47,14 @@ inline std::vector<NamedValue> settingValues()
 }
 
 // The names of the kept floats that are not finite.
-inline std::vector<std::string> nonFiniteValues()
+inline std::vector<std::string> nonFiniteValues(const voltrix::Experiment &experiment)
 {
-    using voltrix::Sim;
+    const voltrix::SimState &Sim = experiment.state();
     std::vector<NamedValue> values = {
         {"x", Sim.x},   {"y", Sim.y},   {"z", Sim.z},   {"vx", Sim.vx}, {"vy", Sim.vy}, {"vz", Sim.vz}, {"t", Sim.t},
         {"Fx", Sim.Fx}, {"Fy", Sim.Fy}, {"Fz", Sim.Fz}, {"ax", Sim.ax}, {"ay", Sim.ay}, {"az", Sim.az},
     };
-    const std::vector<NamedValue> settings = settingValues();
+    const std::vector<NamedValue> settings = settingValues(experiment);
     values.insert(values.end(), settings.begin(), settings.end());
     std::vector<std::string> bad;
     for (const NamedValue &v : values) {

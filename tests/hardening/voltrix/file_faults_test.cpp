@@ -81,14 +81,14 @@ protected:
 
     // Saves or loads `path` as the menu does after its dialog, answering the
     // message box; returns the messages shown.
-    static QStringList save(const std::string &path)
+    QStringList save(const std::string &path)
     {
         ModalAnswers answers;
         Files.NombreFichero = path;
         Form1->saveToFile();
         return answers.messages;
     }
-    static QStringList load(const std::string &path)
+    QStringList load(const std::string &path)
     {
         ModalAnswers answers;
         Files.NombreFichero = path;

@@ -169,9 +169,10 @@ TEST_P(CoreLongRun, MillionStepsKeepThePhysicsOrOverflowCleanly)
     SimState start;
     run.setUp(start);
     SimState s = start;
+    s.unit = run.cm ? voltrix::LengthUnit::Centimetre : voltrix::LengthUnit::Metre;
     long firstNonFinite = -1;
     for (long i = 0; i < kSteps; ++i) {
-        voltrix::integrateStep(s, run.cm);
+        voltrix::integrateStep(s);
         if (firstNonFinite < 0 && !particleFinite(s))
             firstNonFinite = i;
     }
@@ -202,7 +203,7 @@ SimState overflowed(const std::function<void(SimState &)> &setUp, bool untilNaN)
     SimState s;
     setUp(s);
     for (long i = 0; i < kSteps; ++i) {
-        voltrix::integrateStep(s, false);
+        voltrix::integrateStep(s);
         if (untilNaN ? std::isnan(s.x) : !particleFinite(s))
             break;
     }
@@ -211,9 +212,8 @@ SimState overflowed(const std::function<void(SimState &)> &setUp, bool untilNaN)
 
 class OverflowedWindows : public VoltrixWindows {
 protected:
-    static void takeParticle(const SimState &s)
+    void takeParticle(const SimState &s)
     {
-        using namespace voltrix_test;
         Sim.x = s.x, Sim.y = s.y, Sim.z = s.z;
         Sim.vx = s.vx, Sim.vy = s.vy, Sim.vz = s.vz;
         Sim.Ex = s.Ex, Sim.Ey = s.Ey, Sim.Ez = s.Ez;
@@ -222,9 +222,8 @@ protected:
     }
 
     // Each slider stands where whole-part placement puts its value, clamped.
-    static void expectSlidersFollow()
+    void expectSlidersFollow() const
     {
-        using voltrix::Sim;
         const struct {
             QScrollBar *slider;
             QLineEdit *edit;
@@ -273,14 +272,14 @@ TEST_F(OverflowedWindows, WindowsSurviveAnOverflowedParticleAndIniciaRecovers)
         // "Inicia" keeps the charge; a student types a sensible one back.
         Form2->EditQ->setText(QStringLiteral("1"));
         QTest::keyClick(Form2->EditQ, Qt::Key_Return);
-        EXPECT_EQ(voltrix::Sim.q, 1.0f);
-        EXPECT_EQ(hardening::nonFiniteValues(), std::vector<std::string>{});
-        EXPECT_EQ(voltrix::Sim.x, 0.0f);
-        EXPECT_EQ(voltrix::Sim.y, 20.0f);
-        EXPECT_EQ(voltrix::Sim.vz, 50.0f);
+        EXPECT_EQ(Sim.q, 1.0f);
+        EXPECT_EQ(hardening::nonFiniteValues(experiment), std::vector<std::string>{});
+        EXPECT_EQ(Sim.x, 0.0f);
+        EXPECT_EQ(Sim.y, 20.0f);
+        EXPECT_EQ(Sim.vz, 50.0f);
         for (int i = 0; i < 100; ++i)
             Form1->TimeAnimacionTimer();
-        EXPECT_EQ(hardening::nonFiniteValues(), std::vector<std::string>{});
+        EXPECT_EQ(hardening::nonFiniteValues(experiment), std::vector<std::string>{});
         expectSlidersFollow();
     }
 }

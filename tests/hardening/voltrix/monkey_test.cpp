@@ -238,7 +238,7 @@ TEST_P(VoltrixMonkey, SeededSessionLeavesAnAnsweringProgramWithFiniteSettings)
 
     // Everything the user sets stays finite whatever was typed; only the
     // particle and what follows from it may have overflowed.
-    for (const hardening::NamedValue &s : hardening::settingValues())
+    for (const hardening::NamedValue &s : hardening::settingValues(experiment))
         EXPECT_TRUE(std::isfinite(s.value)) << s.name << " = " << s.value;
     EXPECT_GT(Sim.dt, 0.0f);
     EXPECT_LE(Sim.dt, 0.05f);
@@ -249,7 +249,7 @@ TEST_P(VoltrixMonkey, SeededSessionLeavesAnAnsweringProgramWithFiniteSettings)
     for (TickTimer *t : {Form1->TimeGiro, Form1->TimeZoom, Form1->TimeQ, Form1->TimeScale})
         t->stop();
     QTest::mouseClick(Form2->SpeedButton1, Qt::LeftButton);
-    EXPECT_EQ(hardening::nonFiniteValues(), std::vector<std::string>{});
+    EXPECT_EQ(hardening::nonFiniteValues(experiment), std::vector<std::string>{});
     EXPECT_EQ(Sim.t, 0.0f);
     if (Sim.CampoConfinado == 0) {
         EXPECT_EQ(Sim.x, 0.0f);

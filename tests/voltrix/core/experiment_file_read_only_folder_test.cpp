@@ -17,6 +17,8 @@
 
 #include <grp.h>
 #include <pwd.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -63,7 +65,10 @@ struct Outcome {
     std::string skipReason;
 };
 
-Outcome saveInChildAs(const User &user, const std::string &path, const SimState &s)
+// sizeLimit, when given, is the largest file the save may write (a disk
+// that fills half way).
+Outcome saveInChildAs(const User &user, const std::string &path, const SimState &s,
+                      std::optional<rlim_t> sizeLimit = std::nullopt)
 {
     int channel[2];
     if (::pipe(channel) != 0)
@@ -79,6 +84,11 @@ Outcome saveInChildAs(const User &user, const std::string &path, const SimState 
         } else if (::access(fs::path(path).parent_path().c_str(), X_OK) != 0) {
             report = "S: the test folder is out of an unprivileged user's reach";
         } else {
+            if (sizeLimit) {
+                ::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead
+                const rlimit limit{*sizeLimit, *sizeLimit};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
             const FileResult r = voltrix::saveExperiment(path, s);
             report = (r.ok ? "1" : "0") + r.reason;
         }
@@ -127,12 +137,14 @@ protected:
     }
 
     // Saves as a user the folder refuses; none when no such user can be had.
-    Outcome save(const std::string &path, const SimState &s)
+    Outcome save(const std::string &path, const SimState &s, std::optional<rlim_t> sizeLimit = std::nullopt)
     {
         if (::geteuid() == 0)
-            return saveInChildAs(nobody(), path, s);
+            return saveInChildAs(nobody(), path, s, sizeLimit);
         if (::access(folder_.c_str(), W_OK) == 0)
             return {std::nullopt, "this user may write into a read-only folder"};
+        if (sizeLimit)
+            return {std::nullopt, "the size limit needs a child process"};
         return {voltrix::saveExperiment(path, s), {}};
     }
 
@@ -185,6 +197,37 @@ TEST_F(ReadOnlyFolder, WritableFileIsWrittenInPlaceAndAnythingElseFailsByName)
         // No temporary file is left behind and nothing new appears.
         EXPECT_EQ(entriesOf(folder_), before) << c.name;
     }
+}
+
+// Written in place, a save that cannot finish (here a file-size limit, as a
+// disk filling up) puts the old bytes back and says so. In a shared folder
+// with the sticky bit, another user's writable file cannot be replaced, so it
+// is written in place as well.
+TEST_F(ReadOnlyFolder, InPlaceSavesKeepTheOldBytesWhenTheyFailAndServeStickyFolders)
+{
+    const std::string old(80, '#');
+    std::ofstream(folder_ / "DATOS.exp", std::ios::binary) << old;
+    ASSERT_EQ(::chmod((folder_ / "DATOS.exp").c_str(), 0644), 0);
+    lockFolder(nobody());
+    SimState s;
+    Outcome outcome = save((folder_ / "DATOS.exp").string(), s, 100);
+    if (!outcome.result)
+        GTEST_SKIP() << outcome.skipReason;
+    EXPECT_FALSE(outcome.result->ok);
+    EXPECT_EQ(outcome.result->reason,
+              "el fichero supera el tamaño permitido; el fichero conserva su contenido anterior");
+    EXPECT_EQ(readBytes(folder_ / "DATOS.exp"), old);
+
+    // The sticky shared folder belongs to root, and so does the prepared file.
+    ASSERT_EQ(::chmod(folder_.c_str(), 01777), 0);
+    ASSERT_EQ(::chown((folder_ / "DATOS.exp").c_str(), 0, 0), 0);
+    ASSERT_EQ(::chown(folder_.c_str(), 0, 0), 0);
+    ASSERT_EQ(::chmod((folder_ / "DATOS.exp").c_str(), 0666), 0);
+    outcome = save((folder_ / "DATOS.exp").string(), s);
+    ASSERT_TRUE(outcome.result) << outcome.skipReason;
+    EXPECT_TRUE(outcome.result->ok) << outcome.result->reason;
+    EXPECT_EQ(readBytes(folder_ / "DATOS.exp"), voltrix::experimentFileText(s));
+    EXPECT_EQ(entriesOf(folder_), std::vector<std::string>{"DATOS.exp"});
 }
 
 } // namespace

@@ -112,7 +112,9 @@ TEST(Magnitudes, WorkedOutForTheStatesATeacherSets)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const Magnitudes m = magnitudesOf(c.s, c.cm);
+        SimState s = c.s;
+        s.unit = c.cm ? LengthUnit::Centimetre : LengthUnit::Metre;
+        const Magnitudes m = magnitudesOf(s);
         const Expected &e = c.expected;
         expectValue(m.speed, e.speed, "speed");
         expectValue(m.kineticEnergy, e.energy, "kinetic energy");
@@ -131,7 +133,7 @@ TEST(Magnitudes, WorkedOutForTheStatesATeacherSets)
 
 TEST(Magnitudes, StartUpStateReadsTwoRadiansPiSecondsAndTwentyFiveMetres)
 {
-    const auto texts = magnitudeTexts(magnitudesOf(SimState{}, false));
+    const auto texts = magnitudeTexts(magnitudesOf(SimState{}));
     const std::array<std::string, kMagnitudeBoxes> expected{
         "50", "1250", "100", "100", "2", "3.14159", "25", "0", "—", "—", "—", "—",
     };
@@ -153,12 +155,12 @@ TEST(Magnitudes, DriftNeedsFieldsPerpendicularWithinFloatRounding)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const Magnitudes m = magnitudesOf(state({0, 0, 0}, c.e, c.b), false);
+        const Magnitudes m = magnitudesOf(state({0, 0, 0}, c.e, c.b));
         EXPECT_EQ(m.drift.has_value(), c.drift);
         EXPECT_EQ(m.driftSpeed.has_value(), c.drift);
     }
     // A drift component that comes out as -0 reads "0".
-    const Magnitudes m = magnitudesOf(state({0, 0, 0}, {0, -3, 0}, {2, 0, 0}), false);
+    const Magnitudes m = magnitudesOf(state({0, 0, 0}, {0, -3, 0}, {2, 0, 0}));
     ASSERT_TRUE(m.drift.has_value());
     EXPECT_TRUE(std::signbit((*m.drift)[0]));
     const auto texts = magnitudeTexts(m);

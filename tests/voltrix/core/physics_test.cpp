@@ -49,7 +49,7 @@ TEST(CrossProduct, RoundsEachProductDifferenceOnce)
 TEST(ForceLaw, StartStateAndRoundingPoints)
 {
     SimState start;
-    computeForceForDisplay(start, false);
+    computeForceForDisplay(start);
     EXPECT_EQ((std::array{start.Fx, start.Fy, start.Fz}), (std::array<float, 3>{0, 100, 0}));
     EXPECT_EQ((std::array{start.ax, start.ay, start.az}), (std::array<float, 3>{0, 100, 0}));
 
@@ -97,7 +97,8 @@ TEST(ForceLaw, RegionTestIsStrictAndInDisplayUnits)
 TEST(ForceLaw, DisplayCallersTakeVelocityInMetresPerSecondWithCm)
 {
     SimState s; // v = (0, 0, 50), B = (2, 0, 0)
-    computeForceForDisplay(s, true);
+    s.unit = LengthUnit::Centimetre;
+    computeForceForDisplay(s);
     EXPECT_NEAR(s.ay, 1.0f, 1e-6f); // 0.5 m/s × 2 T
     EXPECT_EQ(s.ax, 0.0f);
 
@@ -110,9 +111,10 @@ TEST(ForceLaw, DisplayCallersTakeVelocityInMetresPerSecondWithCm)
             ++wouldDrift;
         SimState t;
         t.vx = v, t.vy = -v, t.vz = v / 3;
+        t.unit = LengthUnit::Centimetre;
         const float vz = t.vz;
         for (int i = 0; i < 5; ++i)
-            computeForceForDisplay(t, true);
+            computeForceForDisplay(t);
         EXPECT_EQ(t.vx, v);
         EXPECT_EQ(t.vy, -v);
         EXPECT_EQ(t.vz, vz);
@@ -123,7 +125,7 @@ TEST(ForceLaw, DisplayCallersTakeVelocityInMetresPerSecondWithCm)
 TEST(Step, FirstStepTurnsVelocityAroundB)
 {
     SimState s;
-    integrateStep(s, false);
+    integrateStep(s);
     EXPECT_EQ(s.t, 0.01f);
     EXPECT_EQ(s.vx, 0.0f);
     EXPECT_NEAR(s.vy, 1.0f, 1e-5f);
@@ -135,7 +137,7 @@ TEST(Step, FirstStepTurnsVelocityAroundB)
 
     // A whole turn (period π s at ω = 2) keeps the speed: midpoint error only.
     for (int i = 1; i < 314; ++i)
-        integrateStep(s, false);
+        integrateStep(s);
     EXPECT_NEAR(speed(s), 50.0f, 5e-3f);
     EXPECT_NEAR(s.vz, 50.0f, 0.5f);
 }
@@ -155,9 +157,10 @@ TEST(Step, PureElectricFieldFromRestIsExactUpToRounding)
         s.Bx = s.By = s.Bz = 0;
         s.Ex = E[0], s.Ey = E[1], s.Ez = E[2];
         s.CampoConfinado = c.confined;
+        s.unit = c.cm ? LengthUnit::Centimetre : LengthUnit::Metre;
         const int n = c.confined ? 10 : 100; // stay inside the region
         for (int i = 0; i < n; ++i)
-            integrateStep(s, c.cm);
+            integrateStep(s);
         const double t = n * double(s.dt);
         const double unit = c.cm ? 100.0 : 1.0; // m/s² shown in cm
         const float v[3] = {s.vx, s.vy, s.vz};
@@ -181,7 +184,7 @@ TEST(Step, ConfinedFieldOutsideGivesStraightLineAndZeroReadout)
     s.Ez = 8;
     s.vx = 3;
     for (int i = 0; i < 50; ++i) {
-        integrateStep(s, false);
+        integrateStep(s);
         ASSERT_EQ(format31(s.ax) + format31(s.ay) + format31(s.az), "0.00.00.0");
     }
     EXPECT_EQ(s.vx, 3.0f);
@@ -198,7 +201,8 @@ TEST(Step, ConfinedFieldWithCmFindsParticleInsideAtFiftyCm)
     s.vx = s.vy = s.vz = 0;
     s.Bx = 0;
     s.Ez = 0.1f;
-    integrateStep(s, true);
+    s.unit = LengthUnit::Centimetre;
+    integrateStep(s);
     EXPECT_EQ(format31(s.az), "0.1"); // q·E, not 0
     EXPECT_FLOAT_EQ(s.az, 0.1f);
     // 0.1 m/s² for 0.01 s is 0.1 cm/s; half of it times dt in position.
@@ -246,7 +250,8 @@ TEST(Step, OverflowingRunStaysDefined)
     s.dt = 0.05f;
     bool blewUp = false;
     for (int i = 0; i < 400; ++i) {
-        integrateStep(s, i % 2 == 0);
+        s.unit = i % 2 == 0 ? LengthUnit::Centimetre : LengthUnit::Metre;
+        integrateStep(s);
         const float values[] = {s.x, s.y, s.z, s.vx, s.vy, s.vz, s.ax, s.ay, s.az};
         for (float v : values) {
             blewUp = blewUp || !std::isfinite(v);
@@ -306,4 +311,33 @@ TEST(DrawingFactors, AFactorStepNeverLeavesItBelowATenth)
     EXPECT_NEAR(seen[1], 0.1f, 1e-6f);
     EXPECT_EQ(seen[2], 0.1f);
     EXPECT_EQ(seen[3], 0.1f);
+}
+
+TEST(Units, TheUnitSwitchConvertsNoLengthAndSetsTheConfinedField)
+{
+    for (bool confined : {false, true}) {
+        SCOPED_TRACE(confined ? "confined" : "all space");
+        SimState s;
+        s.CampoConfinado = confined;
+        s.x = 12.5f;
+        s.vx = 0.7f, s.vy = -33.3f, s.vz = 50;
+        switchLengthUnit(s, LengthUnit::Centimetre);
+        EXPECT_EQ(s.unit, LengthUnit::Centimetre);
+        EXPECT_EQ(s.x, 12.5f);
+        // To m/s and back once: only the two products' float rounding shows.
+        EXPECT_EQ(s.vx, static_cast<float>(static_cast<float>(0.7f * 0.01) * 100.0));
+        EXPECT_NEAR(s.vy, -33.3f, 1e-5f);
+        EXPECT_EQ(s.Ez, confined ? 0.1f : 0.0f);
+        // The force was computed in m/s: 0.5 m/s across B = 2 T.
+        if (!confined) {
+            EXPECT_NEAR(s.ay, 1.0f, 1e-6f);
+        }
+        const SimState inCm = s;
+        switchLengthUnit(s, LengthUnit::Metre);
+        EXPECT_EQ(s.unit, LengthUnit::Metre);
+        EXPECT_EQ(s.vx, inCm.vx);
+        EXPECT_EQ(s.vz, inCm.vz);
+        EXPECT_EQ(s.ay, inCm.ay); // nothing computed
+        EXPECT_EQ(s.Ez, confined ? 8.0f : 0.0f);
+    }
 }

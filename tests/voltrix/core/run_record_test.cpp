@@ -3,6 +3,8 @@
 // the export's safe write with the experiment files' reasons.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
@@ -35,16 +37,31 @@ std::vector<std::string> linesOf(const std::string &csv)
     return lines;
 }
 
+constexpr LengthUnit kM = LengthUnit::Metre, kCm = LengthUnit::Centimetre;
+
 // A run as the main window records it: the start, then each step.
-RunRecorder recordRun(SimState &s, int steps, bool cm, std::size_t capacity = kMaxRecordedSteps)
+RunRecorder recordRun(SimState &s, int steps, LengthUnit unit, std::size_t capacity = kMaxRecordedSteps)
 {
+    s.unit = unit;
     RunRecorder run(capacity);
-    run.record(s, cm);
+    run.record(s);
     for (int i = 0; i < steps; ++i) {
-        integrateStep(s, cm);
-        run.record(s, cm);
+        integrateStep(s);
+        run.record(s);
     }
     return run;
+}
+
+// One record or step with the unit box showing the unit given.
+void recordIn(RunRecorder &run, SimState &s, LengthUnit unit)
+{
+    s.unit = unit;
+    run.record(s);
+}
+void stepIn(SimState &s, LengthUnit unit)
+{
+    s.unit = unit;
+    integrateStep(s);
 }
 
 std::string readBytes(const fs::path &p)
@@ -58,7 +75,7 @@ protected:
     void SetUp() override
     {
         folder_ = fs::temp_directory_path()
-                  / ("voltrix-run-csv-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-"
+                  / ("voltrix-run-csv-" + std::to_string(::getpid()) + "-"
                      + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder_);
         fs::create_directories(folder_);
@@ -72,8 +89,8 @@ protected:
 TEST(RunRecord, HeaderAndFirstRowsAfterThreeStepsOfTheStartState)
 {
     SimState s;
-    const RunRecorder run = recordRun(s, 3, false);
-    const std::vector<std::string> lines = linesOf(runCsvText(run, false));
+    const RunRecorder run = recordRun(s, 3, kM);
+    const std::vector<std::string> lines = linesOf(runCsvText(run, kM));
     ASSERT_EQ(lines.size(), 5u); // header, the start and three steps
     EXPECT_EQ(lines[0], "t (s),x (m),y (m),z (m),vx (m/s),vy (m/s),vz (m/s),ax (m/s^2),ay (m/s^2),az (m/s^2)");
     // At rest on the start state the force is q v × B = (0, 100, 0).
@@ -93,26 +110,26 @@ TEST(RunRecord, EveryRowIsInOneUnit)
 {
     struct Case {
         const char *name;
-        bool recordedInCm, stepInCm, exportInCm;
+        LengthUnit recordedIn, stepIn, exportIn;
         const char *header, *start;
     } cases[] = {
-        {"m", false, false, false, "t (s),x (m)", "0,0,20,40,0,0,50,0,100,0"},
+        {"m", kM, kM, kM, "t (s),x (m)", "0,0,20,40,0,0,50,0,100,0"},
         // 50 cm/s is 0.5 m/s: a force of 1 N, an acceleration of 100 cm/s².
-        {"cm", true, true, true, "t (s),x (cm)", "0,0,20,40,0,0,50,0,100,0"},
+        {"cm", kCm, kCm, kCm, "t (s),x (cm)", "0,0,20,40,0,0,50,0,100,0"},
         // The run began in cm; exported in m, the rows come converted.
-        {"cm exported in m", true, true, false, "t (s),x (m)", "0,0,0.2,0.4,0,0,0.5,0,1,0"},
+        {"cm exported in m", kCm, kCm, kM, "t (s),x (m)", "0,0,0.2,0.4,0,0,0.5,0,1,0"},
         // A step taken after switching to m joins the run converted to cm.
-        {"switched to m", true, false, true, "t (s),x (cm)", "0,0,20,40,0,0,50,0,100,0"},
+        {"switched to m", kCm, kM, kCm, "t (s),x (cm)", "0,0,20,40,0,0,50,0,100,0"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         SimState s;
         RunRecorder run;
-        run.record(s, c.recordedInCm);
-        integrateStep(s, c.stepInCm);
-        run.record(s, c.stepInCm);
-        EXPECT_EQ(run.inCentimetres(), c.recordedInCm);
-        const std::vector<std::string> lines = linesOf(runCsvText(run, c.exportInCm));
+        recordIn(run, s, c.recordedIn);
+        stepIn(s, c.stepIn);
+        recordIn(run, s, c.stepIn);
+        EXPECT_EQ(run.unit(), c.recordedIn);
+        const std::vector<std::string> lines = linesOf(runCsvText(run, c.exportIn));
         ASSERT_EQ(lines.size(), 3u);
         EXPECT_EQ(lines[0].substr(0, std::string(c.header).size()), c.header);
         EXPECT_EQ(lines[1], c.start);
@@ -120,9 +137,9 @@ TEST(RunRecord, EveryRowIsInOneUnit)
     // Switched to m, the state jumped to 40.5 m: the run keeps it as 4050 cm.
     SimState s;
     RunRecorder run;
-    run.record(s, true);
-    integrateStep(s, false);
-    run.record(s, false);
+    recordIn(run, s, kCm);
+    stepIn(s, kM);
+    recordIn(run, s, kM);
     EXPECT_FLOAT_EQ(run.row(1).z, 4050.0f);
     EXPECT_FLOAT_EQ(run.row(1).vz, 100.0f * s.vz);
 }
@@ -137,9 +154,9 @@ TEST(RunRecord, ALongRunKeepsItsLatestRowsUpToTheBound)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.steps);
         SimState s;
-        const RunRecorder run = recordRun(s, c.steps, false, c.capacity);
+        const RunRecorder run = recordRun(s, c.steps, kM, c.capacity);
         ASSERT_EQ(run.size(), c.kept);
-        const std::vector<std::string> lines = linesOf(runCsvText(run, false));
+        const std::vector<std::string> lines = linesOf(runCsvText(run, kM));
         EXPECT_EQ(lines.size(), c.kept + 1);
         if (c.kept == 0)
             continue;
@@ -158,12 +175,12 @@ TEST(RunRecord, ALongRunKeepsItsLatestRowsUpToTheBound)
 TEST(RunRecord, ClearingStartsANewRun)
 {
     SimState s;
-    RunRecorder run = recordRun(s, 5, true);
+    RunRecorder run = recordRun(s, 5, kCm);
     run.clear();
     EXPECT_TRUE(run.empty());
-    EXPECT_EQ(linesOf(runCsvText(run, false)).size(), 1u);
-    run.record(s, false); // the new run takes the unit now selected
-    EXPECT_FALSE(run.inCentimetres());
+    EXPECT_EQ(linesOf(runCsvText(run, kM)).size(), 1u);
+    recordIn(run, s, kM); // the new run takes the unit now selected
+    EXPECT_EQ(run.unit(), kM);
     EXPECT_EQ(run.size(), 1u);
     EXPECT_EQ(run.row(0).t, s.t);
 }
@@ -171,26 +188,26 @@ TEST(RunRecord, ClearingStartsANewRun)
 TEST_F(RunCsvFiles, ExportWritesTheTextAndFailsWithTheExperimentReasons)
 {
     SimState s;
-    const RunRecorder run = recordRun(s, 3, false);
+    const RunRecorder run = recordRun(s, 3, kM);
     const fs::path target = folder_ / "datos.csv";
-    FileResult result = saveRunCsv(target.string(), run, false);
+    FileResult result = saveRunCsv(target.string(), run, kM);
     ASSERT_TRUE(result.ok) << result.reason;
-    EXPECT_EQ(readBytes(target), runCsvText(run, false));
+    EXPECT_EQ(readBytes(target), runCsvText(run, kM));
 
     // Root writes anywhere, so the folder that cannot be written is a path
     // through a regular file.
     const fs::path notAFolder = folder_ / "notas.txt";
     std::ofstream(notAFolder) << "notas";
-    result = saveRunCsv((notAFolder / "datos.csv").string(), run, false);
+    result = saveRunCsv((notAFolder / "datos.csv").string(), run, kM);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, fileFailureReason(ENOTDIR));
     EXPECT_EQ(result.reason, "una parte de la ruta no es una carpeta");
     EXPECT_EQ(readBytes(notAFolder), "notas");
 
-    result = saveRunCsv(folder_.string(), run, false);
+    result = saveRunCsv(folder_.string(), run, kM);
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(result.reason, "es una carpeta, no un archivo");
-    result = saveRunCsv("", run, false);
+    result = saveRunCsv("", run, kM);
     EXPECT_EQ(result.reason, kNoFileNameReason);
 
     // Nothing but the written file is left in the folder.

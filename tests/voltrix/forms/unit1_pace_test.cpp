@@ -38,7 +38,7 @@ protected:
         }
     }
 
-    static int stepsTaken() { return static_cast<int>(std::lround(Sim.t / Sim.dt)); }
+    int stepsTaken() const { return static_cast<int>(std::lround(Sim.t / Sim.dt)); }
 
     Nanoseconds now_{std::chrono::seconds(1000)};
 };

@@ -26,12 +26,12 @@ struct ConfinedState {
     bool confinadoMark, todoMark;
 };
 
-ConfinedState snapshot()
+ConfinedState snapshot(const SimState &sim)
 {
-    return {Sim.Bx,
-            Sim.By,
-            Sim.Bz,
-            Sim.CampoConfinado,
+    return {sim.Bx,
+            sim.By,
+            sim.Bz,
+            sim.CampoConfinado,
             Form4->CheckVectorB->isChecked(),
             Form1->Xc3DWorld->segment(17).color,
             Form1->Xc3DWorld->plane(6).color,
@@ -93,9 +93,9 @@ TEST_F(MainWindowTest, ConfiningSwitchesOffBAndShowsTheRegionFaces)
 TEST_F(MainWindowTest, ConfiningTwiceLeavesTheSameState)
 {
     Form1->Confinado->trigger();
-    const ConfinedState once = snapshot();
+    const ConfinedState once = snapshot(Sim);
     Form1->Confinado->trigger();
-    const ConfinedState twice = snapshot();
+    const ConfinedState twice = snapshot(Sim);
     EXPECT_EQ(twice.CampoConfinado, once.CampoConfinado);
     EXPECT_EQ(twice.Bx, once.Bx);
     EXPECT_EQ(twice.bottomFace, once.bottomFace);
@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, BackToAllSpaceKeepsBAtZeroAndHidesTheFaces)
 {
     Form1->Confinado->trigger();
     Form1->TodoEspacio->trigger();
-    const ConfinedState back = snapshot();
+    const ConfinedState back = snapshot(Sim);
     EXPECT_EQ(back.CampoConfinado, 0);
     EXPECT_EQ(back.Bx, 0.0f);
     EXPECT_EQ(back.bottomFace, clBlack);
@@ -178,7 +178,7 @@ TEST_F(MainWindowTest, InformationAlwaysOpensOnTheText)
 
 TEST_F(MainWindowTest, FigurePlacementFollowsTheFactors)
 {
-    const auto place = [](VectorQuantity quantity) {
+    const auto place = [this](VectorQuantity quantity) {
         Form1->scene().placeFigure(quantity, vectorFigure(quantity, Sim, Factors));
     };
     // B = (2, 0, 0) with factor 10: arrow (70,70,70)-(90,70,70), "B" halfway.

@@ -230,11 +230,11 @@ TEST_F(MainWindowTest, StartUpSceneHasLimeAxesGreenCubeAndTheParticleWithItsArro
         EXPECT_EQ(v.plane(p).color, clBlack) << p;
 
     // The state the scene shows.
-    EXPECT_FLOAT_EQ(voltrix::Sim.x, 0);
-    EXPECT_FLOAT_EQ(voltrix::Sim.y, 20);
-    EXPECT_FLOAT_EQ(voltrix::Sim.z, 40);
-    EXPECT_FLOAT_EQ(voltrix::Sim.vz, 50);
-    EXPECT_FLOAT_EQ(voltrix::Sim.Bx, 2);
+    EXPECT_FLOAT_EQ(Sim.x, 0);
+    EXPECT_FLOAT_EQ(Sim.y, 20);
+    EXPECT_FLOAT_EQ(Sim.z, 40);
+    EXPECT_FLOAT_EQ(Sim.vz, 50);
+    EXPECT_FLOAT_EQ(Sim.Bx, 2);
 }
 
 TEST_F(MainWindowTest, StartUpPictureShowsTheSceneColours)
@@ -256,17 +256,17 @@ TEST_F(MainWindowTest, StartUpPictureShowsTheSceneColours)
 
 TEST_F(MainWindowTest, ResizingRescalesTheSceneAndKeepsTheState)
 {
-    const voltrix::SimState before = voltrix::Sim;
-    const float zoomBefore = voltrix::Camera.ZoomActual;
+    const SimState before = Sim;
+    const float zoomBefore = Camera.ZoomActual;
     const ScreenPoint oldPixel = view().particle(1).screen;
     Form1->show();
     Form1->resize(500, 600); // the window's resize handler rescales the view
     EXPECT_NE(view().particle(1).screen.x, oldPixel.x);
     EXPECT_EQ(view().width(), 500);
     EXPECT_EQ(view().bitmapImage().width(), 500);
-    EXPECT_EQ(voltrix::Sim.x, before.x);
-    EXPECT_EQ(voltrix::Sim.t, before.t);
-    EXPECT_EQ(voltrix::Camera.ZoomActual, zoomBefore);
+    EXPECT_EQ(Sim.x, before.x);
+    EXPECT_EQ(Sim.t, before.t);
+    EXPECT_EQ(Camera.ZoomActual, zoomBefore);
 }
 
 // The program delivers every event through deliverShowingFailure: a handler

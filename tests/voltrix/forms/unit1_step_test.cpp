@@ -97,7 +97,7 @@ TEST_F(MainWindowTest, PureElectricFieldFromRestIsExactForConstantAcceleration)
 TEST_F(MainWindowTest, CentimetresAreIntegratedInMetresAndShownInCentimetres)
 {
     Form2->ComboUnidades->setCurrentText(QStringLiteral("cm"));
-    ASSERT_TRUE(Form1->cmSelected());
+    ASSERT_EQ(Sim.unit, LengthUnit::Centimetre);
     Sim.Bx = 0;
     Sim.Ez = 2; // V/m: 2 m/s^2 = 200 cm/s^2
     Sim.x = 50;
@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, RealTimerRunsStepsThroughTheEventLoop)
 {
     QTest::mouseClick(Form1->BtnAniStop, Qt::LeftButton);
     // Wait for steps by condition, not by time.
-    EXPECT_TRUE(QTest::qWaitFor([] { return Sim.t > 0.045f; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return Sim.t > 0.045f; }, 10000));
     QTest::mouseClick(Form1->BtnAniStop, Qt::LeftButton);
     EXPECT_FALSE(Form1->TimeAnimacion->isActive());
     EXPECT_EQ(Form1->EditT->text(), QString::fromStdString(voltrix::format32(Sim.t)));

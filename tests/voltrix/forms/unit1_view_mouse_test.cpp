@@ -36,10 +36,11 @@ protected:
         QApplication::sendEvent(&view(), &wheel);
     }
 
-    static void setAngles(int alfa, int beta)
+    void setAngles(int alfa, int beta)
     {
         Camera.AnguloAlfa = static_cast<float>(alfa);
         Camera.AnguloBeta = static_cast<float>(beta);
+        Camera.shown = {alfa, beta};
         view().Alfa = alfa;
         view().Beta = beta;
     }

@@ -24,7 +24,7 @@ protected:
 
     // Moves every slider away from the preset (the magnetic ones only while
     // the field fills all space: the confined mode holds B at 0).
-    static void disturbEverything()
+    void disturbEverything()
     {
         const bool wholeSpace = Sim.CampoConfinado == 0;
         for (QScrollBar *slider : {Form2->ScX, Form2->ScY, Form2->ScZ, Form2->ScVx, Form2->ScVy, Form2->ScVz,

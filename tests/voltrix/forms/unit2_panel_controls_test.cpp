@@ -359,7 +359,7 @@ TEST_F(ControlPanel, UnitSwitchInConfinedModeSetsTheFieldNotItsSlider)
     Form2->ComboUnidades->setCurrentText(QStringLiteral("c"));
     EXPECT_FLOAT_EQ(Sim.Ez, 8.0f);
     EXPECT_EQ(Form2->GroupBoxVel->title(), QStringLiteral("Velocidad m/s"));
-    EXPECT_FALSE(Form1->cmSelected());
+    EXPECT_EQ(Sim.unit, LengthUnit::Metre);
 }
 
 } // namespace

@@ -35,9 +35,9 @@ protected:
         return window().box(which)->text();
     }
     // What the core makes of the state now, box by box.
-    static void expectShowsTheState()
+    void expectShowsTheState() const
     {
-        const auto texts = magnitudeTexts(magnitudesOf(Sim, Form1->cmSelected()));
+        const auto texts = magnitudeTexts(magnitudesOf(Sim));
         for (int i = 0; i < kMagnitudeBoxes; ++i)
             EXPECT_EQ(shown(static_cast<MagnitudeBox>(i)).toStdString(), texts[static_cast<std::size_t>(i)]) << i;
     }
@@ -106,7 +106,7 @@ TEST_F(MagnitudesWindow, FollowsTheStepAndEveryChangeOfThePanel)
         {"E across B", [] { typeAndEnter(Form2->EditEz, QStringLiteral("3")); }, MagnitudeBox::DriftY, "0.75"},
         {"a velocity slider", [] { userDrags(Form2->ScVx, 100); }, MagnitudeBox::Pitch, nullptr},
         {"the charge held down",
-         [] {
+         [this] {
              Sim.PasoQ = -0.1f;
              for (int tick = 0; tick < 30; ++tick)
                  Form1->TimeQTimer();
