@@ -3,7 +3,9 @@
 # drives it a little so the picture shows something, and saves the window as
 # a PNG. Called by screenshots.sh under xvfb-run. SCENE "overlay" (Trayecta)
 # overlays the 30°, 45° and 60° launches through the graph's menu; SCENE
-# "magnitudes" (Voltrix) opens "Magnitudes" and photographs that window. SCALE
+# "magnitudes" (Voltrix) opens "Magnitudes" and photographs that window;
+# "graficas" runs three turns of the start-up state and photographs the
+# energy in "Gráficas". SCALE
 # (default 1) starts the program with --scale SCALE; the clicks below are in
 # the design's pixels and are scaled with it.
 # usage: screenshot-window.sh PROGRAM OUTPUT.png [SCENE]
@@ -64,6 +66,29 @@ case "$program${scene:+-$scene}" in
         shown=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Magnitudes$' | head -n 1)
         [ -n "$shown" ] || { echo "the Magnitudes window did not open" >&2; exit 1; }
         window=$shown
+        ;;
+    voltrix-graficas)
+        # "Paneles", then "Gráficas" below "Magnitudes"; the animation runs
+        # for three turns (a turn is π s of simulated time, 0.64 s a second at
+        # "Normal"), then "Energía" is chosen and the
+        # pointer reads the curves near the end of the run.
+        xdotool windowfocus --sync "$window"
+        xdotool mousemove --window "$window" $(at 96 9) click 1
+        sleep 0.5
+        xdotool mousemove --window "$window" $(at 130 183) click 1
+        sleep 1
+        graphs=$(xdotool search --all --onlyvisible --pid "$pid" --name '^Gráficas$' | head -n 1)
+        [ -n "$graphs" ] || { echo "the Gráficas window did not open" >&2; exit 1; }
+        xdotool mousemove --window "$window" $(at 38 359) click 1
+        sleep 15
+        xdotool mousemove --window "$window" $(at 38 359) click 1
+        xdotool windowfocus --sync "$graphs"
+        xdotool mousemove --window "$graphs" $(at 200 17) click 1
+        sleep 0.5
+        xdotool key End Return
+        sleep 0.5
+        xdotool mousemove --window "$graphs" $(at 400 150)
+        window=$graphs
         ;;
     trayecta)
         # Alt+C is "&Calcular": solve the default problem and plot it.

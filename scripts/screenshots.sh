@@ -4,7 +4,8 @@
 # Voltrix is caught with its animation running for a moment, so the trace
 # shows; Trayecta after "Calcular" with its default problem, and once more
 # with the 30°, 45° and 60° launches overlaid (trayecta-overlay.png); and
-# Voltrix's "Magnitudes" window for the start-up state (voltrix-magnitudes.png).
+# Voltrix's "Magnitudes" window for the start-up state (voltrix-magnitudes.png)
+# and its "Gráficas" window with the energy after three turns (voltrix-graficas.png).
 # Names given as arguments remake only those: scripts/screenshots.sh trayecta-overlay
 # BUILD_DIR picks the build folder (default build/).
 set -euo pipefail
@@ -18,6 +19,7 @@ mkdir -p "$out_dir"
 
 # picture name, scale, program, scene of screenshot-window.sh
 shots=("voltrix 1 voltrix" "voltrix-2x 2 voltrix" "voltrix-magnitudes 1 voltrix magnitudes"
+       "voltrix-graficas 1 voltrix graficas"
        "trayecta 1 trayecta" "trayecta-2x 2 trayecta" "trayecta-overlay 1 trayecta overlay")
 for shot in "${shots[@]}"; do
     read -r name scale program scene <<<"$shot"

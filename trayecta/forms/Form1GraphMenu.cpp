@@ -7,11 +7,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QMenu>
 
+#include "common/FileToWrite.h"
 #include "trayecta/core/TrajectoryExport.h"
 #include "trayecta/core/WholeFile.h"
 #include "trayecta/forms/Form1.h"
@@ -137,26 +136,11 @@ void FORM1::mnuExportaPunts_Click()
 QString FORM1::chooseFileToWrite(const QString &title, const QStringList &filters, const QStringList &suffixes,
                                  const QString &name, int *chosenFilter)
 {
-    QFileDialog dialog(this, title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(suffixes.value(0));
-    // A name typed without an extension gets the one of the chosen type.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters, suffixes](const QString &filter) {
-        dialog.setDefaultSuffix(suffixes.value(static_cast<int>(filters.indexOf(filter)), suffixes.value(0)));
-    });
-    dialog.setDirectory(lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_);
-    dialog.selectFile(name);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    if (chosenFilter) {
-        *chosenFilter = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
-    }
-    const QString path = dialog.selectedFiles().constFirst();
-    lastFolder_ = QFileInfo(path).absolutePath();
-    return path;
+    const orvalis::FileToWrite chosen =
+        orvalis::chooseFileToWrite(this, title, filters, suffixes, name, lastFolder_, QDir::homePath());
+    if (chosenFilter)
+        *chosenFilter = chosen.chosenFilter;
+    return chosen.path;
 }
 
 void FORM1::reportFileFailure(const char *whatFailed, const std::string &description)

@@ -7,6 +7,7 @@
 #include "voltrix/forms/Unit4.h"
 #include "voltrix/forms/Unit5.h"
 #include "voltrix/forms/Unit6.h"
+#include "voltrix/forms/UnitGraficas.h"
 #include "voltrix/forms/UnitMagnitudes.h"
 
 namespace voltrix {
@@ -21,6 +22,7 @@ void createVoltrixWindows(Experiment &experiment)
     Form5 = new TForm5(experiment);
     Form6 = new TForm6;
     FormMagnitudes = new TFormMagnitudes(experiment);
+    FormGraficas = new TFormGraficas(experiment);
 }
 
 namespace {
@@ -38,6 +40,7 @@ void destroyVoltrixWindows()
 {
     if (Form1 != nullptr)
         Form1->stopTimers();
+    destroy(FormGraficas);
     destroy(FormMagnitudes);
     destroy(Form6);
     destroy(Form5);

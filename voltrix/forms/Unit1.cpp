@@ -227,6 +227,7 @@ void TForm1::buildMenu()
     Informacion = panels->addAction(QStringLiteral("Información"));
     Ayuda1 = panels->addAction(QStringLiteral("Ayuda"));
     Magnitudes1 = checkableItem(panels, QStringLiteral("Magnitudes"), false);
+    Graficas1 = checkableItem(panels, QStringLiteral("Gráficas"), false);
 
     // Qt flips a checkable item before the handler runs; every handler sets
     // the marks it owns explicitly, so the flip never shows.
@@ -242,6 +243,7 @@ void TForm1::buildMenu()
     connect(Informacion, &QAction::triggered, this, [this] { InformacionClick(); });
     connect(Ayuda1, &QAction::triggered, this, [this] { Ayuda1Click(); });
     connect(Magnitudes1, &QAction::triggered, this, [this] { Magnitudes1Click(); });
+    connect(Graficas1, &QAction::triggered, this, [this] { Graficas1Click(); });
 
     buildAnimationMenu();
 }

@@ -91,7 +91,8 @@ public:
     QAction *FactordeEscala = nullptr;
     QAction *Informacion = nullptr;
     QAction *Ayuda1 = nullptr;
-    QAction *Magnitudes1 = nullptr; // the quantities window, last of "Paneles"
+    QAction *Magnitudes1 = nullptr; // the quantities window
+    QAction *Graficas1 = nullptr;   // the graphs window, last of "Paneles"
     // "Animación", after "Paneles": start/stop, a single step and the speed.
     QAction *Animacion1 = nullptr;
     QAction *IniciarDetener = nullptr;
@@ -163,6 +164,7 @@ public:
     void InformacionClick();
     void Ayuda1Click();
     void Magnitudes1Click();
+    void Graficas1Click();
     void UnPasoClick();                      // one whole step while stopped
     void VelocidadClick(int stepsPerSecond); // one of the three speeds
     int animationSpeed() const { return stepsPerTick_.stepsPerSecond(); }

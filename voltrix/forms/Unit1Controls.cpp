@@ -22,6 +22,7 @@
 #include "voltrix/forms/Unit4.h"
 #include "voltrix/forms/Unit5.h"
 #include "voltrix/forms/Unit6.h"
+#include "voltrix/forms/UnitGraficas.h"
 #include "voltrix/forms/UnitMagnitudes.h"
 #include "voltrix/view3d/TXc3DWorld.h"
 
@@ -265,5 +266,7 @@ void TForm1::InformacionClick()
 void TForm1::Ayuda1Click() { toggleWindow(Form6, nullptr); }
 
 void TForm1::Magnitudes1Click() { toggleWindow(FormMagnitudes, Magnitudes1); }
+
+void TForm1::Graficas1Click() { toggleWindow(FormGraficas, Graficas1); }
 
 } // namespace voltrix

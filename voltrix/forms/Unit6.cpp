@@ -93,6 +93,12 @@ const char *const kAddedHelpLines[] = {
     "",
     "voltrix --scale 2 -> Abre todas las ventanas al doble de tamaño,",
     "                    por ejemplo para un proyector (de 0.5 a 4).",
+    "",
+    "Paneles -> Gráficas -> Posición, velocidad, aceleración, rapidez o",
+    "                 energía frente al tiempo desde el último Inicia, Cargar",
+    "                 o Recuperar. El ratón sobre la gráfica lee sus valores;",
+    "                 el botón derecho guarda o copia la gráfica y exporta",
+    "                 sus datos (CSV).",
 };
 
 } // namespace

@@ -17,10 +17,12 @@ namespace voltrix {
 struct ScreenPoint {
     int x = 0;
     int y = 0;
+    bool operator==(const ScreenPoint &) const = default;
 };
 
 struct ScreenLine {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool operator==(const ScreenLine &) const = default;
 };
 
 // One 3D segment relative to the box centre.

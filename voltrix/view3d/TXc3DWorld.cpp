@@ -66,10 +66,8 @@ void TXc3DWorld::SetCube(TColor colour, bool shown) { SceneGeometry::SetCube(col
 
 void TXc3DWorld::SetAxes(TColor colour, bool shown) { SceneGeometry::SetAxes(colour, shown); }
 
-void TXc3DWorld::DrawWorld()
+void TXc3DWorld::drawBackground(ViewCanvas &c)
 {
-    syncVisibleSize();
-    ViewCanvas &c = bitmap_;
     c.setBrushColor(Color);
     c.fillRect(0, 0, clipWidth_, clipHeight_);
     for (int i = 1; i <= NPlanes; ++i)
@@ -78,6 +76,52 @@ void TXc3DWorld::DrawWorld()
         DrawCube(c);
     if (ShowAxes)
         DrawAxes(c);
+}
+
+TXc3DWorld::Background TXc3DWorld::backgroundNow(const CanvasState &before, qreal ratio) const
+{
+    Background b;
+    b.width = clipWidth_;
+    b.height = clipHeight_;
+    b.ratio = ratio;
+    b.colour = Color;
+    b.cubeColour = cubeColor();
+    b.axesColour = axesColor();
+    b.cube = ShowCube;
+    b.axes = ShowAxes;
+    b.cubeLines = cubeScreen();
+    b.axesLines = axesScreen();
+    b.before = before;
+    b.planes.reserve(static_cast<std::size_t>(std::max(NPlanes, 0)));
+    for (int i = 1; i <= NPlanes; ++i) {
+        // A hidden plane draws nothing and leaves the pen as it was, wherever it stands.
+        const ScenePlane &p = plane(i);
+        if (hidden(p.color))
+            b.planes.push_back({0, Color, 0, {}});
+        else
+            b.planes.push_back({p.kind, p.color, p.brushStyle, p.screen});
+    }
+    return b;
+}
+
+void TXc3DWorld::DrawWorld()
+{
+    syncVisibleSize();
+    ViewCanvas &c = bitmap_;
+    if (NPlanes > planeCount()) {
+        drawBackground(c); // reports the plane that does not exist
+    } else {
+        Background now = backgroundNow(c.state(), c.image().devicePixelRatio());
+        if (!(now == backgroundDrawn_) || background_.width() != c.width() || background_.height() != c.height()) {
+            background_.resize(c.width(), c.height(), c.image().devicePixelRatio());
+            background_.setState(c.state());
+            drawBackground(background_);
+            backgroundLeaves_ = background_.state();
+            backgroundDrawn_ = std::move(now);
+        }
+        c.copyFrom(background_, 0, 0, clipWidth_, clipHeight_);
+        c.setState(backgroundLeaves_);
+    }
     if (ShowTrace)
         DrawTraces(c);
     for (int i = 1; i <= NSegments; ++i)
@@ -91,9 +135,13 @@ void TXc3DWorld::DrawWorld()
         DrawLabel(c, i);
     for (int i = 1; i <= NPlanes; ++i)
         DrawPlane(c, i, kPlaneForeground);
-    visible_.copyFrom(bitmap_, 0, 0, clipWidth_, clipHeight_);
+    // Only what differs from the frame on show is copied and shown again:
+    // a step moves a few objects, and the rest costs the display nothing.
+    const QRect changed = visible_.copyChanged(bitmap_, 0, 0, clipWidth_, clipHeight_);
+    if (changed.isEmpty())
+        return;
     const bool covered = clipWidth_ >= width() && clipHeight_ >= height();
-    showImmediately();
+    showImmediately(changed);
     if (!painting_)
         frameShown_ = covered ? FrameShown::Queued : FrameShown::None;
 }
@@ -124,12 +172,12 @@ void TXc3DWorld::syncVisibleSize()
     }
 }
 
-void TXc3DWorld::showImmediately()
+void TXc3DWorld::showImmediately(const QRect &changed)
 {
     // update() only queues one paint however often it is called; inside the
     // paint handler the canvas is shown by the paint in progress.
     if (!painting_)
-        update();
+        update(changed.isNull() ? rect() : changed);
 }
 
 // ---- placement and restyling, with immediate drawing ----

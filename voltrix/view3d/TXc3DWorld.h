@@ -11,8 +11,10 @@
 // Zoom) and DrawWorld. Its paint handler OnPaint normally calls ClearScreen
 // and DrawWorld. Misuse (index or property out of range) is reported with
 // "Error in function ..." and ends the program with exit status 1.
+#include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <QWidget>
 
@@ -88,11 +90,39 @@ protected:
 
 private:
     bool hidden(TColor colour) const { return colour == Color; }
-    void showImmediately();
+    void showImmediately(const QRect &changed = QRect());
     void syncVisibleSize();
+
+    // The frame's first layer (the ground, the background planes, the cube
+    // and the axes) changes only with the camera or those objects: it is kept
+    // drawn and copied under each new frame. It is kept for everything it was
+    // drawn from, the pen and brush it started with and left included.
+    struct PlaneLook {
+        int kind;
+        TColor color;
+        int brushStyle;
+        std::array<ScreenPoint, 4> screen;
+        bool operator==(const PlaneLook &) const = default;
+    };
+    struct Background {
+        int width = 0, height = 0;
+        qreal ratio = 0;
+        TColor colour = 0, cubeColour = 0, axesColour = 0;
+        bool cube = false, axes = false;
+        std::array<ScreenLine, kCubeEdges> cubeLines{};
+        std::array<ScreenLine, kAxisSegments> axesLines{};
+        std::vector<PlaneLook> planes;
+        CanvasState before;
+        bool operator==(const Background &) const = default;
+    };
+    Background backgroundNow(const CanvasState &before, qreal ratio) const;
+    void drawBackground(ViewCanvas &c);
 
     ViewCanvas bitmap_;
     ViewCanvas visible_;
+    ViewCanvas background_;
+    Background backgroundDrawn_;
+    CanvasState backgroundLeaves_;
     int clipWidth_ = 0;
     int clipHeight_ = 0;
     ScreenPoint lastPoint_;

@@ -277,6 +277,53 @@ void ViewCanvas::textOut(long long x, long long y, const std::string &text)
     p.drawText(QPoint(X, Y + metrics.ascent()), s);
 }
 
+QRect ViewCanvas::copyChanged(ViewCanvas &source, int left, int top, int right, int bottom)
+{
+    source.finish();
+    finish();
+    if (image_.isNull() || source.image_.isNull())
+        return {};
+    const qreal ratio = image_.devicePixelRatio();
+    const auto device = [ratio](int v) { return orvalis::saturatingTrunc(std::ceil(v * ratio)); };
+    const int L = device(std::max(left, 0));
+    const int T = device(std::max(top, 0));
+    const int R = std::min({device(right), image_.width(), source.image_.width()});
+    const int B = std::min({device(bottom), image_.height(), source.image_.height()});
+    if (R <= L || B <= T || source.image_.devicePixelRatio() != ratio)
+        return {};
+    int changedLeft = R, changedRight = L, changedTop = B, changedBottom = T;
+    const std::size_t bytes = static_cast<std::size_t>(R - L) * 4;
+    for (int row = T; row < B; ++row) {
+        auto *to = reinterpret_cast<quint32 *>(image_.scanLine(row)) + L;
+        const auto *from = reinterpret_cast<const quint32 *>(source.image_.constScanLine(row)) + L;
+        if (std::memcmp(to, from, bytes) == 0)
+            continue;
+        // Sixteen pixels at a time to the first and the last that differ.
+        constexpr int kRun = 16;
+        int first = 0, last = R - L;
+        while (first + kRun <= last && std::memcmp(to + first, from + first, kRun * 4) == 0)
+            first += kRun;
+        while (last - kRun >= first && std::memcmp(to + last - kRun, from + last - kRun, kRun * 4) == 0)
+            last -= kRun;
+        while (to[first] == from[first])
+            ++first;
+        --last;
+        while (to[last] == from[last])
+            --last;
+        std::memcpy(to + first, from + first, static_cast<std::size_t>(last - first + 1) * 4);
+        changedLeft = std::min(changedLeft, L + first);
+        changedRight = std::max(changedRight, L + last + 1);
+        changedTop = std::min(changedTop, row);
+        changedBottom = row + 1;
+    }
+    if (changedRight <= changedLeft)
+        return {};
+    // Back to the design's pixels, outwards.
+    const auto down = [ratio](int v) { return orvalis::saturatingTrunc(std::floor(v / ratio)); };
+    const auto up = [ratio](int v) { return orvalis::saturatingTrunc(std::ceil(v / ratio)); };
+    return QRect(QPoint(down(changedLeft), down(changedTop)), QPoint(up(changedRight) - 1, up(changedBottom) - 1));
+}
+
 void ViewCanvas::copyFrom(ViewCanvas &source, int left, int top, int right, int bottom)
 {
     source.finish();

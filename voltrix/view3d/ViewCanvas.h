@@ -26,6 +26,7 @@ struct CanvasState {
     int brushStyle = 0; // 0 solid, 1 clear, 2 horizontal, 3 vertical, 4/5 diagonals, 6 cross, 7 diagonal cross
     TColor fontColor = clBlack;
     int fontHeight = 11;
+    bool operator==(const CanvasState &) const = default;
 };
 
 class ViewCanvas {
@@ -52,6 +53,7 @@ public:
     void setBrushStyle(int s) { state_.brushStyle = s; }
     void setFontColor(TColor c) { state_.fontColor = c; }
     void setFontHeight(int h) { state_.fontHeight = h; }
+    void setState(const CanvasState &s) { state_ = s; }
 
     // Primitives with the framework canvas' meaning: rectangles and ellipses
     // take the bounding box (left, top, right, bottom) with right and bottom
@@ -65,6 +67,10 @@ public:
     void textOut(long long x, long long y, const std::string &text);
     // Copies `rect` of `source` onto the same place here.
     void copyFrom(ViewCanvas &source, int left, int top, int right, int bottom);
+    // The same copy, of the pixels that differ only; returns the rectangle
+    // (in the design's pixels) that holds every pixel changed, empty when
+    // none did, so a frame much like the last one is shown in part.
+    QRect copyChanged(ViewCanvas &source, int left, int top, int right, int bottom);
 
     // Finishes the painting in progress so the image can be read or blitted.
     void finish();

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QTest>
 
 #include "voltrix/view3d/TXc3DWorld.h"
@@ -67,8 +69,6 @@ int countPixels(const QImage &image, const std::function<bool(TColor)> &test)
             n += test(pixel(image, x, y)) ? 1 : 0;
     return n;
 }
-
-} // namespace
 
 TEST(DrawSegment, ArrowHasAnOpenNinePixelHead)
 {
@@ -329,9 +329,13 @@ TEST(DrawWorld, SurvivesCoordinatesFarOffAndInvalid)
 class PaintCounter : public QObject {
 public:
     int paints = 0;
+    QRegion painted; // what the paints covered
     bool eventFilter(QObject *, QEvent *event) override
     {
-        paints += event->type() == QEvent::Paint;
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            painted += static_cast<QPaintEvent *>(event)->region();
+        }
         return false;
     }
 };
@@ -363,12 +367,18 @@ TEST(PaintHandler, DrawWorldInsideItDoesNotQueueAnotherPaint)
     EXPECT_EQ(events.paints, settledEvents + 1) << "a paint must not schedule the next one";
     EXPECT_EQ(handled, settledHandled + 1) << "a paint the view did not ask for runs the handler";
     // Outside the handler, many redraws queue a single paint, which shows the
-    // frame they drew without drawing it once more.
-    for (int i = 0; i < 1000; ++i)
+    // frame they drew without drawing it once more; a frame like the one on
+    // show queues none.
+    for (int i = 0; i < 1000; ++i) {
+        particleAt(v.w, 1, 30 + i % 2, 30);
         v.w.DrawWorld();
+    }
     settle();
     EXPECT_EQ(events.paints, settledEvents + 2);
     EXPECT_EQ(handled, settledHandled + 1);
+    v.w.DrawWorld();
+    settle();
+    EXPECT_EQ(events.paints, settledEvents + 2);
     EXPECT_EQ(fromQColor(v.w.grab().toImage().pixelColor(30, 30)), clYellow) << "the widget shows the canvas";
     // After a clear the canvas no longer holds the frame: the handler redraws.
     const int beforeClear = handled;
@@ -377,3 +387,68 @@ TEST(PaintHandler, DrawWorldInsideItDoesNotQueueAnotherPaint)
     settle();
     EXPECT_EQ(handled, beforeClear + 1);
 }
+
+// Each frame starts from a first layer kept drawn (the ground, the background
+// planes, the cube, the axes) and only the part of the frame that changed is
+// shown: after any change of what that layer shows, the frame must be the one
+// a view drawing the same scene afresh gives, and the rectangle shown must
+// hold every pixel that changed.
+TEST(Drawing, TheKeptFirstLayerAndTheShownPartFollowEveryChange)
+{
+    const auto build = [](TXc3DWorld &w) {
+        w.SetCube(clGreen, true);
+        w.ShowCube = true;
+        w.SetAxes(clLime, true);
+        w.ShowAxes = true;
+        w.AddNPlanes(2, kPlaneBackground, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, clNavy, 0);
+        w.NPlanes = 2;
+        placePlane(w, 1, at(10, 150), at(190, 150), at(190, 190), at(10, 190));
+        w.AddNParticles(1, 1, 4, 0, 0, 0, clRed, 0);
+        w.NParticles = 1;
+        particleAt(w, 1, 100, 100);
+    };
+    const std::vector<std::function<void(TXc3DWorld &)>> changes = {
+        [](TXc3DWorld &) {},
+        [](TXc3DWorld &w) { particleAt(w, 1, 60, 40); },
+        [](TXc3DWorld &w) { w.Alfa = 30, w.ProjectAll(); },
+        [](TXc3DWorld &w) { w.Zoom = 0.3f, w.ProjectAll(); },
+        [](TXc3DWorld &w) { w.SetCube(clRed, true); },
+        [](TXc3DWorld &w) { w.ShowAxes = false; },
+        [](TXc3DWorld &w) { w.ChangePlaneProperties(kPropColour, 1, static_cast<float>(clYellow)); },
+        [](TXc3DWorld &w) { placePlane(w, 2, at(20, 20), at(80, 20), at(80, 60), at(20, 60)); },
+        [](TXc3DWorld &w) { w.ChangePlaneProperties(kPropColour, 2, static_cast<float>(clAqua)); },
+        [](TXc3DWorld &w) { w.Color = clGray; },
+    };
+    View kept;
+    build(kept.w);
+    PaintCounter shown;
+    kept.w.installEventFilter(&shown);
+    kept.w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&kept.w));
+    for (std::size_t k = 0; k < changes.size(); ++k) {
+        SCOPED_TRACE(k);
+        kept.w.DrawWorld(); // the layer kept for the scene as it stands
+        QCoreApplication::processEvents();
+        const QImage before = kept.w.visibleImage().copy();
+        changes[k](kept.w);
+        kept.w.DrawWorld();
+        shown.painted = QRegion();
+        QCoreApplication::processEvents();
+        View fresh;
+        build(fresh.w);
+        for (std::size_t j = 0; j <= k; ++j)
+            changes[j](fresh.w);
+        fresh.w.DrawWorld();
+        ASSERT_EQ(kept.w.visibleImage(), fresh.w.visibleImage());
+        ASSERT_EQ(kept.w.bitmapImage(), fresh.w.bitmapImage());
+        // Every changed pixel was painted again.
+        const QImage after = kept.w.visibleImage();
+        for (int y = 0; y < after.height(); ++y)
+            for (int x = 0; x < after.width(); ++x)
+                if (after.pixel(x, y) != before.pixel(x, y)) {
+                    ASSERT_TRUE(shown.painted.contains(QPoint(x, y))) << x << ", " << y;
+                }
+    }
+}
+
+} // namespace
