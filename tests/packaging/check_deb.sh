@@ -29,7 +29,8 @@ for program in voltrix trayecta; do
 done
 for pattern in 'applications/.*Voltrix\.desktop' 'applications/.*Trayecta\.desktop' \
                'icons/hicolor/48x48/apps/.*Voltrix\.png' 'icons/hicolor/scalable/apps/.*Trayecta\.svg' \
-               'metainfo/.*Voltrix\.metainfo\.xml' 'metainfo/.*Trayecta\.metainfo\.xml'; do
+               'metainfo/.*Voltrix\.metainfo\.xml' 'metainfo/.*Trayecta\.metainfo\.xml' \
+               'doc/voltrix-trayecta/guia-docente\.md' 'doc/voltrix-trayecta/guia-docent\.md'; do
     grep -q "^/usr/share/$pattern$" <<<"$installed" || fail "the package installs no /usr/share/$pattern"
 done
 

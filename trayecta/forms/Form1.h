@@ -27,6 +27,7 @@ class QRadioButton;
 
 namespace trayecta {
 
+class FormEnunciat;
 class GraphArea;
 struct GraphPicture;
 
@@ -63,6 +64,11 @@ public:
     // The graph area's menu: overlaying, saving, copying and exporting the graph.
     QMenu *mnuDibu = nullptr;
     QAction *mnuSuperposa = nullptr, *mnuDesaGrafica = nullptr, *mnuCopiaGrafica = nullptr, *mnuExportaPunts = nullptr;
+    // "Problemes d'exemple", last in the menu: one item a problem, and the
+    // window of the chosen one's statement.
+    QAction *mnuProblemes = nullptr;
+    std::vector<QAction *> mnuProblema;
+    FormEnunciat *frmEnunciat = nullptr;
 
     // A fixed line control: from (x1, y1) to (x2, y2) in window pixels.
     struct LineShape {
@@ -90,6 +96,7 @@ public:
     void mnuDesaGrafica_Click();
     void mnuCopiaGrafica_Click();
     void mnuExportaPunts_Click();
+    void mnuProblema_Click(int Index); // fills the inputs, calculates and shows the statement
 
     // The key filter: true when the key is to be discarded.
     bool FiltraTecla(quint16 KeyAscii);

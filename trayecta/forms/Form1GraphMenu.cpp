@@ -9,11 +9,14 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QMenu>
+#include <QRadioButton>
 
 #include "common/FileToWrite.h"
+#include "trayecta/core/ExampleProblems.h"
 #include "trayecta/core/TrajectoryExport.h"
 #include "trayecta/core/WholeFile.h"
 #include "trayecta/forms/Form1.h"
+#include "trayecta/forms/FormEnunciat.h"
 #include "trayecta/forms/GraphArea.h"
 #include "trayecta/forms/GraphAreaPicture.h"
 
@@ -60,6 +63,18 @@ void FORM1::buildGraphMenu()
     mnuExportaPunts = mnuDibu->addAction(QStringLiteral("Exporta els punts (CSV)…"));
     mnuExportaPunts->setObjectName(QStringLiteral("mnuExportaPunts"));
 
+    mnuDibu->addSeparator();
+    QMenu *problems = mnuDibu->addMenu(QStringLiteral("Problemes d'exemple"));
+    mnuProblemes = problems->menuAction();
+    mnuProblemes->setObjectName(QStringLiteral("mnuProblemes"));
+    const std::vector<ExampleProblem> &all = exampleProblems();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        QAction *item = problems->addAction(QString::fromUtf8(all[i].title));
+        mnuProblema.push_back(item);
+        connect(item, &QAction::triggered, this, [this, i] { mnuProblema_Click(static_cast<int>(i)); });
+    }
+    frmEnunciat = new FormEnunciat(this);
+
     connect(mnuSuperposa, &QAction::toggled, this, &FORM1::mnuSuperposa_Click);
     connect(mnuDesaGrafica, &QAction::triggered, this, &FORM1::mnuDesaGrafica_Click);
     connect(mnuCopiaGrafica, &QAction::triggered, this, &FORM1::mnuCopiaGrafica_Click);
@@ -75,6 +90,34 @@ void FORM1::Dibu_ContextMenu(QPoint at)
     }
     mnuExportaPunts->setEnabled(overlay_.shown().has_value());
     mnuDibu->popup(Dibu->mapToGlobal(at));
+}
+
+void FORM1::mnuProblema_Click(int Index)
+{
+    const ExampleProblem &problem = exampleProblems().at(static_cast<std::size_t>(Index));
+    // The way the velocity is given first: selecting it enables its fields.
+    if (problem.mode == VelocityMode::Components) {
+        opt1->setChecked(true);
+    } else {
+        opt2->setChecked(true);
+        opta->setChecked(true);
+    }
+    const InputTexts &in = problem.inputs;
+    const std::pair<QLineEdit *, const std::string *> fields[] = {{txtrx0, &in.rx0},
+                                                                  {txtry0, &in.ry0},
+                                                                  {txtv0x, &in.v0x},
+                                                                  {txtv0y, &in.v0y},
+                                                                  {txtvinicial, &in.vinicial},
+                                                                  {txtangulo, &in.angulo},
+                                                                  {txtsin, &in.sin},
+                                                                  {txtcos, &in.cos},
+                                                                  {txtaccelinicial[0], &in.accelinicial[0]},
+                                                                  {txtaccelinicial[1], &in.accelinicial[1]}};
+    for (const auto &[field, value] : fields) {
+        field->setText(QString::fromStdString(*value));
+    }
+    Cmdcalcular_Click();
+    frmEnunciat->showStatement(QString::fromUtf8(problem.title), QString::fromUtf8(problem.statement));
 }
 
 void FORM1::mnuSuperposa_Click()

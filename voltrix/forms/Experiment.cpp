@@ -82,6 +82,24 @@ void Experiment::preset()
     emit changed(Preset | Position | Velocity | Electric | Magnetic | TimeStep | Time | Factors | Force | RunRestarted);
 }
 
+void Experiment::setUp(const ClassicExperiment &experiment)
+{
+    // The field mode and the unit change first, with all that follows them.
+    if (state_.CampoConfinado != experiment.confined)
+        setFieldConfined(experiment.confined);
+    if (state_.unit != LengthUnit::Metre)
+        setUnit(LengthUnit::Metre);
+    state_ = classicState(experiment, state_);
+    camera_.AnguloAlfa = static_cast<float>(experiment.view.alfa);
+    camera_.AnguloBeta = static_cast<float>(experiment.view.beta);
+    camera_.shown = experiment.view;
+    camera_.ZoomActual = experiment.zoom;
+    run_.clear();
+    computeForceForDisplay(state_);
+    emit changed(SetUp | Position | Velocity | Electric | Magnetic | Charge | Time | TimeStep | Camera | Force
+                 | RunRestarted);
+}
+
 void Experiment::computeForce() { computeForceForDisplay(state_); }
 
 void Experiment::recordStep()

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "voltrix/core/Blink.h"
+#include "voltrix/core/ClassicExperiments.h"
 #include "voltrix/core/DrawingFactors.h"
 #include "voltrix/core/ExperimentFile.h"
 #include "voltrix/core/RunRecord.h"
@@ -48,6 +49,7 @@ public:
         SteppedUnseen = 1u << 17, // a step of a fast speed, shown by a later one
         Loaded = 1u << 18,        // an instant read from a file (load, recall)
         Preset = 1u << 19,        // "Inicia"
+        SetUp = 1u << 20,         // a classic experiment put in place, field arrows included
     };
     Q_DECLARE_FLAGS(Changes, Change)
 
@@ -80,6 +82,9 @@ public:
     void setUnit(LengthUnit unit);
     void setFieldConfined(bool confined);
     void preset(); // "Inicia"
+    // One of the classic experiments: its whole state, in metres, with its
+    // view; a new run starts.
+    void setUp(const ClassicExperiment &experiment);
 
     // The force law alone (the design's ACELERACION): the displays are asked
     // for separately.

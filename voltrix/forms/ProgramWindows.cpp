@@ -8,6 +8,7 @@
 #include "voltrix/forms/Unit5.h"
 #include "voltrix/forms/Unit6.h"
 #include "voltrix/forms/UnitGraficas.h"
+#include "voltrix/forms/UnitGuia.h"
 #include "voltrix/forms/UnitMagnitudes.h"
 
 namespace voltrix {
@@ -23,6 +24,7 @@ void createVoltrixWindows(Experiment &experiment)
     Form6 = new TForm6;
     FormMagnitudes = new TFormMagnitudes(experiment);
     FormGraficas = new TFormGraficas(experiment);
+    FormGuia = new TFormGuia;
 }
 
 namespace {
@@ -40,6 +42,7 @@ void destroyVoltrixWindows()
 {
     if (Form1 != nullptr)
         Form1->stopTimers();
+    destroy(FormGuia);
     destroy(FormGraficas);
     destroy(FormMagnitudes);
     destroy(Form6);

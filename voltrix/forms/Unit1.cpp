@@ -270,6 +270,15 @@ void TForm1::buildAnimationMenu()
     }
     connect(IniciarDetener, &QAction::triggered, this, [this] { BtnAniStopMouseDown(); });
     connect(UnPaso, &QAction::triggered, this, [this] { UnPasoClick(); });
+
+    QMenu *classics = MainMenu->addMenu(QStringLiteral("Experiencias"));
+    Experiencias1 = classics->menuAction();
+    const std::vector<ClassicExperiment> &all = classicExperiments();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        QAction *item = classics->addAction(QString::fromUtf8(all[i].title));
+        ExperienciasItems.push_back(item);
+        connect(item, &QAction::triggered, this, [this, i] { ExperienciaClick(static_cast<int>(i)); });
+    }
 }
 
 void TForm1::buildTimers()

@@ -7,6 +7,7 @@
 #include <QPoint>
 
 #include <memory>
+#include <vector>
 
 #include "voltrix/core/Figures.h"
 #include "voltrix/core/TickSchedule.h"
@@ -101,6 +102,9 @@ public:
     QAction *VelocidadNormal = nullptr;
     QAction *VelocidadRapida = nullptr;
     QAction *VelocidadMaxima = nullptr;
+    // "Experiencias", after "Animación": the classic experiments.
+    QAction *Experiencias1 = nullptr;
+    std::vector<QAction *> ExperienciasItems;
 
     // Steps a second of the three speeds; the hold buttons always tick at 64.
     static constexpr int kNormalSpeed = kTicksPerSecond;
@@ -166,6 +170,7 @@ public:
     void Magnitudes1Click();
     void Graficas1Click();
     void UnPasoClick();                      // one whole step while stopped
+    void ExperienciaClick(int index);        // a classic experiment with its guide
     void VelocidadClick(int stepsPerSecond); // one of the three speeds
     int animationSpeed() const { return stepsPerTick_.stepsPerSecond(); }
 
@@ -196,6 +201,7 @@ private:
     void placeParticleFigures();
     void placeLoadedFigures();
     void placePresetFigures();
+    void placeSetUpFigures();
     void placeRegionFigures();
     void placeEditedFigures(Experiment::Changes what);
     void placeVectorFigure(VectorQuantity quantity);

@@ -23,6 +23,7 @@
 #include "voltrix/forms/Unit5.h"
 #include "voltrix/forms/Unit6.h"
 #include "voltrix/forms/UnitGraficas.h"
+#include "voltrix/forms/UnitGuia.h"
 #include "voltrix/forms/UnitMagnitudes.h"
 #include "voltrix/view3d/TXc3DWorld.h"
 
@@ -128,6 +129,15 @@ void TForm1::BtnAniStopMouseDown()
         CheckParpadeo->show();
         UnPaso->setEnabled(false);
     }
+}
+
+void TForm1::ExperienciaClick(int index)
+{
+    const ClassicExperiment &chosen = classicExperiments().at(static_cast<std::size_t>(index));
+    if (TimeAnimacion->isActive())
+        BtnAniStopMouseDown(); // stopped, as a teacher starts it when the class is ready
+    experiment_.setUp(chosen);
+    FormGuia->showGuide(guideLines(chosen));
 }
 
 void TForm1::VelocidadClick(int stepsPerSecond)

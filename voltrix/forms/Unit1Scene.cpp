@@ -23,7 +23,7 @@ using E = Experiment;
 
 // Changes that leave the picture as it was: nothing is redrawn for them.
 constexpr E::Changes kRedrawn = E::Position | E::Velocity | E::Electric | E::Magnetic | E::Charge | E::Region
-                                | E::Factors | E::Force | E::Camera | E::Stepped | E::Loaded | E::Preset;
+                                | E::Factors | E::Force | E::Camera | E::Stepped | E::Loaded | E::Preset | E::SetUp;
 
 // The panel draws the velocity at its true length, without FactorV, and
 // label 2 a little higher than the step does.
@@ -79,6 +79,8 @@ void TForm1::placeFigures(Experiment::Changes what)
         placeLoadedFigures();
     else if (what & E::Preset)
         placePresetFigures();
+    else if (what & E::SetUp)
+        placeSetUpFigures();
     else if (what & E::Region)
         placeRegionFigures();
     else
@@ -119,6 +121,16 @@ void TForm1::placeLoadedFigures()
     scene_->placeParticle(experiment_.state());
     placeVectorFigure(VectorQuantity::Velocity);
     placePositionFigure();
+}
+
+void TForm1::placeSetUpFigures()
+{
+    // As a load, and the field arrows with it; the trace starts afresh.
+    placeLoadedFigures();
+    for (VectorQuantity field : {VectorQuantity::Electric, VectorQuantity::Magnetic})
+        scene_->placeFigure(field, vectorFigure(field, experiment_.state(), experiment_.factors()));
+    setTrace(false);
+    setTrace(true);
 }
 
 void TForm1::placeRegionFigures()

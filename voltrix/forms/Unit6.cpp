@@ -99,6 +99,11 @@ const char *const kAddedHelpLines[] = {
     "                 o Recuperar. El ratón sobre la gráfica lee sus valores;",
     "                 el botón derecho guarda o copia la gráfica y exporta",
     "                 sus datos (CSV).",
+    "Experiencias -> Montajes clásicos listos para la clase: movimiento",
+    "                 circular, hélice, parábola, deriva E×B, selector de",
+    "                 velocidades, desviación entre placas... Cada uno detiene",
+    "                 la animación, pone el estado y la vista y abre la",
+    "                 ventana Guía con lo que hay que predecir y una pregunta.",
 };
 
 } // namespace

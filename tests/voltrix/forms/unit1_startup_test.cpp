@@ -154,8 +154,9 @@ TEST_F(MainWindowTest, MenuHasEveryItemWithItsCaption)
     EXPECT_TRUE(Form1->RegionCampoElectrico->menu()->actions().contains(Form1->Confinado));
     EXPECT_TRUE(Form1->Paneles1->menu()->actions().contains(Form1->Control));
     EXPECT_TRUE(Form1->MainMenu->actions().contains(Form1->Ficheros));
-    // "Animación" comes after the design's two menus.
-    EXPECT_EQ(Form1->MainMenu->actions(), (QList<QAction *>{Form1->Ficheros, Form1->Paneles1, Form1->Animacion1}));
+    // "Animación" comes after the design's two menus, and "Experiencias" after it.
+    EXPECT_EQ(Form1->MainMenu->actions(),
+              (QList<QAction *>{Form1->Ficheros, Form1->Paneles1, Form1->Animacion1, Form1->Experiencias1}));
     EXPECT_EQ(Form1->Animacion1->menu()->actions(),
               (QList<QAction *>{Form1->IniciarDetener, Form1->UnPaso, Form1->Velocidad}));
     EXPECT_EQ(Form1->UnPaso->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Right));
