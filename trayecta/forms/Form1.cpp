@@ -2,15 +2,19 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <memory>
 
 #include "common/Version.h"
 #include "trayecta/core/NumberText.h"
@@ -200,7 +204,11 @@ void FORM1::typeFiltered(const KeyHandler &h, const QString &text)
         const QString character = text.mid(i, pair ? 2 : 1);
         i += pair ? 1 : 0;
         if (passesKeyFilter(h, character.at(0).unicode())) {
-            h.field->insert(character);
+            // A control code that passes stands for an editing key; in a pasted
+            // text it is only a line break or a tab, and inserts nothing.
+            if (character.at(0).unicode() >= 32) {
+                h.field->insert(character);
+            }
         } else {
             // A period has queued a comma keystroke: it lands before the characters after it.
             QCoreApplication::sendPostedEvents(nullptr, QEvent::KeyPress);
@@ -210,6 +218,11 @@ void FORM1::typeFiltered(const KeyHandler &h, const QString &text)
 
 bool FORM1::filterKeyPress(const KeyHandler &h, QKeyEvent *event)
 {
+    // Shift+Insert pastes; Ctrl+V is itself a key the filter refuses (code 22).
+    if (event->matches(QKeySequence::Paste) && !event->modifiers().testFlag(Qt::ControlModifier)) {
+        pasteFiltered(h, QClipboard::Clipboard);
+        return true;
+    }
     // A key that types several characters at once has each of them filtered.
     if (event->text().size() > 1 && !event->modifiers().testFlag(Qt::ControlModifier)) {
         typeFiltered(h, event->text());
@@ -240,6 +253,29 @@ bool FORM1::filterInputMethod(const KeyHandler &h, QInputMethodEvent *event)
     return true;
 }
 
+// Pasted text is typed: each of its characters passes the key filter.
+void FORM1::pasteFiltered(const KeyHandler &h, QClipboard::Mode mode)
+{
+    if (h.field->isReadOnly()) {
+        return;
+    }
+    typeFiltered(h, QGuiApplication::clipboard()->text(mode));
+}
+
+// The field's own menu, with its paste going through the key filter.
+void FORM1::showFieldMenu(const KeyHandler &h, const QPoint &globalPos)
+{
+    std::unique_ptr<QMenu> menu(h.field->createStandardContextMenu());
+    const QString pasteKeys = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction *action : menu->actions()) {
+        if (action->text().section(QLatin1Char('\t'), 1) == pasteKeys) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, [this, &h] { pasteFiltered(h, QClipboard::Clipboard); });
+        }
+    }
+    menu->exec(globalPos);
+}
+
 bool FORM1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
@@ -251,6 +287,22 @@ bool FORM1::eventFilter(QObject *watched, QEvent *event)
     case QEvent::InputMethod:
         if (const KeyHandler *h = keyHandlerOf(watched)) {
             return filterInputMethod(*h, static_cast<QInputMethodEvent *>(event));
+        }
+        break;
+    case QEvent::ContextMenu:
+        if (const KeyHandler *h = keyHandlerOf(watched)) {
+            showFieldMenu(*h, static_cast<QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the selection where the platform has one.
+        if (const KeyHandler *h = keyHandlerOf(watched);
+            h && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton
+            && QGuiApplication::clipboard()->supportsSelection()) {
+            h->field->deselect();
+            pasteFiltered(*h, QClipboard::Selection);
+            return true;
         }
         break;
     case QEvent::DragEnter:

@@ -3,6 +3,7 @@
 // on the left, the trajectory graph with its ticks and pointer readout on the
 // right. The handlers only move texts between the fields and the projectile
 // solver, the input rules and the graph plan, which hold all the arithmetic.
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -152,6 +153,8 @@ private:
     void typeFiltered(const KeyHandler &h, const QString &text);
     bool filterKeyPress(const KeyHandler &h, QKeyEvent *event);
     bool filterInputMethod(const KeyHandler &h, QInputMethodEvent *event);
+    void pasteFiltered(const KeyHandler &h, QClipboard::Mode mode);
+    void showFieldMenu(const KeyHandler &h, const QPoint &globalPos);
     struct FocusHandler {
         QLineEdit *field;
         void (FORM1::*handler)();

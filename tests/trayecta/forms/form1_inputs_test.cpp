@@ -1,8 +1,12 @@
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
+#include <QTimer>
 
 #include "tests/trayecta/forms/Form1Fixture.h"
 
@@ -283,4 +287,67 @@ TEST_F(Form1Test, LeftwardComponentsComeBackAsTyped)
     calculate();
     ASSERT_TRUE(reports.empty());
     EXPECT_EQ(form->txtvfinal->text(), QStringLiteral("(-3  ,  -18-9,8t)"));
+}
+
+// Pasted text is typed: what the filter refuses is left out, a period turns
+// into a comma, a trailing line break is dropped. Ctrl+V is itself a refused key.
+TEST_F(Form1Test, PastedTextPassesTheKeyFilter)
+{
+    enum class Path { CtrlV, ShiftInsert, FieldMenu, MiddleButton };
+    const struct {
+        Path path;
+        const char *name;
+        QString typed; // what the field gains from "1.5 m\n"
+        int beeps;
+    } cases[] = {
+        {Path::CtrlV, "Ctrl+V", QString(), 1},
+        {Path::ShiftInsert, "Shift+Insert", QStringLiteral("1,5"), 2},
+        {Path::FieldMenu, "the field's menu", QStringLiteral("1,5"), 2},
+        {Path::MiddleButton, "the middle button", QStringLiteral("1,5"), 2},
+    };
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    const bool selection = clipboard->supportsSelection();
+    showActive();
+    for (QLineEdit *field : filteredFields(*form)) {
+        field->setEnabled(true);
+        for (const auto &c : cases) {
+            if (c.path == Path::MiddleButton && !selection) {
+                continue; // a platform with no selection pastes nothing with the middle button
+            }
+            const std::string where = field->objectName().toStdString() + ": " + c.name;
+            clipboard->setText(QStringLiteral("1.5 m\n"), c.path == Path::MiddleButton ? QClipboard::Selection
+                                                                                      : QClipboard::Clipboard);
+            field->setFocus();
+            field->setText(QStringLiteral("7"));
+            field->end(false);
+            beeps = 0;
+            switch (c.path) {
+            case Path::CtrlV: QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier); break;
+            case Path::ShiftInsert: QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier); break;
+            case Path::MiddleButton:
+                QTest::mouseClick(field, Qt::MiddleButton, Qt::NoModifier, field->rect().center());
+                field->end(false);
+                break;
+            case Path::FieldMenu: {
+                QTimer::singleShot(0, [] {
+                    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                    ASSERT_NE(menu, nullptr);
+                    for (QAction *action : menu->actions()) {
+                        if (action->text().contains(QStringLiteral("Paste"))) {
+                            action->trigger();
+                        }
+                    }
+                    menu->close();
+                });
+                QContextMenuEvent ask(QContextMenuEvent::Mouse, field->rect().center(),
+                                      field->mapToGlobal(field->rect().center()));
+                QApplication::sendEvent(field, &ask);
+                break;
+            }
+            }
+            QCoreApplication::processEvents();
+            EXPECT_EQ(field->text(), QStringLiteral("7") + c.typed) << where;
+            EXPECT_EQ(beeps, c.beeps) << where;
+        }
+    }
 }
