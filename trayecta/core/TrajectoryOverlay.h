@@ -14,9 +14,9 @@
 namespace trayecta {
 
 struct DrawnCurve {
-    TrajectoryInputs inputs;  // what the drawing was made from
-    double startX = 0.0;      // the x at the area's left edge: the start of its calculation
-    float scaleHeight = 0.0f; // a point's user y is the scale height less its height
+    TrajectoryInputs inputs; // what the drawing was made from
+    double startX = 0.0;     // user x 0 of its drawing: the start of its calculation
+    GraphScale scale;        // its own scale; a point's user y is the scale height less its height
     std::vector<PlotPoint> points;
 };
 
@@ -27,6 +27,12 @@ std::optional<DrawnCurve> drawnCurve(const TrajectoryInputs &inputs, TrajectoryP
 // scale height are given: the same places in the problem's plane. A curve placed
 // in its own drawing keeps its points bit for bit.
 std::vector<PlotPoint> placedIn(const DrawnCurve &curve, double startX, float scaleHeight);
+
+// While trajectories are overlaid, the scale that shows every earlier curve
+// and the newest one whole: the newest one's own scale widened to the span of
+// all of them in the plane, keeping its direction, and raised to the highest
+// top. With no earlier curve, or a scale it cannot widen, the newest one's own.
+GraphScale overlaidScale(const DrawnCurve &newest, const std::deque<DrawnCurve> &earlier);
 
 class TrajectoryOverlay {
 public:

@@ -58,6 +58,22 @@ std::vector<std::int64_t> plottedSteps(double flightTime, double vy, double hy)
     return plottedIndices(lastIndex, apexIndex);
 }
 
+TickTexts widenedTicks(const GraphScale &shown, const GraphScale &own, double flightTime)
+{
+    TickTexts ticks;
+    const double height = shown.height;
+    for (int i = 0; i < kVerticalTicks; ++i) {
+        ticks.vertical[static_cast<std::size_t>(i)] = formatPattern((i + 1) * (height / kVerticalTicks), "0.0#");
+    }
+    for (int j = 0; j < kHorizontalTicks; ++j) {
+        const double x =
+            static_cast<double>(shown.left) + (j + 1) * (static_cast<double>(shown.width) / kHorizontalTicks);
+        const double time = flightTime * (x - own.left) / own.width;
+        ticks.horizontal[static_cast<std::size_t>(j)] = formatPattern(time, "0.0#");
+    }
+    return ticks;
+}
+
 TrajectoryInputs trajectoryInputs(const ProblemQuantities &q, std::string flightTime, std::string maxHeight,
                                   std::string range)
 {

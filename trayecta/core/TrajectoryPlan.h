@@ -26,6 +26,7 @@ struct GraphScale {
     float left = 0.0f;
     float width = 48.749958f;
     float height = 25.950134f;
+    bool operator==(const GraphScale &) const = default;
 };
 
 struct PlotPoint {
@@ -48,6 +49,16 @@ struct TrajectoryPlan {
     std::vector<PlotPoint> points;
     std::optional<Failure> failure;
 };
+
+struct TickTexts {
+    std::array<std::string, kVerticalTicks> vertical;
+    std::array<std::string, kHorizontalTicks> horizontal;
+};
+
+// The tick texts of a scale that widens a calculation's own (to show overlaid
+// curves whole): heights up to its top, and at each horizontal tick the time
+// the calculation's own ticks would read there, its flight time per own width.
+TickTexts widenedTicks(const GraphScale &shown, const GraphScale &own, double flightTime);
 
 // What the graph reads of a calculation: its quantities and the result texts shown.
 TrajectoryInputs trajectoryInputs(const ProblemQuantities &q, std::string flightTime, std::string maxHeight,

@@ -509,8 +509,11 @@ void FORM1::Cmdcalcular_Click()
 
 std::optional<Failure> FORM1::drawGraph()
 {
-    const TrajectoryInputs inputs =
-        trajectoryInputs(solver_.quantities(), text(txtvuelo), text(txtaltura), text(txtalcance));
+    return drawTrajectory(trajectoryInputs(solver_.quantities(), text(txtvuelo), text(txtaltura), text(txtalcance)));
+}
+
+std::optional<Failure> FORM1::drawTrajectory(const TrajectoryInputs &inputs)
+{
     const QSize area = Dibu->plotSize();
     const double aspect = area.height() > 0 ? static_cast<double>(area.width()) / area.height() : 1.0;
     TrajectoryPlan plan = planTrajectory(inputs, aspect);
@@ -519,29 +522,39 @@ std::optional<Failure> FORM1::drawGraph()
     if (!plan.scale) {
         return plan.failure;
     }
-    Dibu->setUserScale(plan.scale->left, plan.scale->width, plan.scale->height);
+    // Overlaying, the scale takes in the kept curves too, so each is drawn whole.
+    overlay_.setAside(mnuSuperposa->isChecked());
+    DrawnCurve curve{inputs, plan.startX, *plan.scale, std::move(plan.points)};
+    const GraphScale shown = overlaidScale(curve, overlay_.earlier());
+    Dibu->setUserScale(shown.left, shown.width, shown.height);
     Dibu->clear();
     if (plan.verticalTicks && plan.horizontalTicks) {
-        for (std::size_t i = 0; i < lblx.size(); ++i) {
-            lblx[i]->setText(QString::fromStdString((*plan.verticalTicks)[i]));
-            lblx[i]->adjustSize();
-        }
-        for (std::size_t j = 0; j < blbt.size(); ++j) {
-            blbt[j]->setText(QString::fromStdString((*plan.horizontalTicks)[j]));
-            blbt[j]->adjustSize();
+        if (shown == curve.scale) {
+            showTicks({*plan.verticalTicks, *plan.horizontalTicks});
+        } else {
+            showTicks(widenedTicks(shown, curve.scale, readNumber(inputs.flightTime).value));
         }
     }
-    // Overlaying, the earlier curves go under the new one, placed in its scale.
-    overlay_.setAside(mnuSuperposa->isChecked());
-    for (const std::vector<PlotPoint> &earlier : overlay_.earlierPlacedIn(plan.startX, plan.scale->height)) {
+    for (const std::vector<PlotPoint> &earlier : overlay_.earlierPlacedIn(plan.startX, shown.height)) {
         Dibu->plotPoints(earlier, QColor::fromRgb(kEarlierCurveColour));
     }
-    plotCurve(plan.points);
-    const std::optional<Failure> failure = plan.failure;
-    if (std::optional<DrawnCurve> curve = drawnCurve(inputs, std::move(plan))) {
-        overlay_.drawn(std::move(*curve));
+    plotCurve(placedIn(curve, plan.startX, shown.height));
+    if (!plan.failure) {
+        overlay_.drawn(std::move(curve));
     }
-    return failure;
+    return plan.failure;
+}
+
+void FORM1::showTicks(const TickTexts &ticks)
+{
+    for (std::size_t i = 0; i < lblx.size(); ++i) {
+        lblx[i]->setText(QString::fromStdString(ticks.vertical[i]));
+        lblx[i]->adjustSize();
+    }
+    for (std::size_t j = 0; j < blbt.size(); ++j) {
+        blbt[j]->setText(QString::fromStdString(ticks.horizontal[j]));
+        blbt[j]->adjustSize();
+    }
 }
 
 void FORM1::plotCurve(const std::vector<PlotPoint> &points)

@@ -137,6 +137,8 @@ private:
     void showInputTexts(const InputTexts &in);
     void showResults(const ResultTexts &results);
     std::optional<Failure> drawGraph();
+    std::optional<Failure> drawTrajectory(const TrajectoryInputs &inputs);
+    void showTicks(const TickTexts &ticks);
     void buildGraphMenu();
     void plotCurve(const std::vector<PlotPoint> &points);
     void showFailureBox(const QString &message);

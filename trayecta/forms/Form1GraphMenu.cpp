@@ -125,11 +125,12 @@ void FORM1::mnuSuperposa_Click()
     if (mnuSuperposa->isChecked() || overlay_.earlier().empty()) {
         return;
     }
-    overlay_.dropEarlier();
     // The grey curves go; the shown curve is drawn again alone, in its own scale.
     if (overlay_.shown()) {
-        Dibu->clear();
-        plotCurve(overlay_.shown()->points);
+        const TrajectoryInputs inputs = overlay_.shown()->inputs;
+        drawTrajectory(inputs);
+    } else {
+        overlay_.dropEarlier();
     }
 }
 
@@ -223,9 +224,9 @@ GraphPicture FORM1::graphPicture() const
     picture.size = bounds.size();
     picture.plot = plot.translated(-origin);
     picture.scale = {Dibu->scaleLeft(), Dibu->scaleWidth(), Dibu->scaleHeight()};
-    if (overlay_.shown()) {
-        picture.earlierCurves = overlay_.earlierUnderShown();
-        picture.curve = overlay_.shown()->points;
+    if (const std::optional<DrawnCurve> &shown = overlay_.shown()) {
+        picture.earlierCurves = overlay_.earlierPlacedIn(shown->startX, picture.scale.height);
+        picture.curve = placedIn(*shown, shown->startX, picture.scale.height);
     }
     for (QLine &tick : ticks) {
         tick.translate(-origin);

@@ -85,15 +85,18 @@ void GraphArea::plotPoints(const std::vector<PlotPoint> &points, QColor colour)
 
 void GraphArea::setPixel(float x, float y, QRgb rgb)
 {
-    // Pixel of a user coordinate in the area's own pixels; far-off points
-    // saturate and fall outside. On a scaled screen the point covers as many
-    // screen pixels as one area pixel does.
-    const double column = std::floor((static_cast<double>(x) - scaleLeft_) / scaleWidth_ * plotSize_.width());
-    const double row = std::floor(static_cast<double>(y) / scaleHeight_ * plotSize_.height());
+    // Where a user coordinate falls in the image's own pixels; far-off points
+    // saturate and fall outside. On a scaled screen the point keeps the draw
+    // width in area pixels but is centred where it falls, to the screen pixel,
+    // so the curve is as smooth as the screen allows. At ratio 1 this is the
+    // area pixel the point falls in.
     const qreal ratio = image_.devicePixelRatio();
+    const double column = (static_cast<double>(x) - scaleLeft_) / scaleWidth_ * plotSize_.width() * ratio;
+    const double row = static_cast<double>(y) / scaleHeight_ * plotSize_.height() * ratio;
     const int side = std::max(1, static_cast<int>(std::lround(drawWidth_ * ratio)));
-    const int px = orvalis::saturatingTrunc(std::floor(column * ratio));
-    const int py = orvalis::saturatingTrunc(std::floor(row * ratio));
+    const double half = (side - 1) / 2.0;
+    const int px = orvalis::saturatingTrunc(std::floor(column - half));
+    const int py = orvalis::saturatingTrunc(std::floor(row - half));
     for (int dy = 0; dy < side; ++dy) {
         for (int dx = 0; dx < side; ++dx) {
             const long long cx = static_cast<long long>(px) + dx;

@@ -14,7 +14,7 @@ DrawnCurve curveStartingAt(double startX, float scaleHeight = 50.0f)
 {
     DrawnCurve curve;
     curve.startX = startX;
-    curve.scaleHeight = scaleHeight;
+    curve.scale.height = scaleHeight;
     curve.inputs.x0 = std::to_string(startX);
     curve.points = {{0.0f, 35.0f, false}, {10.0f, 5.0f, true}, {20.0f, 50.0f, false}};
     return curve;
@@ -144,7 +144,7 @@ TEST(TrajectoryOverlay, OnlyAFinishedPlanMakesACurve)
     const auto curve = drawnCurve(inputs, TrajectoryPlan(finished));
     ASSERT_TRUE(curve);
     EXPECT_EQ(curve->startX, 3.0);
-    EXPECT_EQ(curve->scaleHeight, 20.0f);
+    EXPECT_EQ(curve->scale.height, 20.0f);
     EXPECT_EQ(curve->points.size(), 1u);
     EXPECT_EQ(curve->inputs.x0, "3");
 
@@ -154,4 +154,39 @@ TEST(TrajectoryOverlay, OnlyAFinishedPlanMakesACurve)
     TrajectoryPlan unscaled;
     unscaled.failure = Failure::ZeroScale;
     EXPECT_FALSE(drawnCurve(inputs, std::move(unscaled)));
+}
+
+// The overlaid scale spans every curve in the plane, in the newest one's direction.
+TEST(TrajectoryOverlay, OverlaidScaleTakesInEveryCurve)
+{
+    const auto curve = [](double startX, GraphScale scale) {
+        DrawnCurve c;
+        c.startX = startX;
+        c.scale = scale;
+        return c;
+    };
+    const struct {
+        const char *name;
+        DrawnCurve newest;
+        std::vector<DrawnCurve> earlier;
+        GraphScale expected;
+    } cases[] = {
+        {"alone", curve(3.0, {0.0f, 80.0f, 40.0f}), {}, {0.0f, 80.0f, 40.0f}},
+        {"inside the newest",
+         curve(0.0, {0.0f, 80.0f, 40.0f}),
+         {curve(10.0, {0.0f, 20.0f, 30.0f})},
+         {0.0f, 80.0f, 40.0f}},
+        {"longer and higher",
+         curve(0.0, {0.0f, 80.0f, 40.0f}),
+         {curve(0.0, {0.0f, 100.0f, 30.0f}), curve(-5.0, {0.0f, 50.0f, 60.0f})},
+         {-5.0f, 105.0f, 60.0f}},
+        {"newest leftward",
+         curve(0.0, {0.0f, -40.0f, 20.0f}),
+         {curve(0.0, {0.0f, 30.0f, 10.0f})},
+         {30.0f, -70.0f, 20.0f}},
+    };
+    for (const auto &c : cases) {
+        const std::deque<DrawnCurve> earlier(c.earlier.begin(), c.earlier.end());
+        EXPECT_EQ(overlaidScale(c.newest, earlier), c.expected) << c.name;
+    }
 }

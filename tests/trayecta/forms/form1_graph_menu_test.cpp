@@ -56,7 +56,7 @@ PixelSet placedPixels(const trayecta::DrawnCurve &curve, double startX, const tr
     for (const trayecta::PlotPoint &p : curve.points) {
         const auto x = static_cast<float>(static_cast<double>(p.x) + (curve.startX - startX));
         const auto y = static_cast<float>(static_cast<double>(p.y)
-                                          + (static_cast<double>(area.scaleHeight()) - curve.scaleHeight));
+                                          + (static_cast<double>(area.scaleHeight()) - curve.scale.height));
         const int column = static_cast<int>(
             std::floor((static_cast<double>(x) - area.scaleLeft()) / area.scaleWidth() * size.width()));
         const int row = static_cast<int>(std::floor(static_cast<double>(y) / area.scaleHeight() * size.height()));
@@ -218,50 +218,48 @@ TEST_F(GraphMenuTest, MenuOpensFromARightClickTheMenuKeyAndShiftF10)
     EXPECT_EQ(form->size(), QSize(782, 300));
 }
 
-TEST_F(GraphMenuTest, ThreeOverlaidCalculationsShowThreeCurves)
+// Overlaid, the axes take in every kept curve and the new one: each is drawn
+// whole, the new one in black and red over the earlier ones in grey.
+TEST_F(GraphMenuTest, ThreeOverlaidCalculationsShowThreeWholeCurves)
 {
-    const PixelMap at60 = aloneAt("60");
+    const std::size_t alone = aloneAt("60").size();
 
     choose(form->mnuSuperposa);
     EXPECT_TRUE(form->mnuSuperposa->isChecked());
     std::vector<trayecta::DrawnCurve> drawn;
-    for (const char *angle : {"30", "45", "60"}) {
+    for (const char *angle : {"60", "30", "45"}) {
         calculateAt(angle);
         drawn.push_back(*form->overlay().shown());
     }
     const PixelMap shown = inkedPixels(form->Dibu->drawing());
-    // The last curve exactly as it is alone, in black and red.
-    PixelMap lastCurve;
-    for (const auto &[at, colour] : shown) {
-        if (colour != kGrey) {
-            lastCurve[at] = colour;
+    const QSize size = form->Dibu->drawing().size();
+    std::vector<PixelSet> placed;
+    for (const trayecta::DrawnCurve &curve : drawn) {
+        placed.push_back(placedPixels(curve, 0.0, *form->Dibu));
+        // Whole: no point of it falls outside the area.
+        int outside = 0;
+        for (const trayecta::PlotPoint &p : trayecta::placedIn(curve, 0.0, form->Dibu->scaleHeight())) {
+            const double column = (p.x - form->Dibu->scaleLeft()) / form->Dibu->scaleWidth() * size.width();
+            const double row = p.y / form->Dibu->scaleHeight() * size.height();
+            outside += column < 0.0 || row < 0.0 || column >= size.width() || row >= size.height();
         }
+        EXPECT_EQ(outside, 0) << "curve " << placed.size();
     }
-    EXPECT_TRUE(lastCurve == at60) << lastCurve.size() << " black or red pixels, " << at60.size() << " alone";
-
-    // Under it, in grey, the two earlier curves in its scale, and nothing else.
-    const PixelSet grey = withColour(shown, true);
-    const PixelSet at30 = placedPixels(drawn[0], 0.0, *form->Dibu);
-    const PixelSet at45 = placedPixels(drawn[1], 0.0, *form->Dibu);
+    // The new curve in black and red, the earlier ones in grey where it does not lie.
+    EXPECT_TRUE(withColour(shown, false) == placed[2]);
     PixelSet expected;
-    for (const PixelSet *earlier : {&at30, &at45}) {
+    for (const PixelSet *earlier : {&placed[0], &placed[1]}) {
         for (const auto &at : *earlier) {
-            if (!at60.count(at)) {
+            if (!placed[2].count(at)) {
                 expected.insert(at);
             }
         }
     }
-    EXPECT_EQ(grey.size(), expected.size());
-    EXPECT_TRUE(grey == expected);
-
-    // Three curves: each earlier one has a stretch of pixels of its own.
-    int only30 = 0, only45 = 0;
-    for (const auto &at : grey) {
-        only30 += at30.count(at) && !at45.count(at);
-        only45 += at45.count(at) && !at30.count(at);
-    }
-    EXPECT_GT(only30, 200);
-    EXPECT_GT(only45, 200);
+    EXPECT_TRUE(withColour(shown, true) == expected);
+    // Three whole curves leave well over twice the pixels of one.
+    EXPECT_GT(shown.size(), 2 * alone) << shown.size() << " against " << alone << " alone";
+    // The horizontal ticks go on with the new curve's times; the heights reach the highest curve.
+    EXPECT_EQ(form->lblx[13]->text(), QStringLiteral("54,93"));
     EXPECT_EQ(form->overlay().earlier().size(), 2u);
 }
 
@@ -284,7 +282,7 @@ TEST_F(GraphMenuTest, ACalculationWithAnotherScaleRedrawsTheKeptCurvesInIt)
     calculateAt("60");
     const float SH = form->Dibu->scaleHeight();
     const float SW = form->Dibu->scaleWidth();
-    ASSERT_GT(SH, kept.back().scaleHeight);
+    ASSERT_GT(SH, kept.back().scale.height);
     const QImage image = form->Dibu->drawing();
     const PixelMap after = inkedPixels(image);
     const PixelSet grey = withColour(after, true);
@@ -380,6 +378,35 @@ TEST_F(GraphMenuTest, KeptCurvesComeBackUnderTheDrawingAfterAFailure)
     }
     EXPECT_GT(expected.size(), 200u);
     EXPECT_TRUE(grey == expected);
+}
+
+// Each plotted point is a block of the draw width in area pixels, placed to
+// the screen pixel where it falls: at ratio 1 the area pixel of the point, at
+// ratio 2 a 2×2 block centred on it, so the curve is no enlarged staircase.
+TEST_F(GraphMenuTest, CurveIsPlacedToTheScreenPixel)
+{
+    calculate();
+    const QImage image = form->Dibu->drawing();
+    const int side = static_cast<int>(pixelRatio());
+    const trayecta::GraphArea &area = *form->Dibu;
+    int unaligned = 0;
+    for (const trayecta::PlotPoint &p : form->overlay().shown()->points) {
+        const double column = (p.x - area.scaleLeft()) / area.scaleWidth() * image.width();
+        const double row = p.y / area.scaleHeight() * image.height();
+        const int x = static_cast<int>(std::floor(column - (side - 1) / 2.0));
+        const int y = static_cast<int>(std::floor(row - (side - 1) / 2.0));
+        for (int dy = 0; dy < side; ++dy) {
+            for (int dx = 0; dx < side; ++dx) {
+                if (x + dx < image.width() && y + dy < image.height()) {
+                    ASSERT_NE(image.pixel(x + dx, y + dy) & 0xffffff, 0xffffffu) << x + dx << "," << y + dy;
+                }
+            }
+        }
+        unaligned += x % side != 0 || y % side != 0;
+    }
+    if (side == 2) {
+        EXPECT_GT(unaligned, 1000) << "points on the area's pixel grid only";
+    }
 }
 
 TEST_F(GraphMenuTest, SavedPngHasTheGraphsSizeTimesThePixelRatio)
