@@ -19,6 +19,7 @@
 #include "common/Version.h"
 #include "trayecta/core/NumberText.h"
 #include "trayecta/core/TrajectoryPlan.h"
+#include "trayecta/forms/CurveFollower.h"
 #include "trayecta/forms/GraphArea.h"
 #include "trayecta/forms/GraphAreaPicture.h"
 
@@ -74,6 +75,7 @@ FORM1::FORM1(QWidget *parent)
     setTabOrder();
     connectHandlers();
     buildGraphMenu();
+    follower_ = new CurveFollower(Dibu);
     setMouseTracking(true);
     Form_Load();
 }
@@ -404,6 +406,7 @@ void FORM1::Cmdborrar_Click()
 {
     Dibu->clear();
     overlay_.clear();
+    follower_->forget();
     ErroreS(std::nullopt);
 }
 
@@ -415,6 +418,7 @@ void FORM1::ErroreS(std::optional<Failure> failure)
     showFailureBox(QString::fromStdString(failureReportText(*failure)));
     cmdcalcular->setEnabled(true);
     Dibu->clear();
+    follower_->forget();
     // Overlaying, the curves cleared away come back under the next drawing.
     overlay_.setAside(mnuSuperposa->isChecked());
 }
@@ -539,8 +543,10 @@ std::optional<Failure> FORM1::drawTrajectory(const TrajectoryInputs &inputs)
         Dibu->plotPoints(earlier, QColor::fromRgb(kEarlierCurveColour));
     }
     plotCurve(placedIn(curve, plan.startX, shown.height));
+    follower_->forget();
     if (!plan.failure) {
         overlay_.drawn(std::move(curve));
+        follower_->follow(*overlay_.shown());
     }
     return plan.failure;
 }

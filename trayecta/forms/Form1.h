@@ -28,6 +28,7 @@ class QRadioButton;
 
 namespace trayecta {
 
+class CurveFollower;
 class FormEnunciat;
 class GraphArea;
 struct GraphPicture;
@@ -119,6 +120,8 @@ public:
     // The curves on the graph, and the picture that is saved and copied.
     const TrajectoryOverlay &overlay() const { return overlay_; }
     GraphPicture graphPicture() const;
+    // The marker on the shown curve and its panel of values.
+    CurveFollower *follower() const { return follower_; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -164,6 +167,7 @@ private:
 
     ProjectileSolver solver_;
     TrajectoryOverlay overlay_;
+    CurveFollower *follower_ = nullptr;
     std::vector<LineShape> lines_;
     std::size_t firstGraphTick_ = 0; // lines_ from here on are the graph's tick marks
     QString lastFolder_;             // where the last file from the graph's menu went

@@ -108,11 +108,75 @@ void GraphArea::setPixel(float x, float y, QRgb rgb)
     }
 }
 
+namespace {
+
+constexpr double kMarkerRadius = 4.0;
+constexpr double kArrowHead = 7.0;
+const QColor kVelocityColour(0, 70, 200);
+const QColor kComponentColour(0, 140, 60);
+
+void drawArrow(QPainter &painter, QPointF from, QPointF vector)
+{
+    const double length = std::hypot(vector.x(), vector.y());
+    if (length < 0.5) {
+        return;
+    }
+    const QPointF to = from + vector;
+    painter.drawLine(from, to);
+    const QPointF unit = vector / length;
+    const QPointF across(-unit.y(), unit.x());
+    const double head = std::min(kArrowHead, length / 2.0);
+    QPen solid = painter.pen();
+    solid.setStyle(Qt::SolidLine);
+    painter.save();
+    painter.setPen(solid);
+    painter.drawLine(to, to - unit * head + across * head / 2.0);
+    painter.drawLine(to, to - unit * head - across * head / 2.0);
+    painter.restore();
+}
+
+} // namespace
+
+void GraphArea::setMarker(std::optional<GraphMarker> marker)
+{
+    const QRect before = markerRect();
+    marker_ = marker;
+    update(before | markerRect());
+}
+
+// What the marker covers, in the widget's pixels, with room for the pen and the heads.
+QRect GraphArea::markerRect() const
+{
+    if (!marker_) {
+        return {};
+    }
+    const QPointF origin = contentsRect().topLeft();
+    const QPointF at = marker_->at + origin;
+    QRectF covered = QRectF(at, at + marker_->velocity).normalized();
+    covered |= QRectF(at - QPointF(kMarkerRadius, kMarkerRadius), QSizeF(2 * kMarkerRadius, 2 * kMarkerRadius));
+    return covered.adjusted(-kArrowHead - 2, -kArrowHead - 2, kArrowHead + 2, kArrowHead + 2).toAlignedRect();
+}
+
 void GraphArea::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image_);
+    if (!marker_) {
+        return;
+    }
+    painter.setClipRect(contentsRect());
+    painter.translate(contentsRect().topLeft());
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QPointF at = marker_->at;
+    const QPointF v = marker_->velocity;
+    painter.setPen(QPen(kComponentColour, 1.5, Qt::DashLine));
+    drawArrow(painter, at, QPointF(v.x(), 0.0));
+    drawArrow(painter, at, QPointF(0.0, v.y()));
+    painter.setPen(QPen(kVelocityColour, 2.0));
+    drawArrow(painter, at, v);
+    painter.setBrush(marker_->pinned ? QBrush(kVelocityColour) : QBrush(Qt::white));
+    painter.drawEllipse(at, kMarkerRadius, kMarkerRadius);
 }
 
 void GraphArea::resizeEvent(QResizeEvent *event)

@@ -5,11 +5,19 @@
 // so covering and uncovering the window does not erase the drawing.
 #include <QFrame>
 #include <QImage>
+#include <optional>
 #include <vector>
 
 #include "trayecta/core/TrajectoryPlan.h"
 
 namespace trayecta {
+
+// A marker on the curve with the velocity arrow from it, in the area's pixels.
+struct GraphMarker {
+    QPointF at;
+    QPointF velocity;
+    bool pinned = false; // filled when pinned, a ring while it follows the pointer
+};
 
 class GraphArea : public QFrame {
     Q_OBJECT
@@ -36,6 +44,10 @@ public:
     const QImage &drawing() const { return image_; }
     QSize plotSize() const { return contentsRect().size(); }
 
+    // Drawn over the points, to the screen pixel; none hides it.
+    void setMarker(std::optional<GraphMarker> marker);
+    const std::optional<GraphMarker> &marker() const { return marker_; }
+
 signals:
     // The pointer moved over the area; X and Y in user coordinates.
     void pointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float X, float Y);
@@ -54,6 +66,7 @@ private:
     void fitImageToArea();
     void keepImageSize();
     void setPixel(float x, float y, QRgb rgb);
+    QRect markerRect() const;
 
     static constexpr QRgb kBackground = 0xffffffff;
 
@@ -63,6 +76,7 @@ private:
     float scaleWidth_ = kInitialScaleWidth;
     float scaleHeight_ = kInitialScaleHeight;
     int drawWidth_ = 1;
+    std::optional<GraphMarker> marker_;
 };
 
 } // namespace trayecta

@@ -1,0 +1,203 @@
+#include "trayecta/forms/CurveFollower.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "trayecta/core/NumberText.h"
+#include "trayecta/forms/GraphArea.h"
+
+namespace trayecta {
+
+namespace {
+
+constexpr int kPanelMargin = 4;
+constexpr int kBoxWidth = 96;
+
+struct Row {
+    const char *name; // of the box
+    const char *label;
+    const char *unit;
+};
+constexpr Row kRows[] = {
+    {"txtpuntt", "t:", "s"},     {"txtpuntx", "x:", "m"},     {"txtpunty", "y:", "m"},
+    {"txtpuntvx", "vx:", "m/s"}, {"txtpuntvy", "vy:", "m/s"}, {"txtpuntv", "|v|:", "m/s"},
+};
+
+QPointF contentsPixel(const GraphArea *area, QPointF widgetPixel)
+{
+    return widgetPixel - area->contentsRect().topLeft();
+}
+
+} // namespace
+
+CurveFollower::CurveFollower(GraphArea *area)
+    : QObject(area)
+    , area_(area)
+    , panel_(new QFrame(area))
+{
+    panel_->setObjectName(QStringLiteral("fraPunt"));
+    panel_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel_->setAutoFillBackground(true);
+    auto *grid = new QGridLayout(panel_);
+    grid->setContentsMargins(3, 2, 3, 2);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(1);
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        const int row = static_cast<int>(i);
+        grid->addWidget(new QLabel(QString::fromUtf8(kRows[i].label), panel_), row, 0);
+        QLineEdit *box = new QLineEdit(panel_);
+        box->setObjectName(QString::fromUtf8(kRows[i].name));
+        box->setReadOnly(true);
+        box->setFixedWidth(kBoxWidth);
+        grid->addWidget(box, row, 1);
+        grid->addWidget(new QLabel(QString::fromUtf8(kRows[i].unit), panel_), row, 2);
+        boxes_[i] = box;
+    }
+    panel_->adjustSize();
+    panel_->hide();
+    area_->installEventFilter(this);
+}
+
+void CurveFollower::follow(const DrawnCurve &curve)
+{
+    forget();
+    flight_ = FlightFollow::of(curve.inputs);
+    if (flight_) {
+        const QSize size = area_->plotSize();
+        flight_->place({curve.startX,
+                        {area_->scaleLeft(), area_->scaleWidth(), area_->scaleHeight()},
+                        static_cast<double>(size.width()),
+                        static_cast<double>(size.height())});
+    }
+}
+
+void CurveFollower::forget()
+{
+    flight_.reset();
+    pinned_.reset();
+    showAt(std::nullopt, false);
+}
+
+bool CurveFollower::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != area_) {
+        return QObject::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::MouseMove: hover(contentsPixel(area_, static_cast<QMouseEvent *>(event)->position())); break;
+    case QEvent::MouseButtonPress:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+            press(contentsPixel(area_, static_cast<QMouseEvent *>(event)->position()));
+        }
+        break;
+    case QEvent::Leave:
+        if (!pinned_) {
+            showAt(std::nullopt, false);
+        }
+        break;
+    case QEvent::KeyPress: {
+        const auto *keyEvent = static_cast<QKeyEvent *>(event);
+        return key(keyEvent->key(), keyEvent->modifiers());
+    }
+    default: break;
+    }
+    return false; // the area goes on with the event: the pointer readout, the menu
+}
+
+void CurveFollower::hover(QPointF pixel)
+{
+    if (!flight_ || pinned_) {
+        return;
+    }
+    const std::optional<std::size_t> near = flight_->nearest({pixel.x(), pixel.y()}, kNearPixels, kSnapPixels);
+    showAt(near ? std::optional<double>(flight_->instants()[*near]) : std::nullopt, false);
+}
+
+void CurveFollower::press(QPointF pixel)
+{
+    if (!flight_) {
+        return;
+    }
+    const std::optional<std::size_t> near = flight_->nearest({pixel.x(), pixel.y()}, kNearPixels, kSnapPixels);
+    if (!near) {
+        pinned_.reset(); // a click away releases it
+        showAt(std::nullopt, false);
+        return;
+    }
+    pinned_ = flight_->instants()[*near];
+    showAt(pinned_, true);
+}
+
+bool CurveFollower::key(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (!flight_ || !pinned_) {
+        return false;
+    }
+    if (key == Qt::Key_Escape) {
+        pinned_.reset();
+        showAt(std::nullopt, false);
+        return true;
+    }
+    if (key != Qt::Key_Left && key != Qt::Key_Right) {
+        return false;
+    }
+    const int way = key == Qt::Key_Right ? 1 : -1;
+    const std::size_t i =
+        modifiers.testFlag(Qt::ShiftModifier) ? flight_->steppedTenth(*pinned_, way) : flight_->stepped(*pinned_, way);
+    pinned_ = flight_->instants()[i];
+    showAt(pinned_, true);
+    return true;
+}
+
+void CurveFollower::showAt(std::optional<double> t, bool pinned)
+{
+    shownTime_ = t;
+    if (!t || !flight_) {
+        area_->setMarker(std::nullopt);
+        panel_->hide();
+        return;
+    }
+    const QSize size = area_->plotSize();
+    const MarkerShape shape = flight_->shapeAt(*t, kArrowFraction * std::min(size.width(), size.height()));
+    const GraphMarker marker{QPointF(shape.at.x, shape.at.y), QPointF(shape.velocity.x, shape.velocity.y), pinned};
+    area_->setMarker(marker);
+    const MotionState s = flight_->at(*t);
+    const double values[] = {s.t, s.x, s.y, s.vx, s.vy, s.speed};
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        boxes_[i]->setText(QString::fromStdString(formatGeneral(values[i])));
+        boxes_[i]->setCursorPosition(0);
+    }
+    placePanel(marker);
+    panel_->show();
+}
+
+// In the corner that covers least of the marker and its arrow; it moves only
+// when another corner covers less, so it does not jump about.
+void CurveFollower::placePanel(const GraphMarker &marker)
+{
+    const QRect inside = area_->contentsRect().adjusted(kPanelMargin, kPanelMargin, -kPanelMargin, -kPanelMargin);
+    const QSize size = panel_->sizeHint();
+    const auto cornerRect = [&](int corner) {
+        const int x = corner & 1 ? inside.left() : inside.right() - size.width() + 1;
+        const int y = corner & 2 ? inside.bottom() - size.height() + 1 : inside.top();
+        return QRect(QPoint(x, y), size);
+    };
+    const QPointF at = marker.at + area_->contentsRect().topLeft();
+    const QRect covered = QRectF(at, at + marker.velocity).normalized().adjusted(-10, -10, 10, 10).toAlignedRect();
+    const auto overlap = [&](int corner) {
+        const QRect common = cornerRect(corner) & covered;
+        return common.isEmpty() ? 0 : common.width() * common.height();
+    };
+    for (int corner = 0; corner < 4; ++corner) {
+        if (overlap(corner) < overlap(panelCorner_)) {
+            panelCorner_ = corner;
+        }
+    }
+    panel_->setGeometry(cornerRect(panelCorner_));
+}
+
+} // namespace trayecta
