@@ -1,6 +1,7 @@
 // What following the curve costs on the heaviest graph (a flight of 100000 s,
 // sampled to the plot's point bound): the pointer moves near the curve, the
-// marker finds the nearest point and the area repaints it with its arrows.
+// marker finds the nearest point and the area repaints it with its arrows; and
+// one frame of the animated launch, the ball and its arrows moved and repainted.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,14 +12,14 @@
 #include "bench/support/QtBenchMain.h"
 #include "trayecta/core/FlightFollow.h"
 #include "trayecta/core/NumberText.h"
+#include "trayecta/forms/CurveFollower.h"
 #include "trayecta/forms/Form1.h"
 #include "trayecta/forms/GraphArea.h"
 
 namespace {
 
-void FollowLongFlight(benchmark::State &state)
+void calculateLongFlight(trayecta::FORM1 &form)
 {
-    trayecta::FORM1 form;
     form.show();
     form.optb->setChecked(true);
     form.txtry0->setText(QStringLiteral("0"));
@@ -27,6 +28,12 @@ void FollowLongFlight(benchmark::State &state)
     form.txtvinicial->setText(QStringLiteral("612500"));
     form.Cmdcalcular_Click();
     QApplication::processEvents();
+}
+
+void FollowLongFlight(benchmark::State &state)
+{
+    trayecta::FORM1 form;
+    calculateLongFlight(form);
     trayecta::GraphArea *area = form.Dibu;
     const trayecta::DrawnCurve &curve = *form.overlay().shown();
     trayecta::FlightFollow flight = *trayecta::FlightFollow::of(curve.inputs);
@@ -57,6 +64,25 @@ void FollowLongFlight(benchmark::State &state)
     }
 }
 BENCHMARK(FollowLongFlight)->Unit(benchmark::kMillisecond);
+
+void AnimationFrame(benchmark::State &state)
+{
+    qint64 ms = 0;
+    trayecta::CurveFollower::clock = [&ms] { return ms; };
+    trayecta::FORM1 form;
+    calculateLongFlight(form);
+    form.follower()->animate();
+    for (auto _ : state) {
+        ms += trayecta::CurveFollower::kFrameIntervalMs / 4; // 20 s of play never runs out
+        form.follower()->showFrame();
+        QApplication::processEvents();
+    }
+    if (!form.follower()->isAnimating()) {
+        state.SkipWithError("the launch ended");
+    }
+    trayecta::CurveFollower::clock = nullptr;
+}
+BENCHMARK(AnimationFrame)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -7,6 +7,33 @@
 
 namespace trayecta {
 
+namespace {
+
+constexpr double kShortestPlay = 1.0;
+constexpr double kLongestPlay = 20.0;
+
+} // namespace
+
+LaunchPace launchPace(double flightTime)
+{
+    if (!(flightTime > 0.0)) {
+        return {0.0, 1.0};
+    }
+    const double play = std::clamp(flightTime, kShortestPlay, kLongestPlay);
+    return {play, flightTime / play};
+}
+
+std::string paceText(const LaunchPace &pace)
+{
+    if (pace.factor == 1.0) {
+        return "Temps real";
+    }
+    // Three significant digits say how much faster or slower it plays.
+    const double unit = std::pow(10.0, std::floor(std::log10(pace.factor)) - 2.0);
+    const std::string factor = formatGeneral(std::round(pace.factor / unit) * unit);
+    return "Temps ×" + factor + (pace.factor > 1.0 ? " (accelerat)" : " (alentit)");
+}
+
 AreaPixel AreaMapping::pixelOf(double x, double y) const
 {
     return {(x - startX - scale.left) / scale.width * width, (scale.height - y) / scale.height * height};

@@ -6,6 +6,7 @@
 // arrow there. Positions are in the area's own pixels, x right and y down.
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "trayecta/core/TrajectoryOverlay.h"
@@ -37,6 +38,16 @@ struct MarkerShape {
     AreaPixel at;
     AreaPixel velocity;
 };
+
+// The animated launch plays flights of 1 to 20 s in real time, longer ones in
+// 20 s and shorter ones in 1 s; factor is flight seconds per played second.
+struct LaunchPace {
+    double playSeconds = 0.0;
+    double factor = 1.0;
+};
+LaunchPace launchPace(double flightTime);
+// "Temps real", or the factor: "Temps ×3 (accelerat)", "Temps ×0,5 (alentit)".
+std::string paceText(const LaunchPace &pace);
 
 class FlightFollow {
 public:

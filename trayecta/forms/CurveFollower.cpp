@@ -1,10 +1,12 @@
 #include "trayecta/forms/CurveFollower.h"
 
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 #include <algorithm>
 
 #include "trayecta/core/NumberText.h"
@@ -57,9 +59,96 @@ CurveFollower::CurveFollower(GraphArea *area)
         grid->addWidget(new QLabel(QString::fromUtf8(kRows[i].unit), panel_), row, 2);
         boxes_[i] = box;
     }
+    pace_ = new QLabel(panel_);
+    pace_->setObjectName(QStringLiteral("lblpas"));
+    grid->addWidget(pace_, static_cast<int>(boxes_.size()), 0, 1, 3);
+    pace_->hide();
     panel_->adjustSize();
     panel_->hide();
+    timer_ = new QTimer(this);
+    timer_->setInterval(kFrameIntervalMs);
+    timer_->setTimerType(Qt::PreciseTimer);
+    connect(timer_, &QTimer::timeout, this, &CurveFollower::showFrame);
     area_->installEventFilter(this);
+    if (area_->window() != area_) {
+        area_->window()->installEventFilter(this);
+    }
+}
+
+qint64 CurveFollower::now() const
+{
+    if (clock) {
+        return clock();
+    }
+    static QElapsedTimer monotonic;
+    if (!monotonic.isValid()) {
+        monotonic.start();
+    }
+    return monotonic.elapsed();
+}
+
+void CurveFollower::animate()
+{
+    if (!flight_) {
+        return;
+    }
+    pinned_.reset();
+    animating_ = true;
+    paused_ = false;
+    played_ = 0.0;
+    lastFrame_ = now();
+    pace_->setText(QString::fromStdString(paceText(launchPace(flight_->flightTime()))));
+    pace_->show();
+    panel_->adjustSize();
+    area_->setFocus(Qt::OtherFocusReason);
+    showAt(0.0, false);
+    keepFramesOnlyWhileShown();
+}
+
+void CurveFollower::showFrame()
+{
+    if (!animating_ || paused_ || !flight_) {
+        return;
+    }
+    const qint64 at = now();
+    played_ += static_cast<double>(at - lastFrame_) / 1000.0 * launchPace(flight_->flightTime()).factor;
+    lastFrame_ = at;
+    if (played_ >= flight_->flightTime()) {
+        // Landed: the ball stays there, pinned, reading the impact.
+        stopAnimation();
+        pinned_ = flight_->flightTime();
+        showAt(pinned_, true);
+        return;
+    }
+    showAt(played_, false);
+}
+
+void CurveFollower::setPaused(bool paused)
+{
+    paused_ = paused;
+    lastFrame_ = now();
+    keepFramesOnlyWhileShown();
+}
+
+void CurveFollower::stopAnimation()
+{
+    animating_ = false;
+    paused_ = false;
+    timer_->stop();
+    pace_->hide();
+    panel_->adjustSize();
+}
+
+// Frames run only while the ball moves and the window is not minimised.
+void CurveFollower::keepFramesOnlyWhileShown()
+{
+    const bool run = animating_ && !paused_ && !area_->window()->isMinimized();
+    if (run && !timer_->isActive()) {
+        lastFrame_ = now(); // the time away does not count
+        timer_->start();
+    } else if (!run) {
+        timer_->stop();
+    }
 }
 
 void CurveFollower::follow(const DrawnCurve &curve)
@@ -77,6 +166,7 @@ void CurveFollower::follow(const DrawnCurve &curve)
 
 void CurveFollower::forget()
 {
+    stopAnimation();
     flight_.reset();
     pinned_.reset();
     showAt(std::nullopt, false);
@@ -85,6 +175,9 @@ void CurveFollower::forget()
 bool CurveFollower::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != area_) {
+        if (event->type() == QEvent::WindowStateChange) {
+            keepFramesOnlyWhileShown();
+        }
         return QObject::eventFilter(watched, event);
     }
     switch (event->type()) {
@@ -110,7 +203,7 @@ bool CurveFollower::eventFilter(QObject *watched, QEvent *event)
 
 void CurveFollower::hover(QPointF pixel)
 {
-    if (!flight_ || pinned_) {
+    if (!flight_ || pinned_ || animating_) {
         return;
     }
     const std::optional<std::size_t> near = flight_->nearest({pixel.x(), pixel.y()}, kNearPixels, kSnapPixels);
@@ -119,7 +212,7 @@ void CurveFollower::hover(QPointF pixel)
 
 void CurveFollower::press(QPointF pixel)
 {
-    if (!flight_) {
+    if (!flight_ || animating_) {
         return;
     }
     const std::optional<std::size_t> near = flight_->nearest({pixel.x(), pixel.y()}, kNearPixels, kSnapPixels);
@@ -134,22 +227,33 @@ void CurveFollower::press(QPointF pixel)
 
 bool CurveFollower::key(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (!flight_ || !pinned_) {
+    if (!flight_ || (!pinned_ && !animating_)) {
         return false;
     }
     if (key == Qt::Key_Escape) {
+        stopAnimation();
         pinned_.reset();
         showAt(std::nullopt, false);
         return true;
     }
-    if (key != Qt::Key_Left && key != Qt::Key_Right) {
+    if (animating_ && key == Qt::Key_Space) {
+        setPaused(!paused_);
+        return true;
+    }
+    if ((key != Qt::Key_Left && key != Qt::Key_Right) || (animating_ && !paused_)) {
         return false;
     }
     const int way = key == Qt::Key_Right ? 1 : -1;
+    const double from = animating_ ? played_ : *pinned_;
     const std::size_t i =
-        modifiers.testFlag(Qt::ShiftModifier) ? flight_->steppedTenth(*pinned_, way) : flight_->stepped(*pinned_, way);
-    pinned_ = flight_->instants()[i];
-    showAt(pinned_, true);
+        modifiers.testFlag(Qt::ShiftModifier) ? flight_->steppedTenth(from, way) : flight_->stepped(from, way);
+    if (animating_) {
+        played_ = flight_->instants()[i];
+        showAt(played_, false);
+    } else {
+        pinned_ = flight_->instants()[i];
+        showAt(pinned_, true);
+    }
     return true;
 }
 
@@ -163,7 +267,8 @@ void CurveFollower::showAt(std::optional<double> t, bool pinned)
     }
     const QSize size = area_->plotSize();
     const MarkerShape shape = flight_->shapeAt(*t, kArrowFraction * std::min(size.width(), size.height()));
-    const GraphMarker marker{QPointF(shape.at.x, shape.at.y), QPointF(shape.velocity.x, shape.velocity.y), pinned};
+    const GraphMarker marker{QPointF(shape.at.x, shape.at.y), QPointF(shape.velocity.x, shape.velocity.y), pinned,
+                             animating_};
     area_->setMarker(marker);
     const MotionState s = flight_->at(*t);
     const double values[] = {s.t, s.x, s.y, s.vx, s.vy, s.speed};

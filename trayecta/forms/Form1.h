@@ -71,6 +71,8 @@ public:
     QAction *mnuProblemes = nullptr;
     std::vector<QAction *> mnuProblema;
     FormEnunciat *frmEnunciat = nullptr;
+    // "Anima el llançament", after them: the ball flies along the shown curve.
+    QAction *mnuAnima = nullptr;
 
     // A fixed line control: from (x1, y1) to (x2, y2) in window pixels.
     struct LineShape {
@@ -99,6 +101,7 @@ public:
     void mnuCopiaGrafica_Click();
     void mnuExportaPunts_Click();
     void mnuProblema_Click(int Index); // fills the inputs, calculates and shows the statement
+    void mnuAnima_Click();
 
     // The key filter: true when the key is to be discarded.
     bool FiltraTecla(quint16 KeyAscii);

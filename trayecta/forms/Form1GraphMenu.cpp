@@ -15,6 +15,7 @@
 #include "trayecta/core/ExampleProblems.h"
 #include "trayecta/core/TrajectoryExport.h"
 #include "trayecta/core/WholeFile.h"
+#include "trayecta/forms/CurveFollower.h"
 #include "trayecta/forms/Form1.h"
 #include "trayecta/forms/FormEnunciat.h"
 #include "trayecta/forms/GraphArea.h"
@@ -74,6 +75,10 @@ void FORM1::buildGraphMenu()
         connect(item, &QAction::triggered, this, [this, i] { mnuProblema_Click(static_cast<int>(i)); });
     }
     frmEnunciat = new FormEnunciat(this);
+    mnuDibu->addSeparator();
+    mnuAnima = mnuDibu->addAction(QStringLiteral("Anima el llançament"));
+    mnuAnima->setObjectName(QStringLiteral("mnuAnima"));
+    connect(mnuAnima, &QAction::triggered, this, &FORM1::mnuAnima_Click);
 
     connect(mnuSuperposa, &QAction::toggled, this, &FORM1::mnuSuperposa_Click);
     connect(mnuDesaGrafica, &QAction::triggered, this, &FORM1::mnuDesaGrafica_Click);
@@ -89,6 +94,7 @@ void FORM1::Dibu_ContextMenu(QPoint at)
         return;
     }
     mnuExportaPunts->setEnabled(overlay_.shown().has_value());
+    mnuAnima->setEnabled(overlay_.shown().has_value());
     mnuDibu->popup(Dibu->mapToGlobal(at));
 }
 
@@ -118,6 +124,13 @@ void FORM1::mnuProblema_Click(int Index)
     }
     Cmdcalcular_Click();
     frmEnunciat->showStatement(QString::fromUtf8(problem.title), QString::fromUtf8(problem.statement));
+}
+
+void FORM1::mnuAnima_Click()
+{
+    if (overlay_.shown()) {
+        follower_->animate();
+    }
 }
 
 void FORM1::mnuSuperposa_Click()

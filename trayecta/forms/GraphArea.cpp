@@ -111,6 +111,7 @@ void GraphArea::setPixel(float x, float y, QRgb rgb)
 namespace {
 
 constexpr double kMarkerRadius = 4.0;
+constexpr double kBallRadius = 6.0;
 constexpr double kArrowHead = 7.0;
 const QColor kVelocityColour(0, 70, 200);
 const QColor kComponentColour(0, 140, 60);
@@ -153,7 +154,7 @@ QRect GraphArea::markerRect() const
     const QPointF origin = contentsRect().topLeft();
     const QPointF at = marker_->at + origin;
     QRectF covered = QRectF(at, at + marker_->velocity).normalized();
-    covered |= QRectF(at - QPointF(kMarkerRadius, kMarkerRadius), QSizeF(2 * kMarkerRadius, 2 * kMarkerRadius));
+    covered |= QRectF(at - QPointF(kBallRadius, kBallRadius), QSizeF(2 * kBallRadius, 2 * kBallRadius));
     return covered.adjusted(-kArrowHead - 2, -kArrowHead - 2, kArrowHead + 2, kArrowHead + 2).toAlignedRect();
 }
 
@@ -175,8 +176,9 @@ void GraphArea::paintEvent(QPaintEvent *event)
     drawArrow(painter, at, QPointF(0.0, v.y()));
     painter.setPen(QPen(kVelocityColour, 2.0));
     drawArrow(painter, at, v);
-    painter.setBrush(marker_->pinned ? QBrush(kVelocityColour) : QBrush(Qt::white));
-    painter.drawEllipse(at, kMarkerRadius, kMarkerRadius);
+    painter.setBrush(marker_->pinned || marker_->ball ? QBrush(kVelocityColour) : QBrush(Qt::white));
+    const double radius = marker_->ball ? kBallRadius : kMarkerRadius;
+    painter.drawEllipse(at, radius, radius);
 }
 
 void GraphArea::resizeEvent(QResizeEvent *event)

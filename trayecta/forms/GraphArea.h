@@ -17,6 +17,7 @@ struct GraphMarker {
     QPointF at;
     QPointF velocity;
     bool pinned = false; // filled when pinned, a ring while it follows the pointer
+    bool ball = false;   // the animated launch's ball
 };
 
 class GraphArea : public QFrame {

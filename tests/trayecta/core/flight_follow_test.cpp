@@ -88,3 +88,25 @@ TEST(FlightFollow, ApexReadsZeroVerticalSpeedAndTheMaximumHeight)
     EXPECT_EQ(f.stepped(0.0, -1), 0u);
     EXPECT_EQ(f.steppedTenth(f.flightTime(), 1), f.instants().size() - 1);
 }
+
+TEST(FlightFollow, LaunchPlaysInRealTimeBetweenOneAndTwentySeconds)
+{
+    const struct {
+        double flight, play;
+        const char *text;
+    } cases[] = {
+        {0.5, 1.0, "Temps ×0,5 (alentit)"},
+        {1.0, 1.0, "Temps real"},
+        {5.8, 5.8, "Temps real"},
+        {20.0, 20.0, "Temps real"},
+        {60.0, 20.0, "Temps ×3 (accelerat)"},
+        {100000.0, 20.0, "Temps ×5000 (accelerat)"},
+        {0.0123456, 1.0, "Temps ×0,0123 (alentit)"},
+    };
+    for (const auto &c : cases) {
+        const LaunchPace pace = launchPace(c.flight);
+        EXPECT_DOUBLE_EQ(pace.playSeconds, c.play) << c.flight;
+        EXPECT_DOUBLE_EQ(pace.playSeconds * pace.factor, c.flight) << c.flight;
+        EXPECT_EQ(paceText(pace), c.text) << c.flight;
+    }
+}

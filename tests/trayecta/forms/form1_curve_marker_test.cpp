@@ -1,5 +1,8 @@
 // The marker on the curve, driven with the mouse and the keys as a user does.
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 #include "tests/trayecta/forms/Form1Fixture.h"
 #include "trayecta/forms/CurveFollower.h"
@@ -68,4 +71,54 @@ TEST_F(Form1Test, PinnedMarkerReadsTheApexAndMovesWithTheKeys)
     EXPECT_FALSE(follower.panel()->isVisible());
     QTest::mouseMove(area, apex);
     EXPECT_FALSE(area->marker()) << "no curve, no marker";
+}
+
+// The animated launch, with the clock in the test's hands.
+TEST_F(Form1Test, AnimatedLaunchFliesInRealTimePausesStepsAndLands)
+{
+    qint64 ms = 0;
+    trayecta::CurveFollower::clock = [&ms] { return ms; };
+    showActive();
+    calculate();
+    trayecta::CurveFollower &follower = *form->follower();
+    form->mnuAnima->trigger();
+    ASSERT_TRUE(follower.isAnimating());
+    EXPECT_TRUE(form->Dibu->marker()->ball);
+    EXPECT_EQ(follower.panel()->findChild<QLabel *>(QStringLiteral("lblpas"))->text(), QStringLiteral("Temps real"));
+    const auto frameAfter = [&](qint64 step) {
+        ms += step;
+        follower.showFrame();
+        return follower.boxes()[0]->text();
+    };
+    EXPECT_EQ(frameAfter(1000), QStringLiteral("1"));
+    QTest::keyClick(form->Dibu, Qt::Key_Space);
+    EXPECT_TRUE(follower.isPaused());
+    EXPECT_EQ(frameAfter(3000), QStringLiteral("1")) << "paused, the ball waits";
+    QTest::keyClick(form->Dibu, Qt::Key_Right);
+    EXPECT_EQ(follower.boxes()[0]->text(), QStringLiteral("1,00133333333333"));
+    QTest::keyClick(form->Dibu, Qt::Key_Space);
+    EXPECT_EQ(frameAfter(500), QStringLiteral("1,50133333333333"));
+    // Landed, it stays at the impact, pinned, with the impact velocity.
+    frameAfter(10000);
+    EXPECT_FALSE(follower.isAnimating());
+    EXPECT_TRUE(follower.isPinned());
+    EXPECT_EQ(follower.boxes()[3]->text(), form->txtvimpactox->text());
+    EXPECT_EQ(follower.boxes()[4]->text(), form->txtvimpactoy->text());
+    EXPECT_EQ(follower.boxes()[5]->text(), form->txtmodulo->text());
+
+    // Minimised, no frames; a new calculation or Esborrar stops it.
+    form->mnuAnima->trigger();
+    form->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(follower.findChild<QTimer *>()->isActive());
+    form->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(follower.findChild<QTimer *>()->isActive());
+    calculate();
+    EXPECT_FALSE(follower.isAnimating());
+    form->mnuAnima->trigger();
+    QTest::mouseClick(form->cmdborrar, Qt::LeftButton);
+    EXPECT_FALSE(follower.isAnimating());
+    EXPECT_FALSE(form->Dibu->marker());
+    trayecta::CurveFollower::clock = nullptr;
 }

@@ -211,7 +211,7 @@ TEST_F(GraphMenuTest, MenuOpensFromARightClickTheMenuKeyAndShiftF10)
     }
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Superposa les trajectòries"), QStringLiteral("Desa la gràfica…"),
                                   QStringLiteral("Copia la gràfica"), QStringLiteral("Exporta els punts (CSV)…"),
-                                  QStringLiteral("Problemes d'exemple")}));
+                                  QStringLiteral("Problemes d'exemple"), QStringLiteral("Anima el llançament")}));
     EXPECT_TRUE(form->mnuSuperposa->isCheckable());
     EXPECT_FALSE(form->mnuSuperposa->isChecked());
     // The window keeps its layout: nothing new is shown on it.
