@@ -13,8 +13,8 @@ namespace {
 
 TEST_F(Form1Test, EachExampleProblemCalculatesAndShowsItsStatement)
 {
-    // Last in the graph's menu.
-    EXPECT_EQ(form->mnuDibu->actions().back(), form->mnuProblemes);
+    // In the graph's menu (its place there is checked with the menu's order).
+    EXPECT_TRUE(form->mnuDibu->actions().contains(form->mnuProblemes));
     const auto &problems = trayecta::exampleProblems();
     ASSERT_GE(problems.size(), 7u);
     ASSERT_EQ(form->mnuProblema.size(), problems.size());
