@@ -5,7 +5,8 @@
 # overlays the 30°, 45° and 60° launches through the graph's menu; SCENE
 # "magnitudes" (Voltrix) opens "Magnitudes" and photographs that window;
 # "graficas" runs three turns of the start-up state and photographs the
-# energy in "Gráficas". SCALE
+# energy in "Gráficas"; "marker" (Trayecta) pins the marker at the top of the
+# start-up curve. SCALE
 # (default 1) starts the program with --scale SCALE; the clicks below are in
 # the design's pixels and are scaled with it.
 # usage: screenshot-window.sh PROGRAM OUTPUT.png [SCENE]
@@ -93,6 +94,13 @@ case "$program${scene:+-$scene}" in
     trayecta)
         # Alt+C is "&Calcular": solve the default problem and plot it.
         xdotool windowfocus --sync "$window" key alt+c
+        ;;
+    trayecta-marker)
+        # Solve the default problem, then click the top of the curve: the
+        # marker pins there, with its arrows and the panel of values.
+        xdotool windowfocus --sync "$window" key alt+c
+        sleep 0.5
+        xdotool mousemove --window "$window" $(at 606 48) click 1
         ;;
     trayecta-overlay)
         # A right click on the graph opens its menu; the first item is

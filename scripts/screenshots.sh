@@ -20,7 +20,8 @@ mkdir -p "$out_dir"
 # picture name, scale, program, scene of screenshot-window.sh
 shots=("voltrix 1 voltrix" "voltrix-2x 2 voltrix" "voltrix-magnitudes 1 voltrix magnitudes"
        "voltrix-graficas 1 voltrix graficas"
-       "trayecta 1 trayecta" "trayecta-2x 2 trayecta" "trayecta-overlay 1 trayecta overlay")
+       "trayecta 1 trayecta" "trayecta-2x 2 trayecta" "trayecta-overlay 1 trayecta overlay"
+       "trayecta-marker 1 trayecta marker")
 for shot in "${shots[@]}"; do
     read -r name scale program scene <<<"$shot"
     if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then
