@@ -315,8 +315,8 @@ TEST_F(Form1Test, PastedTextPassesTheKeyFilter)
                 continue; // a platform with no selection pastes nothing with the middle button
             }
             const std::string where = field->objectName().toStdString() + ": " + c.name;
-            clipboard->setText(QStringLiteral("1.5 m\n"), c.path == Path::MiddleButton ? QClipboard::Selection
-                                                                                      : QClipboard::Clipboard);
+            clipboard->setText(QStringLiteral("1.5 m\n"),
+                               c.path == Path::MiddleButton ? QClipboard::Selection : QClipboard::Clipboard);
             field->setFocus();
             field->setText(QStringLiteral("7"));
             field->end(false);
