@@ -168,8 +168,13 @@ MarkerShape FlightFollow::shapeAt(double t, double arrowLength) const
         const MotionState e = at(end);
         longest = std::max(longest, std::hypot(e.vx * sx, e.vy * sy));
     }
-    const double seconds = longest > 0.0 ? arrowLength / longest : 0.0;
-    return {mapping_.pixelOf(s.x, s.y), {s.vx * sx * seconds, s.vy * sy * seconds}};
+    const double seconds = longest > 0.0 && std::isfinite(longest) ? arrowLength / longest : 0.0;
+    AreaPixel velocity{s.vx * sx * seconds, s.vy * sy * seconds};
+    // An arrow that cannot be measured (an overflowing speed in pixels) is not drawn.
+    if (!std::isfinite(velocity.x) || !std::isfinite(velocity.y)) {
+        velocity = {};
+    }
+    return {mapping_.pixelOf(s.x, s.y), velocity};
 }
 
 } // namespace trayecta

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 #include "trayecta/core/NumberText.h"
 #include "trayecta/forms/GraphArea.h"
@@ -267,6 +268,11 @@ void CurveFollower::showAt(std::optional<double> t, bool pinned)
     }
     const QSize size = area_->plotSize();
     const MarkerShape shape = flight_->shapeAt(*t, kArrowFraction * std::min(size.width(), size.height()));
+    if (!std::isfinite(shape.at.x) || !std::isfinite(shape.at.y)) {
+        area_->setMarker(std::nullopt);
+        panel_->hide();
+        return;
+    }
     const GraphMarker marker{QPointF(shape.at.x, shape.at.y), QPointF(shape.velocity.x, shape.velocity.y), pinned,
                              animating_};
     area_->setMarker(marker);
