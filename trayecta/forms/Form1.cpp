@@ -462,7 +462,7 @@ InputTexts FORM1::inputTexts() const
 
 void FORM1::showInputTexts(const InputTexts &in)
 {
-    // Only the texts that changed: defaults filled into empty fields.
+    // Only the texts that changed: defaults filled into empty fields, an example problem's data.
     const std::pair<QLineEdit *, const std::string *> fields[] = {{txtrx0, &in.rx0},
                                                                   {txtry0, &in.ry0},
                                                                   {txtv0x, &in.v0x},

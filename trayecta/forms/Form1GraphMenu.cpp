@@ -108,20 +108,7 @@ void FORM1::mnuProblema_Click(int Index)
         opt2->setChecked(true);
         opta->setChecked(true);
     }
-    const InputTexts &in = problem.inputs;
-    const std::pair<QLineEdit *, const std::string *> fields[] = {{txtrx0, &in.rx0},
-                                                                  {txtry0, &in.ry0},
-                                                                  {txtv0x, &in.v0x},
-                                                                  {txtv0y, &in.v0y},
-                                                                  {txtvinicial, &in.vinicial},
-                                                                  {txtangulo, &in.angulo},
-                                                                  {txtsin, &in.sin},
-                                                                  {txtcos, &in.cos},
-                                                                  {txtaccelinicial[0], &in.accelinicial[0]},
-                                                                  {txtaccelinicial[1], &in.accelinicial[1]}};
-    for (const auto &[field, value] : fields) {
-        field->setText(QString::fromStdString(*value));
-    }
+    showInputTexts(problem.inputs);
     Cmdcalcular_Click();
     frmEnunciat->showStatement(QString::fromUtf8(problem.title), QString::fromUtf8(problem.statement));
 }
