@@ -11,6 +11,7 @@ PACKAGES+=(fonts-liberation)  # the faces that stand for "MS Sans Serif" and "Ar
 PACKAGES+=(desktop-file-utils appstream file dpkg-dev)  # packaging checks and the .deb
 PACKAGES+=(qt6-translations-l10n)  # Qt's dialogs in Spanish and Catalan
 PACKAGES+=(qt6-svg-dev)  # Trayecta saves its graph as SVG
+PACKAGES+=(poppler-utils)  # the tests read the handouts' PDFs
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
