@@ -86,4 +86,25 @@ std::vector<CurveLine> curveLines(const std::vector<PlotPoint> &points, const Gr
     return lines;
 }
 
+void thinLines(std::vector<CurveLine> &lines, double tolerance)
+{
+    const double squared = tolerance * tolerance;
+    for (CurveLine &line : lines) {
+        std::vector<LinePoint> &p = line.points;
+        if (p.size() < 3) {
+            continue;
+        }
+        std::size_t kept = 0;
+        for (std::size_t i = 1; i + 1 < p.size(); ++i) {
+            const double dx = p[i].x - p[kept].x;
+            const double dy = p[i].y - p[kept].y;
+            if (dx * dx + dy * dy >= squared) {
+                p[++kept] = p[i];
+            }
+        }
+        p[++kept] = p.back();
+        p.resize(kept + 1);
+    }
+}
+
 } // namespace trayecta

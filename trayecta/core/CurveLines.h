@@ -30,4 +30,9 @@ struct CurveLine {
 std::vector<CurveLine> curveLines(const std::vector<PlotPoint> &points, const GraphScale &scale,
                                   const PictureFrame &frame);
 
+// Drops the points of each line that lie within `tolerance` of the last point
+// kept, its ends always kept: a flight sampled to the plot's point bound is
+// hundreds of thousands of points, which a printed page need not carry.
+void thinLines(std::vector<CurveLine> &lines, double tolerance);
+
 } // namespace trayecta

@@ -26,6 +26,10 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 
+namespace orvalis {
+struct Handout;
+}
+
 namespace trayecta {
 
 class CurveFollower;
@@ -73,6 +77,8 @@ public:
     FormEnunciat *frmEnunciat = nullptr;
     // "Anima el llançament", after them: the ball flies along the shown curve.
     QAction *mnuAnima = nullptr;
+    // Last: the problem sheet printed or saved as PDF, and the student's sheet.
+    QAction *mnuImprimeix = nullptr, *mnuDesaPdf = nullptr, *mnuFullAlumne = nullptr;
 
     // A fixed line control: from (x1, y1) to (x2, y2) in window pixels.
     struct LineShape {
@@ -102,6 +108,9 @@ public:
     void mnuExportaPunts_Click();
     void mnuProblema_Click(int Index); // fills the inputs, calculates and shows the statement
     void mnuAnima_Click();
+    void mnuImprimeix_Click();
+    void mnuDesaPdf_Click();
+    void mnuFullAlumne_Click();
 
     // The key filter: true when the key is to be discarded.
     bool FiltraTecla(quint16 KeyAscii);
@@ -125,6 +134,9 @@ public:
     GraphPicture graphPicture() const;
     // The marker on the shown curve and its panel of values.
     CurveFollower *follower() const { return follower_; }
+    // The page printed and saved: the window's texts as shown; for the
+    // student, without equations, results or curve.
+    orvalis::Handout problemSheet(bool forTheStudent) const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -146,6 +158,7 @@ private:
     std::optional<Failure> drawTrajectory(const TrajectoryInputs &inputs);
     void showTicks(const TickTexts &ticks);
     void buildGraphMenu();
+    void saveSheet(bool forTheStudent);
     void plotCurve(const std::vector<PlotPoint> &points);
     void showFailureBox(const QString &message);
     void reportFileFailure(const char *whatFailed, const std::string &description);
@@ -174,6 +187,8 @@ private:
     std::vector<LineShape> lines_;
     std::size_t firstGraphTick_ = 0; // lines_ from here on are the graph's tick marks
     QString lastFolder_;             // where the last file from the graph's menu went
+    // The example problem whose data the inputs hold, until the user edits them.
+    std::optional<std::size_t> exampleShown_;
     std::vector<KeyHandler> keyHandlers_;
     std::vector<FocusHandler> focusHandlers_;
     QLineEdit *keyField_ = nullptr; // the field whose keystroke is being filtered

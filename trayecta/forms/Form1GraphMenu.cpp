@@ -79,6 +79,22 @@ void FORM1::buildGraphMenu()
     mnuAnima = mnuDibu->addAction(QStringLiteral("Anima el llançament"));
     mnuAnima->setObjectName(QStringLiteral("mnuAnima"));
     connect(mnuAnima, &QAction::triggered, this, &FORM1::mnuAnima_Click);
+    mnuDibu->addSeparator();
+    mnuImprimeix = mnuDibu->addAction(QStringLiteral("Imprimeix…"));
+    mnuImprimeix->setObjectName(QStringLiteral("mnuImprimeix"));
+    mnuDesaPdf = mnuDibu->addAction(QStringLiteral("Desa com a PDF…"));
+    mnuDesaPdf->setObjectName(QStringLiteral("mnuDesaPdf"));
+    mnuFullAlumne = mnuDibu->addAction(QStringLiteral("Full de l'alumne…"));
+    mnuFullAlumne->setObjectName(QStringLiteral("mnuFullAlumne"));
+    connect(mnuImprimeix, &QAction::triggered, this, &FORM1::mnuImprimeix_Click);
+    connect(mnuDesaPdf, &QAction::triggered, this, &FORM1::mnuDesaPdf_Click);
+    connect(mnuFullAlumne, &QAction::triggered, this, &FORM1::mnuFullAlumne_Click);
+    // The sheet names the example problem only while its data stand unedited.
+    for (const KeyHandler &h : keyHandlers_) {
+        if (h.field != txtkmh) {
+            connect(h.field, &QLineEdit::textEdited, this, [this] { exampleShown_.reset(); });
+        }
+    }
 
     connect(mnuSuperposa, &QAction::toggled, this, &FORM1::mnuSuperposa_Click);
     connect(mnuDesaGrafica, &QAction::triggered, this, &FORM1::mnuDesaGrafica_Click);
@@ -109,6 +125,7 @@ void FORM1::mnuProblema_Click(int Index)
         opta->setChecked(true);
     }
     showInputTexts(problem.inputs);
+    exampleShown_ = static_cast<std::size_t>(Index);
     Cmdcalcular_Click();
     frmEnunciat->showStatement(QString::fromUtf8(problem.title), QString::fromUtf8(problem.statement));
 }

@@ -15,12 +15,16 @@ namespace {
 constexpr double kInchesPerMetre = 1.0 / 0.0254;
 constexpr int kScreenDotsPerInch = 96;
 
-void drawCurve(QPainter &painter, const std::vector<PlotPoint> &points, const GraphScale &scale, const QRect &plot,
+void drawCurve(QPainter &painter, const std::vector<PlotPoint> &points, const GraphPicture &picture,
                const QColor *onlyColour)
 {
+    const QRect &plot = picture.plot;
     const PictureFrame frame{static_cast<double>(plot.left()), static_cast<double>(plot.top()),
                              static_cast<double>(plot.width()), static_cast<double>(plot.height())};
-    const std::vector<CurveLine> lines = curveLines(points, scale, frame);
+    std::vector<CurveLine> lines = curveLines(points, picture.scale, frame);
+    if (picture.thinning > 0.0) {
+        thinLines(lines, picture.thinning);
+    }
     // The red stretch near the maximum height lies over the black.
     for (const bool apex : {false, true}) {
         QColor colour = apex ? QColor(255, 0, 0) : QColor(0, 0, 0);
@@ -56,9 +60,9 @@ void paintGraphPicture(QPainter &painter, const GraphPicture &picture)
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QColor grey = QColor::fromRgb(kEarlierCurveColour);
     for (const std::vector<PlotPoint> &earlier : picture.earlierCurves) {
-        drawCurve(painter, earlier, picture.scale, picture.plot, &grey);
+        drawCurve(painter, earlier, picture, &grey);
     }
-    drawCurve(painter, picture.curve, picture.scale, picture.plot, nullptr);
+    drawCurve(painter, picture.curve, picture, nullptr);
 
     // Frame and ticks on the pixel grid, sharp at any ratio.
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -33,6 +33,8 @@ struct GraphPicture {
     std::vector<PlotPoint> curve;                      // black, red near the maximum height
     std::vector<QLine> ticks;
     std::vector<Text> texts;
+    // Points closer than this (window pixels) to the last drawn are left out; 0 draws all.
+    double thinning = 0.0;
 };
 
 inline constexpr QRgb kEarlierCurveColour = 0xffa8a8a8;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "trayecta/core/CurveLines.h"
@@ -88,4 +89,34 @@ TEST(CurveLines, TheStretchNearTheMaximumHeightIsALineOfItsOwn)
     // The lines join: each begins where the one before ends.
     EXPECT_DOUBLE_EQ(lines[1].points.front().x, lines[0].points.back().x);
     EXPECT_DOUBLE_EQ(lines[2].points.front().x, lines[1].points.back().x);
+}
+
+// A dense line keeps its ends and one point per tolerance of its length, and no
+// point it keeps lies off the line it was: the printed curve is the drawn one.
+TEST(CurveLines, ThinningKeepsTheEndsAndAPointPerTolerance)
+{
+    CurveLine dense;
+    for (int i = 0; i <= 10000; ++i) {
+        const double x = i / 100.0; // 0 to 100, a hundredth apart
+        dense.points.push_back({x, 0.01 * x * x});
+    }
+    CurveLine sparse{{{0, 0}, {5, 5}, {10, 0}}, true};
+    std::vector<CurveLine> lines{dense, sparse};
+    thinLines(lines, 0.25);
+
+    const std::vector<LinePoint> &thin = lines[0].points;
+    EXPECT_EQ(thin.front().x, 0.0);
+    EXPECT_EQ(thin.back().x, 100.0);
+    EXPECT_GT(thin.size(), 400u); // the curve is some 148 long
+    EXPECT_LT(thin.size(), 620u);
+    for (std::size_t i = 0; i < thin.size(); ++i) {
+        EXPECT_DOUBLE_EQ(thin[i].y, 0.01 * thin[i].x * thin[i].x);
+        if (i > 0 && i + 1 < thin.size()) {
+            EXPECT_GE(std::hypot(thin[i].x - thin[i - 1].x, thin[i].y - thin[i - 1].y), 0.25);
+            EXPECT_LT(std::hypot(thin[i].x - thin[i - 1].x, thin[i].y - thin[i - 1].y),
+                      0.28); // a step of the dense line more
+        }
+    }
+    EXPECT_EQ(lines[1].points.size(), 3u); // nothing to drop
+    EXPECT_TRUE(lines[1].apex);
 }

@@ -19,7 +19,10 @@
 #include <map>
 #include <set>
 
+#include "common/Handout.h"
+#include "tests/support/PdfText.h"
 #include "tests/trayecta/forms/Form1Fixture.h"
+#include "trayecta/core/ExampleProblems.h"
 #include "trayecta/forms/GraphAreaPicture.h"
 
 using trayecta::FORM1;
@@ -211,7 +214,9 @@ TEST_F(GraphMenuTest, MenuOpensFromARightClickTheMenuKeyAndShiftF10)
     }
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Superposa les trajectòries"), QStringLiteral("Desa la gràfica…"),
                                   QStringLiteral("Copia la gràfica"), QStringLiteral("Exporta els punts (CSV)…"),
-                                  QStringLiteral("Problemes d'exemple"), QStringLiteral("Anima el llançament")}));
+                                  QStringLiteral("Problemes d'exemple"), QStringLiteral("Anima el llançament"),
+                                  QStringLiteral("Imprimeix…"), QStringLiteral("Desa com a PDF…"),
+                                  QStringLiteral("Full de l'alumne…")}));
     EXPECT_TRUE(form->mnuSuperposa->isCheckable());
     EXPECT_FALSE(form->mnuSuperposa->isChecked());
     // The window keeps its layout: nothing new is shown on it.
@@ -620,4 +625,48 @@ TEST_F(GraphMenuTest, ExportThatCannotBeWrittenIsReportedAndWritesNothing)
     // A failed export is no failed calculation: the graph and the button stay.
     EXPECT_EQ(form->Dibu->drawing(), drawn);
     EXPECT_TRUE(form->cmdcalcular->isEnabled());
+}
+
+// The problem sheet, saved from the menu as a user saves it: one A4 page whose
+// text holds the window's texts exactly; the student's sheet keeps the
+// statement and the data and has no number after them.
+TEST_F(GraphMenuTest, SavedSheetsHoldTheWindowsTextsOnOneA4Page)
+{
+    orvalis::handoutToday = [] { return QDate(2026, 12, 9); };
+    form->mnuProblema[0]->trigger();
+    ASSERT_TRUE(reports.empty());
+    const QLineEdit *answers[] = {form->txtrfinal, form->txtvfinal,    form->txtalcance,   form->txtvuelo, form->txtmin,
+                                  form->txtaltura, form->txtvimpactox, form->txtvimpactoy, form->txtmodulo};
+    const QString statement = QString::fromUtf8(trayecta::exampleProblems()[0].statement).simplified();
+    const struct {
+        QAction *item;
+        const char *typed, *written;
+        bool answered;
+    } sheets[] = {{form->mnuDesaPdf, "solucio.pdf", "solucio.pdf", true},
+                  {form->mnuFullAlumne, "alumne", "alumne.pdf", false}};
+    for (const auto &sheet : sheets) {
+        SCOPED_TRACE(sheet.written);
+        answerFileDialog(0, path(sheet.typed));
+        choose(sheet.item);
+        const PdfFacts pdf = pdfFacts(path(sheet.written));
+        EXPECT_EQ(pdf.pages, 1);
+        EXPECT_TRUE(pdf.pageSize.endsWith(QStringLiteral("(A4)"))) << pdf.pageSize.toStdString();
+        const QString text = pdf.text.simplified();
+        EXPECT_TRUE(text.contains(QStringLiteral("9 de desembre de 2026"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(statement)) << text.toStdString();
+        for (const QLineEdit *given : {form->txtrx0, form->txtry0, form->txtvinicial, form->txtaccelinicial[1]}) {
+            EXPECT_TRUE(text.contains(given->text())) << given->objectName().toStdString();
+        }
+        const QString afterData = text.mid(text.indexOf(QStringLiteral("Equacions del moviment")));
+        EXPECT_TRUE(afterData.contains(QStringLiteral("Altura màxima:")));
+        for (const QLineEdit *answer : answers) {
+            EXPECT_EQ(afterData.contains(answer->text().simplified() + QLatin1Char(' ')), sheet.answered)
+                << answer->objectName().toStdString() << " " << answer->text().toStdString();
+        }
+        if (!sheet.answered) {
+            EXPECT_FALSE(afterData.contains(QRegularExpression(QStringLiteral("[0-9]")))) << afterData.toStdString();
+        }
+    }
+    EXPECT_EQ(dialogTitle, QStringLiteral("Full de l'alumne"));
+    EXPECT_EQ(dialogTypes, QStringList{QStringLiteral("Document PDF (*.pdf)")});
 }
