@@ -77,6 +77,7 @@ void Experiment::setFieldConfined(bool confined)
 
 void Experiment::preset()
 {
+    setUpFrom_ = nullptr;
     applyPreset(state_, factors_);
     run_.clear();
     emit changed(Preset | Position | Velocity | Electric | Magnetic | TimeStep | Time | Factors | Force | RunRestarted);
@@ -90,6 +91,7 @@ void Experiment::setUp(const ClassicExperiment &experiment)
     if (state_.unit != LengthUnit::Metre)
         setUnit(LengthUnit::Metre);
     state_ = classicState(experiment, state_);
+    setUpFrom_ = &experiment;
     camera_.AnguloAlfa = static_cast<float>(experiment.view.alfa);
     camera_.AnguloBeta = static_cast<float>(experiment.view.beta);
     camera_.shown = experiment.view;
@@ -219,7 +221,8 @@ Experiment::FileOutcome Experiment::load()
     std::string name = chooseExperimentFileName(files_);
     FileResult result = loadExperiment(name, state_);
     if (result.ok) {
-        // The loaded instant starts a new run.
+        // The loaded instant starts a new run, no longer the classic experiment's.
+        setUpFrom_ = nullptr;
         run_.clear();
         computeForceForDisplay(state_);
         emit changed(Loaded | Position | Velocity | Electric | Magnetic | Charge | Time | Force | RunRestarted);

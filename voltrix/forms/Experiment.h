@@ -61,6 +61,8 @@ public:
     const FileChoice &files() const { return files_; }
     const RunRecorder &run() const { return run_; }
     bool chargeHeld() const { return chargeHeld_; }
+    // The classic experiment the state was set up from, until "Inicia" or a load.
+    const ClassicExperiment *setUpFrom() const { return setUpFrom_; }
     bool scaleHeld() const { return scaleHeld_; }
 
     // One number the control panel sets: where it lives, the start value it
@@ -151,6 +153,7 @@ private:
     RunRecorder run_;
     bool chargeHeld_ = false;
     bool scaleHeld_ = false;
+    const ClassicExperiment *setUpFrom_ = nullptr;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Experiment::Changes)

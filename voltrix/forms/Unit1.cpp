@@ -213,6 +213,8 @@ void TForm1::buildMenu()
     Cargar = files->addAction(QStringLiteral("Cargar"));
     Grabar = files->addAction(QStringLiteral("Grabar"));
     ExportarDatos = files->addAction(QStringLiteral("Exportar datos (CSV)…"));
+    Imprimir = files->addAction(QStringLiteral("Imprimir…"));
+    GuardarInforme = files->addAction(QStringLiteral("Guardar informe (PDF)…"));
     Fin1 = files->addAction(QStringLiteral("Fin"));
 
     QMenu *panels = MainMenu->addMenu(QStringLiteral("Paneles"));
@@ -234,6 +236,8 @@ void TForm1::buildMenu()
     connect(Cargar, &QAction::triggered, this, [this] { CargarClick(); });
     connect(Grabar, &QAction::triggered, this, [this] { GrabarClick(); });
     connect(ExportarDatos, &QAction::triggered, this, [this] { ExportarDatosClick(); });
+    connect(Imprimir, &QAction::triggered, this, [this] { ImprimirClick(); });
+    connect(GuardarInforme, &QAction::triggered, this, [this] { GuardarInformeClick(); });
     connect(Fin1, &QAction::triggered, this, [this] { Fin1Click(); });
     connect(Control, &QAction::triggered, this, [this] { ControlClick(); });
     connect(TodoEspacio, &QAction::triggered, this, [this] { TodoEspacioClick(); });

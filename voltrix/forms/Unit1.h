@@ -13,6 +13,10 @@
 #include "voltrix/core/TickSchedule.h"
 #include "voltrix/forms/Experiment.h"
 
+namespace orvalis {
+struct Handout;
+}
+
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -81,7 +85,9 @@ public:
     QAction *Ficheros = nullptr;
     QAction *Cargar = nullptr;
     QAction *Grabar = nullptr;
-    QAction *ExportarDatos = nullptr; // "Exportar datos (CSV)…", the recorded run
+    QAction *ExportarDatos = nullptr;  // "Exportar datos (CSV)…", the recorded run
+    QAction *Imprimir = nullptr;       // the experiment's report, printed
+    QAction *GuardarInforme = nullptr; // and saved as PDF
     QAction *Fin1 = nullptr;
     QAction *Paneles1 = nullptr;
     QAction *Control = nullptr;
@@ -159,6 +165,8 @@ public:
     void CargarClick();
     void GrabarClick();
     void ExportarDatosClick();
+    void ImprimirClick();
+    void GuardarInformeClick();
     void Fin1Click();
     void ConfinadoClick();
     void TodoEspacioClick();
@@ -173,6 +181,9 @@ public:
     void ExperienciaClick(int index);        // a classic experiment with its guide
     void VelocidadClick(int stepsPerSecond); // one of the three speeds
     int animationSpeed() const { return stepsPerTick_.stepsPerSecond(); }
+    // The report's page: the set-up, "Magnitudes", the view drawn anew at
+    // print resolution and the graph of "Gráficas" while it is open.
+    orvalis::Handout experimentReport();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -221,6 +232,7 @@ private:
     QPoint dragFrom_;
     // What a fine-stepping wheel has turned short of a whole notch.
     int wheelEighths_ = 0;
+    QString reportFolder_; // where the last report went
 };
 
 extern TForm1 *Form1;

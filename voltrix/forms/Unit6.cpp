@@ -104,6 +104,9 @@ const char *const kAddedHelpLines[] = {
     "                 velocidades, desviación entre placas... Cada uno detiene",
     "                 la animación, pone el estado y la vista y abre la",
     "                 ventana Guía con lo que hay que predecir y una pregunta.",
+    "Ficheros -> Imprimir / Guardar informe (PDF) -> Una página A4 con",
+    "                 el montaje, las magnitudes, la vista y, si está abierta,",
+    "                 la gráfica; en una experiencia clásica, también su guía.",
 };
 
 } // namespace

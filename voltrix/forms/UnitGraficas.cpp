@@ -181,6 +181,18 @@ QByteArray TFormGraficas::graphSvg() const
     return bytes;
 }
 
+orvalis::HandoutFigure TFormGraficas::printedGraph() const
+{
+    const QSizeF shown = Grafica->size();
+    const GraphData *plotted = &Grafica->data();
+    return {ComboMagnitud->currentText(), shown, [shown, plotted](QPainter &painter, const QRectF &box) {
+                // Vectors, scaled from the plot as it stands on the screen.
+                painter.translate(box.topLeft());
+                painter.scale(box.width() / shown.width(), box.height() / shown.height());
+                paintPlot(painter, QRectF(QPointF(0, 0), shown), *plotted);
+            }};
+}
+
 void TFormGraficas::GuardarGraficaClick()
 {
     const orvalis::FileToWrite chosen =

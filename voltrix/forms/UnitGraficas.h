@@ -8,6 +8,8 @@
 
 #include "voltrix/forms/Experiment.h"
 
+#include "common/Handout.h"
+
 class QAction;
 class QComboBox;
 class QLabel;
@@ -42,6 +44,8 @@ public:
     // The plot as shown, as an image at a pixel ratio and as SVG.
     QImage graphImage(qreal pixelRatio) const;
     QByteArray graphSvg() const;
+    // The plot as shown, for the printed report, headed by the quantity's name.
+    orvalis::HandoutFigure printedGraph() const;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -132,6 +132,17 @@ void TFormMagnitudes::showMagnitudes()
         showText(this->*kRows[i].box, texts[static_cast<std::size_t>(i)]);
 }
 
+std::vector<orvalis::HandoutRow> TFormMagnitudes::printedRows() const
+{
+    // The state's numbers now, shown or not: the boxes wait while hidden.
+    const auto texts = magnitudeTexts(magnitudesOf(experiment_.state()));
+    std::vector<orvalis::HandoutRow> rows;
+    for (int i = 0; i < kMagnitudeBoxes; ++i)
+        rows.push_back({QString::fromUtf8(kRows[i].caption),
+                        {{{}, QString::fromStdString(texts[static_cast<std::size_t>(i)]), {}}}});
+    return rows;
+}
+
 void TFormMagnitudes::showMagnitudesSoon()
 {
     // Many asks in one handler (a step, a slider) fill the boxes once.

@@ -13,6 +13,8 @@
 #include "voltrix/core/Magnitudes.h"
 #include "voltrix/forms/Experiment.h"
 
+#include "common/Handout.h"
+
 class QGroupBox;
 class QLineEdit;
 class QShowEvent;
@@ -50,6 +52,8 @@ public:
 
     // The box of each quantity, in the core's order.
     QLineEdit *box(MagnitudeBox which) const;
+    // Each caption with the text its box shows, for the printed report.
+    std::vector<orvalis::HandoutRow> printedRows() const;
 
 protected:
     void showEvent(QShowEvent *event) override;

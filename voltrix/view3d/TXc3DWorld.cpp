@@ -122,6 +122,20 @@ void TXc3DWorld::DrawWorld()
         c.copyFrom(background_, 0, 0, clipWidth_, clipHeight_);
         c.setState(backgroundLeaves_);
     }
+    drawObjects(c);
+    // Only what differs from the frame on show is copied and shown again:
+    // a step moves a few objects, and the rest costs the display nothing.
+    const QRect changed = visible_.copyChanged(bitmap_, 0, 0, clipWidth_, clipHeight_);
+    if (changed.isEmpty())
+        return;
+    const bool covered = clipWidth_ >= width() && clipHeight_ >= height();
+    showImmediately(changed);
+    if (!painting_)
+        frameShown_ = covered ? FrameShown::Queued : FrameShown::None;
+}
+
+void TXc3DWorld::drawObjects(ViewCanvas &c)
+{
     if (ShowTrace)
         DrawTraces(c);
     for (int i = 1; i <= NSegments; ++i)
@@ -135,15 +149,21 @@ void TXc3DWorld::DrawWorld()
         DrawLabel(c, i);
     for (int i = 1; i <= NPlanes; ++i)
         DrawPlane(c, i, kPlaneForeground);
-    // Only what differs from the frame on show is copied and shown again:
-    // a step moves a few objects, and the rest costs the display nothing.
-    const QRect changed = visible_.copyChanged(bitmap_, 0, 0, clipWidth_, clipHeight_);
-    if (changed.isEmpty())
-        return;
-    const bool covered = clipWidth_ >= width() && clipHeight_ >= height();
-    showImmediately(changed);
-    if (!painting_)
-        frameShown_ = covered ? FrameShown::Queued : FrameShown::None;
+}
+
+QImage TXc3DWorld::frameImage(qreal pixelRatio)
+{
+    // The frame DrawWorld would draw next, from the same pen and brush, on a
+    // canvas of its own: the view on the screen is left as it is.
+    ViewCanvas c;
+    c.setBrushColor(Color);
+    c.resize(clipWidth_, clipHeight_, pixelRatio);
+    c.setState(backgroundDrawn_.before);
+    const ScreenPoint lastPoint = lastPoint_;
+    drawBackground(c);
+    drawObjects(c);
+    lastPoint_ = lastPoint;
+    return c.image();
 }
 
 void TXc3DWorld::ClearScreen()

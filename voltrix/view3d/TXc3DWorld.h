@@ -77,6 +77,9 @@ public:
     const QImage &bitmapImage() { return bitmap_.image(); }
     const QImage &visibleImage() { return visible_.image(); }
 
+    // The frame as DrawWorld draws it, at another pixel ratio (for print).
+    QImage frameImage(qreal pixelRatio);
+
     // Where the last point drawn ended; kind-1 points are joined to it.
     ScreenPoint lastDrawnPoint() const { return lastPoint_; }
 
@@ -117,6 +120,7 @@ private:
     };
     Background backgroundNow(const CanvasState &before, qreal ratio) const;
     void drawBackground(ViewCanvas &c);
+    void drawObjects(ViewCanvas &c); // everything over the background, in the design's order
 
     ViewCanvas bitmap_;
     ViewCanvas visible_;

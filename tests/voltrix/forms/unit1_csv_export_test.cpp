@@ -72,7 +72,8 @@ TEST_F(CsvExport, TheItemSitsBetweenGrabarAndFin)
 {
     EXPECT_EQ(Form1->ExportarDatos->text(), QStringLiteral("Exportar datos (CSV)…"));
     EXPECT_EQ(Form1->Ficheros->menu()->actions(),
-              (QList<QAction *>{Form1->Cargar, Form1->Grabar, Form1->ExportarDatos, Form1->Fin1}));
+              (QList<QAction *>{Form1->Cargar, Form1->Grabar, Form1->ExportarDatos, Form1->Imprimir,
+                                Form1->GuardarInforme, Form1->Fin1}));
 
     QFileDialog dialog;
     setUpCsvDialog(dialog);

@@ -1,0 +1,84 @@
+// The experiment's report: one A4 page with the set-up, the quantities, the
+// 3D view and, while its window is open, the graph of the run; printed
+// through the system's dialog or saved as PDF. A classic experiment adds its
+// name and what its guide says.
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QPainter>
+
+#include "common/FileToWrite.h"
+#include "common/Handout.h"
+#include "common/WholeFile.h"
+#include "voltrix/core/ExperimentFile.h"
+#include "voltrix/core/ExperimentReport.h"
+#include "voltrix/forms/ExperimentDialogs.h"
+#include "voltrix/forms/Unit1.h"
+#include "voltrix/forms/UnitGraficas.h"
+#include "voltrix/forms/UnitMagnitudes.h"
+#include "voltrix/view3d/TXc3DWorld.h"
+
+namespace voltrix {
+
+namespace {
+
+// The view is drawn for the paper, not copied from the screen.
+constexpr qreal kPrintDotsPerInch = 300;
+constexpr qreal kPointsPerInch = 72;
+
+QString fromUtf8(const std::string &text) { return QString::fromStdString(text); }
+
+} // namespace
+
+orvalis::Handout TForm1::experimentReport()
+{
+    orvalis::Handout report;
+    report.creator = QStringLiteral("Voltrix");
+    report.date = orvalis::handoutDate(QLocale(QLocale::Spanish, QLocale::Spain));
+    if (const ClassicExperiment *classic = experiment_.setUpFrom()) {
+        report.title = QString::fromUtf8(classic->title);
+        for (const std::string &line : guideSummary(*classic))
+            report.paragraphs << fromUtf8(line);
+    } else {
+        report.title = QStringLiteral("Partícula cargada en campos eléctrico y magnético");
+    }
+
+    orvalis::HandoutSection setUp{QStringLiteral("Montaje"), {}, false, false};
+    for (const ReportRow &row : setUpRows(experiment_.state()))
+        setUp.rows.push_back({fromUtf8(row.label), {{{}, fromUtf8(row.value), fromUtf8(row.unit)}}});
+    report.sections.push_back(setUp);
+    report.sections.push_back({QStringLiteral("Magnitudes"), FormMagnitudes->printedRows(), false, false});
+
+    TXc3DWorld *view = Xc3DWorld;
+    report.figures.push_back(
+        {QStringLiteral("Vista"), QSizeF(view->size()), [view](QPainter &painter, const QRectF &box) {
+             const qreal ratio = kPrintDotsPerInch * box.width() / kPointsPerInch / view->width();
+             // Lines and letters: compressed without loss, not blurred as a JPEG.
+             painter.setRenderHint(QPainter::LosslessImageRendering);
+             painter.drawImage(box, view->frameImage(ratio));
+         }});
+    if (FormGraficas->isVisible())
+        report.figures.push_back(FormGraficas->printedGraph());
+    return report;
+}
+
+void TForm1::ImprimirClick() { orvalis::printHandoutWithDialog(this, QStringLiteral("Imprimir"), experimentReport()); }
+
+void TForm1::GuardarInformeClick()
+{
+    const QString path = orvalis::chooseFileToWrite(this, QStringLiteral("Guardar informe (PDF)"),
+                                                    {QStringLiteral("Documento PDF (*.pdf)")}, {QStringLiteral("pdf")},
+                                                    QStringLiteral("informe.pdf"), reportFolder_, QDir::currentPath())
+                             .path;
+    if (path.isEmpty())
+        return;
+    const QByteArray pdf = orvalis::handoutPdf(experimentReport());
+    const int error = orvalis::writeWholeFile(QFile::encodeName(path).toStdString(),
+                                              std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+                                              {".voltrix-", false})
+                          .error;
+    if (error != 0)
+        reportSaveFailure(this, path.toStdString(), fileFailureReason(error));
+}
+
+} // namespace voltrix
