@@ -24,10 +24,15 @@ struct Row {
     const char *name; // of the box
     const char *label;
     const char *unit;
+    const char *spoken; // what a screen reader says of the box
 };
 constexpr Row kRows[] = {
-    {"txtpuntt", "t:", "s"},     {"txtpuntx", "x:", "m"},     {"txtpunty", "y:", "m"},
-    {"txtpuntvx", "vx:", "m/s"}, {"txtpuntvy", "vy:", "m/s"}, {"txtpuntv", "|v|:", "m/s"},
+    {"txtpuntt", "t:", "s", "Instant t, segons"},
+    {"txtpuntx", "x:", "m", "Posició x, metres"},
+    {"txtpunty", "y:", "m", "Posició y, metres"},
+    {"txtpuntvx", "vx:", "m/s", "Velocitat vx, metres per segon"},
+    {"txtpuntvy", "vy:", "m/s", "Velocitat vy, metres per segon"},
+    {"txtpuntv", "|v|:", "m/s", "Rapidesa |v|, metres per segon"},
 };
 
 QPointF contentsPixel(const GraphArea *area, QPointF widgetPixel)
@@ -43,6 +48,7 @@ CurveFollower::CurveFollower(GraphArea *area)
     , panel_(new QFrame(area))
 {
     panel_->setObjectName(QStringLiteral("fraPunt"));
+    panel_->setAccessibleName(QStringLiteral("Punt de la trajectòria"));
     panel_->setFrameStyle(QFrame::Box | QFrame::Plain);
     panel_->setAutoFillBackground(true);
     auto *grid = new QGridLayout(panel_);
@@ -56,6 +62,7 @@ CurveFollower::CurveFollower(GraphArea *area)
         box->setObjectName(QString::fromUtf8(kRows[i].name));
         box->setReadOnly(true);
         box->setFixedWidth(kBoxWidth);
+        box->setAccessibleName(QString::fromUtf8(kRows[i].spoken));
         grid->addWidget(box, row, 1);
         grid->addWidget(new QLabel(QString::fromUtf8(kRows[i].unit), panel_), row, 2);
         boxes_[i] = box;
@@ -228,8 +235,17 @@ void CurveFollower::press(QPointF pixel)
 
 bool CurveFollower::key(int key, Qt::KeyboardModifiers modifiers)
 {
-    if (!flight_ || (!pinned_ && !animating_)) {
+    if (!flight_) {
         return false;
+    }
+    if (!pinned_ && !animating_) {
+        // Without a mouse the arrows first pin the marker at an end of the flight.
+        if ((key != Qt::Key_Left && key != Qt::Key_Right) || flight_->instants().empty()) {
+            return false;
+        }
+        pinned_ = key == Qt::Key_Right ? flight_->instants().front() : flight_->instants().back();
+        showAt(pinned_, true);
+        return true;
     }
     if (key == Qt::Key_Escape) {
         stopAnimation();

@@ -76,6 +76,7 @@ FORM1::FORM1(QWidget *parent)
     connectHandlers();
     buildGraphMenu();
     follower_ = new CurveFollower(Dibu);
+    nameControls();
     setMouseTracking(true);
     Form_Load();
 }
@@ -407,6 +408,7 @@ void FORM1::Cmdborrar_Click()
     Dibu->clear();
     overlay_.clear();
     follower_->forget();
+    describeGraph(false);
     ErroreS(std::nullopt);
 }
 
@@ -419,6 +421,7 @@ void FORM1::ErroreS(std::optional<Failure> failure)
     cmdcalcular->setEnabled(true);
     Dibu->clear();
     follower_->forget();
+    describeGraph(false);
     // Overlaying, the curves cleared away come back under the next drawing.
     overlay_.setAside(mnuSuperposa->isChecked());
 }
@@ -548,6 +551,7 @@ std::optional<Failure> FORM1::drawTrajectory(const TrajectoryInputs &inputs)
         overlay_.drawn(std::move(curve));
         follower_->follow(*overlay_.shown());
     }
+    describeGraph(!plan.failure);
     return plan.failure;
 }
 

@@ -158,6 +158,9 @@ private:
     std::optional<Failure> drawTrajectory(const TrajectoryInputs &inputs);
     void showTicks(const TickTexts &ticks);
     void buildGraphMenu();
+    // Accessible names of the controls, and the graph's description of what it shows.
+    void nameControls();
+    void describeGraph(bool drawn);
     void saveSheet(bool forTheStudent);
     void plotCurve(const std::vector<PlotPoint> &points);
     void showFailureBox(const QString &message);

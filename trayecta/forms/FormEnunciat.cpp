@@ -20,10 +20,12 @@ FormEnunciat::FormEnunciat(QWidget *parent)
     setWindowTitle(QStringLiteral("Enunciat"));
     setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
     lblTitol = new QLabel(this);
+    lblTitol->setAccessibleName(QStringLiteral("Títol del problema"));
     QFont bold = lblTitol->font();
     bold.setBold(true);
     lblTitol->setFont(bold);
     lblEnunciat = new QLabel(this);
+    lblEnunciat->setAccessibleName(QStringLiteral("Enunciat del problema"));
     for (QLabel *label : {lblTitol, lblEnunciat}) {
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

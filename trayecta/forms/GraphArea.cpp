@@ -1,12 +1,14 @@
 #include "trayecta/forms/GraphArea.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "common/KeyboardFocus.h"
 #include "common/SaturatingTrunc.h"
 
 namespace trayecta {
@@ -158,11 +160,30 @@ QRect GraphArea::markerRect() const
     return covered.adjusted(-kArrowHead - 2, -kArrowHead - 2, kArrowHead + 2, kArrowHead + 2).toAlignedRect();
 }
 
+void GraphArea::focusInEvent(QFocusEvent *event)
+{
+    QFrame::focusInEvent(event);
+    focusFromKeyboard_ = orvalis::isKeyboardFocus(event->reason());
+    update();
+}
+
+void GraphArea::focusOutEvent(QFocusEvent *event)
+{
+    QFrame::focusOutEvent(event);
+    focusFromKeyboard_ = false;
+    update();
+}
+
 void GraphArea::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(contentsRect().topLeft(), image_);
+    if (focusFromKeyboard_) {
+        // Reached with Tab, the graph shows it has the keys (arrows, menu key).
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(contentsRect().adjusted(1, 1, -2, -2));
+    }
     if (!marker_) {
         return;
     }

@@ -58,12 +58,15 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    bool focusFromKeyboard_ = false;
     void fitImageToArea();
     void keepImageSize();
     void setPixel(float x, float y, QRgb rgb);
