@@ -108,6 +108,8 @@ TForm1::TForm1(Experiment &experiment, QWidget *parent)
     Xc3DWorld->UpdateInmediate = false;
     Xc3DWorld->ShowCube = true;
     Xc3DWorld->OnPaint = [this] { Xc3DWorldPaint(); };
+    Xc3DWorld->setAccessibleName(QStringLiteral("Vista 3D de la partícula"));
+    Xc3DWorld->setFocusPolicy(Qt::StrongFocus);
     Xc3DWorld->installEventFilter(this); // its resizes follow the window's
     column->addWidget(Xc3DWorld, 1);
 
@@ -128,6 +130,7 @@ TForm1::TForm1(Experiment &experiment, QWidget *parent)
     column->setGeometry(client->rect());
     FormCreate();
     sceneBuilt_ = true;
+    describeView();
     connect(&experiment_, &Experiment::changed, this, &TForm1::showChanges);
 }
 
@@ -167,6 +170,17 @@ void TForm1::buildStrip(QWidget *strip)
     LabelZoom->setAlignment(Qt::AlignCenter);
     ZoomD = stripButton(strip, kZoomDRect);
     ZoomD->setText(QStringLiteral("-"));
+    // The arrows are pictures and "+"/"-" say little: a screen reader gets words.
+    const std::pair<QWidget *, const char *> spoken[] = {
+        {GiroL, "Girar la vista a la izquierda"},
+        {GiroR, "Girar la vista a la derecha"},
+        {GiroU, "Girar la vista hacia arriba"},
+        {GiroD, "Girar la vista hacia abajo"},
+        {ZoomU, "Acercar la vista"},
+        {ZoomD, "Alejar la vista"},
+    };
+    for (const auto &[control, name] : spoken)
+        control->setAccessibleName(QString::fromUtf8(name));
 
     Bevel1 = new QFrame(strip);
     Bevel1->setFrameShape(QFrame::HLine);
@@ -185,7 +199,10 @@ void TForm1::buildStrip(QWidget *strip)
     CheckTiempo = stripCheckBox(strip, QStringLiteral("Tiempo"), kCheckTiempoRect, false);
     EditT = new QLineEdit(QStringLiteral("0.00"), strip);
     EditT->setGeometry(kEditTRect);
+    EditT->setAccessibleName(QStringLiteral("Tiempo, segundos"));
     EditT->hide();
+    // The view is reached last with Tab: the window opens with the focus on "Cubo", as before.
+    QWidget::setTabOrder(EditT, Xc3DWorld);
 
     // Press-and-hold buttons react to any mouse button; the labels to a click.
     for (QObject *watched :
@@ -355,6 +372,8 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     if (watched == Xc3DWorld) {
         if (type == QEvent::Resize && sceneBuilt_)
             FormResize();
+        if (type == QEvent::KeyPress)
+            return viewKeyEvent(static_cast<QKeyEvent *>(event));
         return viewMouseEvent(event);
     }
     // A quick second press arrives as a double click; it is a press as well.
@@ -419,6 +438,22 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     }
 
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::viewKeyEvent(QKeyEvent *key)
+{
+    // The keyboard's way to what the mouse does on the view: arrows turn it as
+    // a drag does, + and - zoom as the wheel does, Home as a double click.
+    switch (key->key()) {
+    case Qt::Key_Left: experiment_.drag(-kKeyTurnDegrees, 0); return true;
+    case Qt::Key_Right: experiment_.drag(kKeyTurnDegrees, 0); return true;
+    case Qt::Key_Up: experiment_.drag(0, -kKeyTurnDegrees); return true;
+    case Qt::Key_Down: experiment_.drag(0, kKeyTurnDegrees); return true;
+    case Qt::Key_Plus: experiment_.wheel(1); return true;
+    case Qt::Key_Minus: experiment_.wheel(-1); return true;
+    case Qt::Key_Home: Xc3DWorldDblClick(); return true;
+    default: return false;
+    }
 }
 
 bool TForm1::viewMouseEvent(QEvent *event)

@@ -20,6 +20,7 @@ struct Handout;
 class QAction;
 class QCheckBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
@@ -115,7 +116,8 @@ public:
     // Steps a second of the three speeds; the hold buttons always tick at 64.
     static constexpr int kNormalSpeed = kTicksPerSecond;
     static constexpr int kFastSpeed = 256;
-    static constexpr int kTopSpeed = 1000; // one step per millisecond
+    static constexpr int kTopSpeed = 1000;    // one step per millisecond
+    static constexpr int kKeyTurnDegrees = 5; // an arrow key on the view turns it as a drag of 5 points
 
     // Creation, resize and paint.
     void FormCreate();
@@ -195,6 +197,7 @@ private:
     void buildAnimationMenu();
     void buildTimers();
     bool viewMouseEvent(QEvent *event);
+    bool viewKeyEvent(QKeyEvent *key);
     void showBlink();
     void commitTimeEntry();
     void showAnimationCaption(const char *caption, unsigned colour);
@@ -204,7 +207,8 @@ private:
 
     // Following the experiment (Unit1Scene.cpp).
     void showChanges(Experiment::Changes what);
-    void showTime(); // EditT shows t with "%3.2f"
+    void showTime();     // EditT shows t with "%3.2f"
+    void describeView(); // what a screen reader says the view shows
     void showCamera();
     void showRegion();
     void runHeldTimers(Experiment::Changes what);

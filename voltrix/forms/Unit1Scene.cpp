@@ -36,6 +36,8 @@ void TForm1::showChanges(Experiment::Changes what)
 {
     if (what & E::Time)
         showTime();
+    if (what & (E::Position | E::Time | E::Unit))
+        describeView();
     if (what & (E::ChargeHold | E::ScaleHold))
         runHeldTimers(what);
     if (what & E::Region)
@@ -50,6 +52,16 @@ void TForm1::showChanges(Experiment::Changes what)
 }
 
 void TForm1::showTime() { showText(EditT, format32(experiment_.state().t)); }
+
+void TForm1::describeView()
+{
+    // In the texts the panel and the time box show.
+    const SimState &s = experiment_.state();
+    const char *unit = s.unit == LengthUnit::Centimetre ? "cm" : "m";
+    Xc3DWorld->setAccessibleDescription(QString::fromStdString("Partícula en x = " + format31(s.x)
+                                                               + ", y = " + format31(s.y) + ", z = " + format31(s.z)
+                                                               + " " + unit + "; t = " + format32(s.t) + " s"));
+}
 
 void TForm1::showCamera()
 {

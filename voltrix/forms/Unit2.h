@@ -176,6 +176,7 @@ private:
     int componentOf(const QObject *watched) const;
 
     void buildWindow();
+    void nameControls();
     void buildTopRow();
     void buildChargeGroup();
     void buildPositionPanel();

@@ -198,11 +198,55 @@ void TForm2::buildWindow()
     setCaptionFont(GroupELocal, kNavy);
     GroupELocal->hide();
 
+    nameControls();
+
     // The sliders that lie over the velocity and magnetic groups belong to
     // Panel1 and must stay above the groups.
     for (const Row &row : rows())
         if (row.sliderOnPanel)
             (this->*row.slider)->raise();
+}
+
+void TForm2::nameControls()
+{
+    // A box and a slider beside a caption such as "X" or "Bx": a screen reader
+    // is told which quantity they hold and in which unit.
+    for (const Row &row : rows()) {
+        const char *quantity = "";
+        const char *unit = "";
+        switch (row.family) {
+        case Family::Position:
+            quantity = "Posición";
+            unit = "en la unidad de longitud elegida";
+            break;
+        case Family::Velocity:
+            quantity = "Velocidad";
+            unit = "en la unidad de longitud elegida por segundo";
+            break;
+        case Family::Electric:
+            quantity = "Campo eléctrico";
+            unit = "en voltios por metro";
+            break;
+        case Family::Magnetic:
+            quantity = "Campo magnético";
+            unit = "en teslas";
+            break;
+        }
+        const QString name = QString::fromUtf8(quantity) + QLatin1Char(' ') + QString::fromUtf8(row.caption);
+        (this->*row.edit)->setAccessibleName(name);
+        (this->*row.edit)->setAccessibleDescription(QString::fromUtf8(unit));
+        (this->*row.slider)->setAccessibleName(name + QStringLiteral(", deslizador"));
+    }
+    const std::pair<QWidget *, const char *> spoken[] = {
+        {ScDt, "Incremento de tiempo, deslizador"},
+        {EditQ, "Carga, culombios"},
+        {QDown, "Disminuir la carga"},
+        {QUp, "Aumentar la carga"},
+        {ComboUnidades, "Unidad de longitud"},
+    };
+    for (const auto &[control, name] : spoken)
+        control->setAccessibleName(QString::fromUtf8(name));
+    ComboUnidades->lineEdit()->setAccessibleName(ComboUnidades->accessibleName());
 }
 
 void TForm2::buildTopRow()

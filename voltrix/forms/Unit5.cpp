@@ -108,6 +108,9 @@ TForm5::TForm5(Experiment &experiment, QWidget *parent)
     EditScale->setGeometry(margin + buttonSide + 2, bottomTop, kWidth - 2 * (margin + buttonSide + 2), buttonSide);
     EditScale->setTextMargins(0, 0, 0, 0);
     EditScale->installEventFilter(this);
+    ScaleDown->setAccessibleName(QStringLiteral("Reducir el factor de escala"));
+    ScaleUp->setAccessibleName(QStringLiteral("Aumentar el factor de escala"));
+    EditScale->setAccessibleName(QStringLiteral("Factor de escala del vector elegido"));
 
     // The experiment starts editing the velocity's factor, as ScaleV is down.
     setText31(EditScale, experiment_.factors().FactorV);

@@ -2,6 +2,7 @@
 
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStringList>
 #include <QVBoxLayout>
 
@@ -107,6 +108,10 @@ const char *const kAddedHelpLines[] = {
     "Ficheros -> Imprimir / Guardar informe (PDF) -> Una página A4 con",
     "                 el montaje, las magnitudes, la vista y, si está abierta,",
     "                 la gráfica; en una experiencia clásica, también su guía.",
+    "Teclado sobre la figura (se llega con Tab) -> Las flechas la giran,",
+    "                 + y - la acercan o alejan, Inicio recupera la",
+    "                 perspectiva inicial. Los lectores de pantalla leen",
+    "                 el nombre de cada control y la posición y el tiempo.",
 };
 
 } // namespace
@@ -119,6 +124,9 @@ TForm6::TForm6(QWidget *parent)
     resize(kClient);
 
     MemoAyuda = new QPlainTextEdit(this);
+    MemoAyuda->setAccessibleName(QStringLiteral("Ayuda"));
+    MemoAyuda->verticalScrollBar()->setAccessibleName(QStringLiteral("Desplazamiento vertical de la ayuda"));
+    MemoAyuda->horizontalScrollBar()->setAccessibleName(QStringLiteral("Desplazamiento horizontal de la ayuda"));
     MemoAyuda->setFont(orvalis::designFont(orvalis::DesignFace::MsSansSerif, kFontPoints, true));
     QPalette palette = MemoAyuda->palette();
     palette.setColor(QPalette::Text, QColor(0x00, 0x00, 0x80)); // navy

@@ -66,6 +66,8 @@ TFormGraficas::TFormGraficas(Experiment &experiment, QWidget *parent)
         ComboMagnitud->addItem(QString::fromUtf8(choice));
     LabelMagnitud->setBuddy(ComboMagnitud);
     Grafica = new RunPlot(experiment_.run(), this);
+    Grafica->setAccessibleName(QStringLiteral("Gráfica frente al tiempo"));
+    describePlot();
     LabelLectura = new QLabel(pointerHint(), this);
     LabelLectura->setTextInteractionFlags(Qt::TextSelectableByMouse);
     LabelLectura->setWordWrap(true);
@@ -114,6 +116,7 @@ void TFormGraficas::showChanges(Experiment::Changes what)
 void TFormGraficas::ComboMagnitudChange()
 {
     Grafica->setChoice(static_cast<GraphChoice>(ComboMagnitud->currentIndex()), experiment_.state().unit);
+    describePlot();
     showReading();
 }
 
@@ -179,6 +182,13 @@ QByteArray TFormGraficas::graphSvg() const
         paintPlot(painter, QRectF(QPointF(0, 0), Grafica->size()), Grafica->data());
     }
     return bytes;
+}
+
+void TFormGraficas::describePlot()
+{
+    Grafica->setAccessibleDescription(ComboMagnitud->currentText()
+                                      + QStringLiteral(" frente al tiempo desde el último Inicia, Cargar o Recuperar; "
+                                                       "la lectura bajo el ratón da t y el valor de cada curva"));
 }
 
 orvalis::HandoutFigure TFormGraficas::printedGraph() const

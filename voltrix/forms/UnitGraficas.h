@@ -53,6 +53,7 @@ protected:
 private:
     void showChanges(Experiment::Changes what);
     void showReading();
+    void describePlot(); // what a screen reader says the plot shows
 
     Experiment &experiment_;
     QPoint pointer_{-1, -1};

@@ -27,6 +27,7 @@ TFormGuia::TFormGuia(QWidget *parent)
     setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
 
     LabelTitulo = new QLabel(this);
+    LabelTitulo->setAccessibleName(QStringLiteral("Título de la experiencia"));
     QFont bold = LabelTitulo->font();
     bold.setBold(true);
     LabelTitulo->setFont(bold);
@@ -34,6 +35,7 @@ TFormGuia::TFormGuia(QWidget *parent)
     navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     LabelTitulo->setPalette(navy);
     LabelGuia = new QLabel(this);
+    LabelGuia->setAccessibleName(QStringLiteral("Guía de la experiencia"));
     for (QLabel *label : {LabelTitulo, LabelGuia}) {
         label->setWordWrap(true);
         // The numbers can be selected and copied into a worksheet.

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include <QFocusEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "common/KeyboardFocus.h"
 #include "voltrix/view3d/ScreenShapes.h"
 
 namespace voltrix {
@@ -462,6 +464,25 @@ void TXc3DWorld::paintEvent(QPaintEvent *)
     syncVisibleSize();
     QPainter p(this);
     p.drawImage(0, 0, visible_.image());
+    // Reached with Tab, the view shows it has the keys.
+    if (focusFromKeyboard_) {
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void TXc3DWorld::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    focusFromKeyboard_ = orvalis::isKeyboardFocus(event->reason());
+    update();
+}
+
+void TXc3DWorld::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    focusFromKeyboard_ = false;
+    update();
 }
 
 void TXc3DWorld::resizeEvent(QResizeEvent *event)

@@ -90,6 +90,8 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     bool hidden(TColor colour) const { return colour == Color; }
@@ -131,6 +133,7 @@ private:
     int clipHeight_ = 0;
     ScreenPoint lastPoint_;
     bool painting_ = false;
+    bool focusFromKeyboard_ = false; // the focus frame is drawn
     // Whether the paint now queued is the one a DrawWorld asked for, with
     // nothing drawn on the visible canvas since.
     enum class FrameShown { None, Queued };
