@@ -19,6 +19,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "common/DesignFonts.h"
 #include "voltrix/core/SliderRules.h"
@@ -211,30 +212,22 @@ void TForm2::nameControls()
 {
     // A box and a slider beside a caption such as "X" or "Bx": a screen reader
     // is told which quantity they hold and in which unit.
+    struct Spoken {
+        Family family;
+        const char *quantity, *unit;
+    };
+    static constexpr Spoken kFamilies[] = {
+        {Family::Position, "Posición", "en la unidad de longitud elegida"},
+        {Family::Velocity, "Velocidad", "en la unidad de longitud elegida por segundo"},
+        {Family::Electric, "Campo eléctrico", "en voltios por metro"},
+        {Family::Magnetic, "Campo magnético", "en teslas"},
+    };
     for (const Row &row : rows()) {
-        const char *quantity = "";
-        const char *unit = "";
-        switch (row.family) {
-        case Family::Position:
-            quantity = "Posición";
-            unit = "en la unidad de longitud elegida";
-            break;
-        case Family::Velocity:
-            quantity = "Velocidad";
-            unit = "en la unidad de longitud elegida por segundo";
-            break;
-        case Family::Electric:
-            quantity = "Campo eléctrico";
-            unit = "en voltios por metro";
-            break;
-        case Family::Magnetic:
-            quantity = "Campo magnético";
-            unit = "en teslas";
-            break;
-        }
-        const QString name = QString::fromUtf8(quantity) + QLatin1Char(' ') + QString::fromUtf8(row.caption);
+        const Spoken &family = *std::find_if(std::begin(kFamilies), std::end(kFamilies),
+                                             [&row](const Spoken &f) { return f.family == row.family; });
+        const QString name = QString::fromUtf8(family.quantity) + QLatin1Char(' ') + QString::fromUtf8(row.caption);
         (this->*row.edit)->setAccessibleName(name);
-        (this->*row.edit)->setAccessibleDescription(QString::fromUtf8(unit));
+        (this->*row.edit)->setAccessibleDescription(QString::fromUtf8(family.unit));
         (this->*row.slider)->setAccessibleName(name + QStringLiteral(", deslizador"));
     }
     const std::pair<QWidget *, const char *> spoken[] = {
