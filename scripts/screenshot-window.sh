@@ -6,7 +6,9 @@
 # "magnitudes" (Voltrix) opens "Magnitudes" and photographs that window;
 # "graficas" runs three turns of the start-up state and photographs the
 # energy in "Gráficas"; "marker" (Trayecta) pins the marker at the top of the
-# start-up curve. SCALE
+# start-up curve; "sheet" (Trayecta) and "report" (Voltrix) save the problem
+# sheet and the experiment's report as PDF through the menus and picture their
+# page instead of a window. SCALE
 # (default 1) starts the program with --scale SCALE; the clicks below are in
 # the design's pixels and are scaled with it.
 # usage: screenshot-window.sh PROGRAM OUTPUT.png [SCENE]
@@ -120,7 +122,39 @@ case "$program${scene:+-$scene}" in
         # The pointer onto the bare window, which clears the readout.
         xdotool mousemove --window "$window" $(at 5 5)
         ;;
+    trayecta-sheet)
+        # "Desa com a PDF…" is the last item but one of the graph's menu.
+        xdotool windowfocus --sync "$window" key alt+c
+        sleep 0.5
+        xdotool mousemove --window "$window" $(at 620 120) click 3
+        sleep 0.5
+        xdotool key Up Up Return
+        ;;
+    voltrix-report)
+        # A few seconds of the start-up run, then "Guardar informe (PDF)…",
+        # the last item but one of "Ficheros".
+        xdotool mousemove --window "$window" $(at 38 359) click 1
+        sleep 3
+        xdotool mousemove --window "$window" $(at 38 359) click 1
+        xdotool windowfocus --sync "$window"
+        xdotool mousemove --window "$window" $(at 20 9) click 1
+        sleep 0.5
+        xdotool key Up Up Return
+        ;;
 esac
+if [ "$scene" = sheet ] || [ "$scene" = report ]; then
+    # The save dialog: the whole name typed over the suggested one.
+    pdf=$(mktemp -d)/page.pdf
+    sleep 1.5
+    xdotool key ctrl+a
+    xdotool type "$pdf"
+    xdotool key Return
+    for _ in $(seq 50); do [ -s "$pdf" ] && break; sleep 0.1; done
+    [ -s "$pdf" ] || { echo "$program saved no PDF" >&2; exit 1; }
+    pdftoppm -r 60 -png -singlefile "$pdf" "${output%.png}"
+    echo "saved $output from the PDF ($(identify -format '%wx%h' "$output"))"
+    exit 0
+fi
 sleep 1
 import -window "$window" "$output"
 echo "saved $output ($(identify -format '%wx%h' "$output"))"

@@ -5,13 +5,15 @@
 # shows; Trayecta after "Calcular" with its default problem, and once more
 # with the 30°, 45° and 60° launches overlaid (trayecta-overlay.png); and
 # Voltrix's "Magnitudes" window for the start-up state (voltrix-magnitudes.png)
-# and its "Gráficas" window with the energy after three turns (voltrix-graficas.png).
+# and its "Gráficas" window with the energy after three turns (voltrix-graficas.png);
+# the pages of Trayecta's problem sheet and Voltrix's report as saved in PDF
+# (trayecta-sheet.png, voltrix-report.png).
 # Names given as arguments remake only those: scripts/screenshots.sh trayecta-overlay
 # BUILD_DIR picks the build folder (default build/).
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
 
-install_missing xvfb xauth x11-utils xdotool imagemagick
+install_missing xvfb xauth x11-utils xdotool imagemagick poppler-utils
 build_program voltrix
 build_program trayecta
 out_dir=$ROOT/docs/screenshots
@@ -21,7 +23,7 @@ mkdir -p "$out_dir"
 shots=("voltrix 1 voltrix" "voltrix-2x 2 voltrix" "voltrix-magnitudes 1 voltrix magnitudes"
        "voltrix-graficas 1 voltrix graficas"
        "trayecta 1 trayecta" "trayecta-2x 2 trayecta" "trayecta-overlay 1 trayecta overlay"
-       "trayecta-marker 1 trayecta marker")
+       "trayecta-marker 1 trayecta marker" "trayecta-sheet 1 trayecta sheet" "voltrix-report 1 voltrix report")
 for shot in "${shots[@]}"; do
     read -r name scale program scene <<<"$shot"
     if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then
