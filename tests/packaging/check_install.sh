@@ -55,8 +55,10 @@ for program in voltrix trayecta; do
         for category in Education Science; do
             [[ $categories == *";$category;"* ]] || fail "$id.desktop: no $category category"
         done
-        for field in Comment 'Comment\[es\]' 'Comment\[ca\]' 'GenericName\[es\]' 'GenericName\[ca\]'; do
-            [ -n "$(key "$desktop" "$field")" ] || fail "$id.desktop: no ${field//\\/} text"
+        for language in es ca ca@valencia gl eu; do
+            for field in Comment GenericName Keywords; do
+                [ -n "$(key "$desktop" "$field\\[$language\\]")" ] || fail "$id.desktop: no $field[$language]"
+            done
         done
     }
 
