@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QPainter>
+#include <algorithm>
 
 #include "common/FileToWrite.h"
 #include "common/Handout.h"
@@ -52,7 +53,7 @@ orvalis::Handout TForm1::experimentReport()
     TXc3DWorld *view = Xc3DWorld;
     report.figures.push_back(
         {QStringLiteral("Vista"), QSizeF(view->size()), [view](QPainter &painter, const QRectF &box) {
-             const qreal ratio = kPrintDotsPerInch * box.width() / kPointsPerInch / view->width();
+             const qreal ratio = kPrintDotsPerInch * box.width() / kPointsPerInch / std::max(1, view->width());
              // Lines and letters: compressed without loss, not blurred as a JPEG.
              painter.setRenderHint(QPainter::LosslessImageRendering);
              painter.drawImage(box, view->frameImage(ratio));
