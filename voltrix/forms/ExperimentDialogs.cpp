@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
@@ -10,6 +11,9 @@
 #include <QStringList>
 
 #include <memory>
+
+#include "common/WholeFile.h"
+#include "voltrix/core/ExperimentFile.h"
 
 namespace voltrix {
 
@@ -191,6 +195,17 @@ QString saveFailureText(const std::string &fileName, const std::string &reason)
 QString loadFailureText(const std::string &fileName, const std::string &reason)
 {
     return QStringLiteral("No se ha podido leer el fichero \"%1\".\n%2").arg(fromStd(fileName), fromStd(reason));
+}
+
+void writeReportingFailure(QWidget *parent, const QString &path, const QByteArray &bytes)
+{
+    const int error =
+        orvalis::writeWholeFile(QFile::encodeName(path).toStdString(),
+                                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                {".voltrix-", false})
+            .error;
+    if (error != 0)
+        reportSaveFailure(parent, path.toStdString(), fileFailureReason(error));
 }
 
 void reportSaveFailure(QWidget *parent, const std::string &fileName, const std::string &reason)

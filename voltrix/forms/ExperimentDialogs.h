@@ -6,6 +6,7 @@
 // The recorded run leaves through "Exportar datos (CSV)…" the same way.
 // The file format and the choice between "DATOS.exp" and the dialog's name
 // (chooseExperimentFileName) are Qt-free and live in the core.
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -49,6 +50,9 @@ void reportSave(QWidget *parent, const Experiment::FileOutcome &outcome);
 void reportLoad(QWidget *parent, const Experiment::FileOutcome &outcome);
 void reportExperimentSuccess(); // the exclamation beep
 void reportSaveFailure(QWidget *parent, const std::string &fileName, const std::string &reason);
+// A picture or report the user saves: written whole (complete or untouched),
+// a failure reported by the box that names the file.
+void writeReportingFailure(QWidget *parent, const QString &path, const QByteArray &bytes);
 void reportLoadFailure(QWidget *parent, const std::string &fileName, const std::string &reason);
 
 // The texts of those message boxes.

@@ -3,15 +3,12 @@
 // through the system's dialog or saved as PDF. A classic experiment adds its
 // name and what its guide says.
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 #include <QPainter>
 #include <algorithm>
 
 #include "common/FileToWrite.h"
 #include "common/Handout.h"
-#include "common/WholeFile.h"
-#include "voltrix/core/ExperimentFile.h"
 #include "voltrix/core/ExperimentReport.h"
 #include "voltrix/forms/ExperimentDialogs.h"
 #include "voltrix/forms/Unit1.h"
@@ -73,13 +70,7 @@ void TForm1::GuardarInformeClick()
                              .path;
     if (path.isEmpty())
         return;
-    const QByteArray pdf = orvalis::handoutPdf(experimentReport());
-    const int error = orvalis::writeWholeFile(QFile::encodeName(path).toStdString(),
-                                              std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
-                                              {".voltrix-", false})
-                          .error;
-    if (error != 0)
-        reportSaveFailure(this, path.toStdString(), fileFailureReason(error));
+    writeReportingFailure(this, path, orvalis::handoutPdf(experimentReport()));
 }
 
 } // namespace voltrix

@@ -16,7 +16,6 @@
 
 #include "common/DesignFonts.h"
 #include "common/FileToWrite.h"
-#include "common/WholeFile.h"
 #include "voltrix/forms/ExperimentDialogs.h"
 #include "voltrix/forms/RunPlot.h"
 
@@ -221,11 +220,7 @@ void TFormGraficas::GuardarGraficaClick()
         buffer.open(QIODevice::WriteOnly);
         graphImage(Grafica->devicePixelRatioF()).save(&buffer, "PNG");
     }
-    const std::string name = QFile::encodeName(path).toStdString();
-    const int error =
-        orvalis::writeWholeFile(name, std::string_view(bytes.constData(), bytes.size()), {".voltrix-", false}).error;
-    if (error != 0)
-        reportSaveFailure(this, path.toStdString(), fileFailureReason(error));
+    writeReportingFailure(this, path, bytes);
 }
 
 void TFormGraficas::CopiarGraficaClick()
