@@ -14,6 +14,8 @@
 namespace trayecta {
 
 struct ExampleProblem {
+    // Both texts are marked for the translators: shown through
+    // orvalis::coreText("trayecta::ExampleProblems", text).
     const char *title; // the menu item
     InputTexts inputs;
     VelocityMode mode;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/CoreText.h"
 #include "trayecta/core/NumberText.h"
 
 namespace trayecta {
@@ -26,12 +27,18 @@ LaunchPace launchPace(double flightTime)
 std::string paceText(const LaunchPace &pace)
 {
     if (pace.factor == 1.0) {
-        return "Temps real";
+        //: the animated launch plays at the flight's own pace
+        return orvalis::coreText("trayecta::FlightFollow", "Temps real");
     }
     // Three significant digits say how much faster or slower it plays.
     const double unit = std::pow(10.0, std::floor(std::log10(pace.factor)) - 2.0);
     const std::string factor = formatGeneral(std::round(pace.factor / unit) * unit);
-    return "Temps ×" + factor + (pace.factor > 1.0 ? " (accelerat)" : " (alentit)");
+    if (pace.factor > 1.0) {
+        //: the animated launch plays faster; %1 is the factor, such as 3 or 12,5
+        return orvalis::fillText(orvalis::coreText("trayecta::FlightFollow", "Temps ×%1 (accelerat)"), {factor});
+    }
+    //: the animated launch plays slower; %1 is the factor, such as 0,5
+    return orvalis::fillText(orvalis::coreText("trayecta::FlightFollow", "Temps ×%1 (alentit)"), {factor});
 }
 
 AreaPixel AreaMapping::pixelOf(double x, double y) const

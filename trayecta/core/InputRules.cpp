@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "common/CoreText.h"
 #include "trayecta/core/NumberText.h"
 
 namespace trayecta {
@@ -99,8 +100,10 @@ std::optional<std::string> pointerReadout(std::string_view x0Text, float X, floa
     if (!x0.ok()) {
         return std::nullopt;
     }
-    return "Posició: " + formatPattern(x0.value + X, "00#.00##") + "  ,  "
-           + formatPattern(static_cast<double>(scaleHeight) - Y, "00#.00##");
+    //: the pointer's position over the graph: %1 is x, %2 the height y, in metres
+    return orvalis::fillText(
+        orvalis::coreText("trayecta::InputRules", "Posició: %1  ,  %2"),
+        {formatPattern(x0.value + X, "00#.00##"), formatPattern(static_cast<double>(scaleHeight) - Y, "00#.00##")});
 }
 
 } // namespace trayecta

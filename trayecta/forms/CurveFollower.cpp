@@ -1,5 +1,6 @@
 #include "trayecta/forms/CurveFollower.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -21,18 +22,18 @@ constexpr int kPanelMargin = 4;
 constexpr int kBoxWidth = 96;
 
 struct Row {
-    const char *name; // of the box
-    const char *label;
+    const char *name;  // of the box
+    const char *label; // a symbol, like the unit: not translated
     const char *unit;
     const char *spoken; // what a screen reader says of the box
 };
 constexpr Row kRows[] = {
-    {"txtpuntt", "t:", "s", "Instant t, segons"},
-    {"txtpuntx", "x:", "m", "Posició x, metres"},
-    {"txtpunty", "y:", "m", "Posició y, metres"},
-    {"txtpuntvx", "vx:", "m/s", "Velocitat vx, metres per segon"},
-    {"txtpuntvy", "vy:", "m/s", "Velocitat vy, metres per segon"},
-    {"txtpuntv", "|v|:", "m/s", "Rapidesa |v|, metres per segon"},
+    {"txtpuntt", "t:", "s", QT_TRANSLATE_NOOP("trayecta::CurveFollower", "Instant t, segons")},
+    {"txtpuntx", "x:", "m", QT_TRANSLATE_NOOP("trayecta::CurveFollower", "Posició x, metres")},
+    {"txtpunty", "y:", "m", QT_TRANSLATE_NOOP("trayecta::CurveFollower", "Posició y, metres")},
+    {"txtpuntvx", "vx:", "m/s", QT_TRANSLATE_NOOP("trayecta::CurveFollower", "Velocitat vx, metres per segon")},
+    {"txtpuntvy", "vy:", "m/s", QT_TRANSLATE_NOOP("trayecta::CurveFollower", "Velocitat vy, metres per segon")},
+    {"txtpuntv", "|v|:", "m/s", QT_TRANSLATE_NOOP("trayecta::CurveFollower", "Rapidesa |v|, metres per segon")},
 };
 
 QPointF contentsPixel(const GraphArea *area, QPointF widgetPixel)
@@ -48,7 +49,8 @@ CurveFollower::CurveFollower(GraphArea *area)
     , panel_(new QFrame(area))
 {
     panel_->setObjectName(QStringLiteral("fraPunt"));
-    panel_->setAccessibleName(QStringLiteral("Punt de la trajectòria"));
+    //: spoken name of the panel with the values at the marked point of the curve
+    panel_->setAccessibleName(tr("Punt de la trajectòria"));
     panel_->setFrameStyle(QFrame::Box | QFrame::Plain);
     panel_->setAutoFillBackground(true);
     auto *grid = new QGridLayout(panel_);
@@ -62,7 +64,7 @@ CurveFollower::CurveFollower(GraphArea *area)
         box->setObjectName(QString::fromUtf8(kRows[i].name));
         box->setReadOnly(true);
         box->setFixedWidth(kBoxWidth);
-        box->setAccessibleName(QString::fromUtf8(kRows[i].spoken));
+        box->setAccessibleName(QCoreApplication::translate("trayecta::CurveFollower", kRows[i].spoken));
         grid->addWidget(box, row, 1);
         grid->addWidget(new QLabel(QString::fromUtf8(kRows[i].unit), panel_), row, 2);
         boxes_[i] = box;

@@ -129,7 +129,8 @@ void FORM1::connectHandlers()
 
 void FORM1::Form_Load()
 {
-    setWindowTitle(QStringLiteral("Trayecta v%1.%2").arg(orvalis::kVersionMajor).arg(orvalis::kVersionMinor));
+    //: window title: the program's name and version; %1.%2 is the version, major and minor
+    setWindowTitle(tr("Trayecta v%1.%2").arg(orvalis::kVersionMajor).arg(orvalis::kVersionMinor));
 }
 
 // ---- Keys -------------------------------------------------------------------
@@ -428,7 +429,8 @@ void FORM1::ErroreS(std::optional<Failure> failure)
 
 void FORM1::showFailureBox(const QString &message)
 {
-    const QString title = QStringLiteral("Error");
+    //: title of the failure box (noun)
+    const QString title = tr("Error");
     if (failureMessage) {
         failureMessage(title, message);
     } else {

@@ -164,7 +164,7 @@ private:
     void saveSheet(bool forTheStudent);
     void plotCurve(const std::vector<PlotPoint> &points);
     void showFailureBox(const QString &message);
-    void reportFileFailure(const char *whatFailed, const std::string &description);
+    void reportFileFailure(const QString &whatFailed, const std::string &description);
     QString chooseFileToWrite(const QString &title, const QStringList &filters, const QStringList &suffixes,
                               const QString &name, int *chosenFilter);
 

@@ -5,12 +5,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QMenu>
 #include <QRadioButton>
 
+#include "common/CoreText.h"
 #include "common/FileToWrite.h"
 #include "trayecta/core/ExampleProblems.h"
 #include "trayecta/core/TrajectoryExport.h"
@@ -28,10 +30,17 @@ namespace {
 // Room around the labels at the picture's edges.
 constexpr int kPictureMargin = 4;
 
-const QString kPngFilter = QStringLiteral("Imatge PNG (*.png)");
-const QString kSvgFilter = QStringLiteral("Imatge vectorial SVG (*.svg)");
-const QString kCsvFilter = QStringLiteral("Valors separats per comes (*.csv)");
-const QString kSuggestedName = QStringLiteral("trajectoria");
+// Translated where the dialog opens, in the window's context.
+//: file type in the save dialog
+constexpr const char *kPngFilter = QT_TRANSLATE_NOOP("trayecta::FORM1", "Imatge PNG (*.png)");
+//: file type in the save dialog
+constexpr const char *kSvgFilter = QT_TRANSLATE_NOOP("trayecta::FORM1", "Imatge vectorial SVG (*.svg)");
+//: file type in the save dialog
+constexpr const char *kCsvFilter = QT_TRANSLATE_NOOP("trayecta::FORM1", "Valors separats per comes (*.csv)");
+//: the file name the save dialogs suggest, without its suffix; keep it to letters and hyphens
+constexpr const char *kSuggestedName = QT_TRANSLATE_NOOP("trayecta::FORM1", "trajectoria");
+
+QString windowText(const char *text) { return QCoreApplication::translate("trayecta::FORM1", text); }
 
 // The font the label is really drawn in, named so that a picture opened
 // elsewhere asks for a face that exists rather than the design's.
@@ -53,38 +62,48 @@ void FORM1::buildGraphMenu()
 {
     mnuDibu = new QMenu(this);
     mnuDibu->setObjectName(QStringLiteral("mnuDibu"));
-    mnuSuperposa = mnuDibu->addAction(QStringLiteral("Superposa les trajectòries"));
+    //: graph menu item, checkable: keep the earlier curves under the new one
+    mnuSuperposa = mnuDibu->addAction(tr("Superposa les trajectòries"));
     mnuSuperposa->setObjectName(QStringLiteral("mnuSuperposa"));
     mnuSuperposa->setCheckable(true);
     mnuDibu->addSeparator();
-    mnuDesaGrafica = mnuDibu->addAction(QStringLiteral("Desa la gràfica…"));
+    //: graph menu item: save a picture of the graph
+    mnuDesaGrafica = mnuDibu->addAction(tr("Desa la gràfica…"));
     mnuDesaGrafica->setObjectName(QStringLiteral("mnuDesaGrafica"));
-    mnuCopiaGrafica = mnuDibu->addAction(QStringLiteral("Copia la gràfica"));
+    //: graph menu item: copy a picture of the graph to the clipboard
+    mnuCopiaGrafica = mnuDibu->addAction(tr("Copia la gràfica"));
     mnuCopiaGrafica->setObjectName(QStringLiteral("mnuCopiaGrafica"));
-    mnuExportaPunts = mnuDibu->addAction(QStringLiteral("Exporta els punts (CSV)…"));
+    //: graph menu item: save the curve's points as a CSV file
+    mnuExportaPunts = mnuDibu->addAction(tr("Exporta els punts (CSV)…"));
     mnuExportaPunts->setObjectName(QStringLiteral("mnuExportaPunts"));
 
     mnuDibu->addSeparator();
-    QMenu *problems = mnuDibu->addMenu(QStringLiteral("Problemes d'exemple"));
+    //: graph submenu holding the example problems
+    QMenu *problems = mnuDibu->addMenu(tr("Problemes d'exemple"));
     mnuProblemes = problems->menuAction();
     mnuProblemes->setObjectName(QStringLiteral("mnuProblemes"));
     const std::vector<ExampleProblem> &all = exampleProblems();
     for (std::size_t i = 0; i < all.size(); ++i) {
-        QAction *item = problems->addAction(QString::fromUtf8(all[i].title));
+        QAction *item =
+            problems->addAction(QString::fromStdString(orvalis::coreText("trayecta::ExampleProblems", all[i].title)));
         mnuProblema.push_back(item);
         connect(item, &QAction::triggered, this, [this, i] { mnuProblema_Click(static_cast<int>(i)); });
     }
     frmEnunciat = new FormEnunciat(this);
     mnuDibu->addSeparator();
-    mnuAnima = mnuDibu->addAction(QStringLiteral("Anima el llançament"));
+    //: graph menu item: the ball flies along the drawn curve
+    mnuAnima = mnuDibu->addAction(tr("Anima el llançament"));
     mnuAnima->setObjectName(QStringLiteral("mnuAnima"));
     connect(mnuAnima, &QAction::triggered, this, &FORM1::mnuAnima_Click);
     mnuDibu->addSeparator();
-    mnuImprimeix = mnuDibu->addAction(QStringLiteral("Imprimeix…"));
+    //: graph menu item (verb): print the problem sheet
+    mnuImprimeix = mnuDibu->addAction(tr("Imprimeix…"));
     mnuImprimeix->setObjectName(QStringLiteral("mnuImprimeix"));
-    mnuDesaPdf = mnuDibu->addAction(QStringLiteral("Desa com a PDF…"));
+    //: graph menu item: save the problem sheet as PDF
+    mnuDesaPdf = mnuDibu->addAction(tr("Desa com a PDF…"));
     mnuDesaPdf->setObjectName(QStringLiteral("mnuDesaPdf"));
-    mnuFullAlumne = mnuDibu->addAction(QStringLiteral("Full de l'alumne…"));
+    //: graph menu item: save the student's sheet (without results) as PDF
+    mnuFullAlumne = mnuDibu->addAction(tr("Full de l'alumne…"));
     mnuFullAlumne->setObjectName(QStringLiteral("mnuFullAlumne"));
     connect(mnuImprimeix, &QAction::triggered, this, &FORM1::mnuImprimeix_Click);
     connect(mnuDesaPdf, &QAction::triggered, this, &FORM1::mnuDesaPdf_Click);
@@ -127,7 +146,9 @@ void FORM1::mnuProblema_Click(int Index)
     showInputTexts(problem.inputs);
     exampleShown_ = static_cast<std::size_t>(Index);
     Cmdcalcular_Click();
-    frmEnunciat->showStatement(QString::fromUtf8(problem.title), QString::fromUtf8(problem.statement));
+    frmEnunciat->showStatement(
+        QString::fromStdString(orvalis::coreText("trayecta::ExampleProblems", problem.title)),
+        QString::fromStdString(orvalis::coreText("trayecta::ExampleProblems", problem.statement)));
 }
 
 void FORM1::mnuAnima_Click()
@@ -154,9 +175,10 @@ void FORM1::mnuSuperposa_Click()
 void FORM1::mnuDesaGrafica_Click()
 {
     int chosen = 0;
-    const QString path = chooseFileToWrite(QStringLiteral("Desa la gràfica"), {kPngFilter, kSvgFilter},
+    //: title of the save dialog for the graph's picture
+    const QString path = chooseFileToWrite(tr("Desa la gràfica"), {windowText(kPngFilter), windowText(kSvgFilter)},
                                            {QStringLiteral("png"), QStringLiteral("svg")},
-                                           kSuggestedName + QStringLiteral(".png"), &chosen);
+                                           windowText(kSuggestedName) + QStringLiteral(".png"), &chosen);
     if (path.isEmpty()) {
         return;
     }
@@ -166,7 +188,8 @@ void FORM1::mnuDesaGrafica_Click()
     const QByteArray bytes = format == PictureFormat::Svg ? graphPictureSvg(picture, Dibu->logicalDpiX())
                                                           : graphPicturePng(picture, Dibu->devicePixelRatioF());
     if (const auto failure = writeWholeFile(localPath(path), std::string_view(bytes.constData(), bytes.size()))) {
-        reportFileFailure("Impossible desar la gràfica.", *failure);
+        //: first line of the failure box when the graph's picture could not be saved
+        reportFileFailure(tr("Impossible desar la gràfica."), *failure);
     }
 }
 
@@ -180,8 +203,10 @@ void FORM1::mnuExportaPunts_Click()
     if (!overlay_.shown()) {
         return;
     }
-    const QString path = chooseFileToWrite(QStringLiteral("Exporta els punts (CSV)"), {kCsvFilter},
-                                           {QStringLiteral("csv")}, kSuggestedName + QStringLiteral(".csv"), nullptr);
+    //: title of the save dialog for the curve's points
+    const QString path =
+        chooseFileToWrite(tr("Exporta els punts (CSV)"), {windowText(kCsvFilter)}, {QStringLiteral("csv")},
+                          windowText(kSuggestedName) + QStringLiteral(".csv"), nullptr);
     if (path.isEmpty()) {
         return;
     }
@@ -190,7 +215,8 @@ void FORM1::mnuExportaPunts_Click()
         return;
     }
     if (const auto failure = writeWholeFile(localPath(path), *csv)) {
-        reportFileFailure("Impossible exportar els punts.", *failure);
+        //: first line of the failure box when the curve's points could not be saved
+        reportFileFailure(tr("Impossible exportar els punts."), *failure);
     }
 }
 
@@ -204,10 +230,11 @@ QString FORM1::chooseFileToWrite(const QString &title, const QStringList &filter
     return chosen.path;
 }
 
-void FORM1::reportFileFailure(const char *whatFailed, const std::string &description)
+void FORM1::reportFileFailure(const QString &whatFailed, const std::string &description)
 {
-    showFailureBox(QString::fromUtf8(whatFailed) + QStringLiteral("\r\nTipo de error: ")
-                   + QString::fromStdString(description));
+    //: the failure box: %1 is what could not be done, %2 why; keep the line break (CR LF). "Tipo de error" is
+    //: Spanish in the original.
+    showFailureBox(tr("%1\r\nTipo de error: %2").arg(whatFailed, QString::fromStdString(description)));
 }
 
 GraphPicture FORM1::graphPicture() const

@@ -1,6 +1,7 @@
 // The fixed layout of the window: every control with its name, kind, text,
 // font, position and size, given in twips as designed.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QIcon>
@@ -44,46 +45,64 @@ struct LabelLayout {
     Parent parent;
 };
 
-// Labels of the inputs, results and converter.
+// Labels of the inputs, results and converter, one row a control; the unit and
+// axis labels are not translated.
+// clang-format off
 const LabelLayout kLabels[] = {
     {"Label8", "X", {1800, 0, 105, 195}, true, Parent::Form},
     {"Label9", "Y", {2520, 0, 255, 255}, false, Parent::Form},
-    {"Label28", "Convertidor ", {4320, 0, 855, 195}, true, Parent::Form},
-    {"Label1", "Posició inicial:", {360, 240, 990, 195}, true, Parent::Form},
+    //: heading over the km/h to m/s converter; the trailing space is part of the design
+    {"Label28", QT_TRANSLATE_NOOP("trayecta::FORM1", "Convertidor "), {4320, 0, 855, 195}, true, Parent::Form},
+    //: label of the start position x0, y0
+    {"Label1", QT_TRANSLATE_NOOP("trayecta::FORM1", "Posició inicial:"), {360, 240, 990, 195}, true, Parent::Form},
     {"Label11", "m", {2880, 360, 120, 195}, true, Parent::Form},
     {"Label25", "km/h", {3960, 360, 375, 195}, true, Parent::Form},
     {"Label26", "m/s", {5760, 360, 270, 195}, true, Parent::Form},
-    {"Label10", "Velocitat inicial:", {360, 720, 1095, 195}, true, Parent::Frame1},
+    //: label of the start velocity by components
+    {"Label10", QT_TRANSLATE_NOOP("trayecta::FORM1", "Velocitat inicial:"), {360, 720, 1095, 195}, true, Parent::Frame1},
     {"Label15", "m/s", {2895, 825, 270, 195}, true, Parent::Frame1},
-    {"Label2", "Vel. inicial(mòdul)", {3480, 720, 1215, 195}, true, Parent::Frame1},
+    //: label of the start speed (modulus of the velocity); "Vel." abbreviates "Velocitat"; keep it short
+    {"Label2", QT_TRANSLATE_NOOP("trayecta::FORM1", "Vel. inicial(mòdul)"), {3480, 720, 1215, 195}, true, Parent::Frame1},
     {"Label16", "m/s", {5790, 825, 270, 195}, true, Parent::Frame1},
-    {"Label7", "Angle amb l'horizontal:", {360, 1200, 1575, 195}, true, Parent::Frame2},
+    //: label of the launch angle with the horizontal ("horizontal" is spelt so in the original)
+    {"Label7", QT_TRANSLATE_NOOP("trayecta::FORM1", "Angle amb l'horizontal:"), {360, 1200, 1575, 195}, true, Parent::Frame2},
     {"Label17", "º", {2760, 1200, 60, 195}, true, Parent::Frame2},
-    {"Label24", "Sinus:", {3600, 1200, 435, 195}, true, Parent::Frame2},
-    {"Label32", "Cosinus:", {4680, 1200, 600, 195}, true, Parent::Frame2},
-    {"Label3", "Aceleración:", {360, 1680, 885, 195}, true, Parent::Form},
+    //: label of the field for the sine of the launch angle
+    {"Label24", QT_TRANSLATE_NOOP("trayecta::FORM1", "Sinus:"), {3600, 1200, 435, 195}, true, Parent::Frame2},
+    //: label of the field for the cosine of the launch angle
+    {"Label32", QT_TRANSLATE_NOOP("trayecta::FORM1", "Cosinus:"), {4680, 1200, 600, 195}, true, Parent::Frame2},
+    //: the acceleration label (Spanish in the Catalan original)
+    {"Label3", QT_TRANSLATE_NOOP("trayecta::FORM1", "Aceleración:"), {360, 1680, 885, 195}, true, Parent::Form},
     {"Label14", "m/s²", {2880, 1800, 315, 195}, true, Parent::Form},
-    {"Label4", "Posició final:", {120, 2160, 885, 195}, true, Parent::Form},
+    //: label of the equation of motion r(t)
+    {"Label4", QT_TRANSLATE_NOOP("trayecta::FORM1", "Posició final:"), {120, 2160, 885, 195}, true, Parent::Form},
     {"Label33", "m", {5520, 2280, 120, 195}, true, Parent::Form},
-    {"Label5", "Velocitat final:", {120, 2520, 990, 195}, true, Parent::Form},
+    //: label of the equation of velocity v(t)
+    {"Label5", QT_TRANSLATE_NOOP("trayecta::FORM1", "Velocitat final:"), {120, 2520, 990, 195}, true, Parent::Form},
     {"Label34", "m/s", {5520, 2640, 270, 195}, true, Parent::Form},
-    {"Label6", "Temps de vol:", {4080, 2880, 1005, 195}, true, Parent::Form},
-    {"LBLabast", "Abast:", {120, 3000, 450, 195}, true, Parent::Form},
+    //: label of the flight time, in s and in min
+    {"Label6", QT_TRANSLATE_NOOP("trayecta::FORM1", "Temps de vol:"), {4080, 2880, 1005, 195}, true, Parent::Form},
+    //: label of the horizontal range
+    {"LBLabast", QT_TRANSLATE_NOOP("trayecta::FORM1", "Abast:"), {120, 3000, 450, 195}, true, Parent::Form},
     {"Label21", "m", {3720, 3120, 120, 195}, true, Parent::Form},
     {"Label20", "s", {5640, 3240, 75, 195}, true, Parent::Form},
-    {"LBLaltura", "Altura màxima:", {120, 3480, 1020, 195}, true, Parent::Form},
+    //: label of the maximum height
+    {"LBLaltura", QT_TRANSLATE_NOOP("trayecta::FORM1", "Altura màxima:"), {120, 3480, 1020, 195}, true, Parent::Form},
     {"Label22", "m", {3720, 3480, 120, 195}, true, Parent::Form},
     {"Label35", "min", {5640, 3600, 240, 195}, true, Parent::Form},
     {"Label29", "X", {1440, 3720, 105, 195}, true, Parent::Form},
-    {"Label12", "Velocitat a l'impacte:", {120, 3840, 1095, 375}, false, Parent::Form},
+    //: label of the impact velocity; wraps over two lines in a 73 px wide box
+    {"Label12", QT_TRANSLATE_NOOP("trayecta::FORM1", "Velocitat a l'impacte:"), {120, 3840, 1095, 375}, false, Parent::Form},
     {"Label18", "m/s", {3720, 3840, 270, 195}, true, Parent::Form},
-    {"Label13", "En mòdul:", {4080, 3840, 705, 195}, true, Parent::Form},
+    //: label of the impact speed (modulus of the impact velocity)
+    {"Label13", QT_TRANSLATE_NOOP("trayecta::FORM1", "En mòdul:"), {4080, 3840, 705, 195}, true, Parent::Form},
     {"Label30", "Y", {1440, 4080, 255, 255}, false, Parent::Form},
     {"Label31", "m/s", {3720, 4200, 270, 195}, true, Parent::Form},
     {"Label19", "m/s", {5640, 4200, 270, 195}, true, Parent::Form},
     {"Label23", "m", {6840, 120, 120, 195}, true, Parent::Form},
     {"Label27", "s", {11640, 3480, 75, 195}, true, Parent::Form},
 };
+// clang-format on
 
 struct FieldLayout {
     QLineEdit *FORM1::*member;
@@ -141,8 +160,10 @@ struct ButtonLayout {
 
 const ButtonLayout kButtons[] = {
     {&FORM1::cmdigual, "cmdigual", "&=", {4440, 240, 495, 255}},
-    {&FORM1::cmdcalcular, "cmdcalcular", "&Calcular", {3240, 1680, 1215, 255}},
-    {&FORM1::cmdborrar, "cmdborrar", "Es&borrar", {6000, 3840, 735, 255}},
+    //: button caption (verb); & marks the shortcut; the button is 81 px wide
+    {&FORM1::cmdcalcular, "cmdcalcular", QT_TRANSLATE_NOOP("trayecta::FORM1", "&Calcular"), {3240, 1680, 1215, 255}},
+    //: button caption (verb): clears the graph; & marks the shortcut; the button is 49 px wide
+    {&FORM1::cmdborrar, "cmdborrar", QT_TRANSLATE_NOOP("trayecta::FORM1", "Es&borrar"), {6000, 3840, 735, 255}},
 };
 
 // Tick labels of the time axis, left to right.
@@ -236,7 +257,8 @@ void FORM1::buildLayout()
     };
 
     for (const LabelLayout &entry : kLabels) {
-        makeLabel(entry.name, QString::fromUtf8(entry.text), entry.rect, entry.autoSize, entry.parent);
+        makeLabel(entry.name, QCoreApplication::translate("trayecta::FORM1", entry.text), entry.rect, entry.autoSize,
+                  entry.parent);
     }
     for (const FieldLayout &entry : kFields) {
         auto *field = new QLineEdit(QString::fromUtf8(entry.text));
@@ -263,12 +285,13 @@ void FORM1::buildLayout()
         this->*entry.member = option;
     }
     for (const ButtonLayout &entry : kButtons) {
-        auto *button = new QPushButton(QString::fromUtf8(entry.text), this);
+        auto *button = new QPushButton(QCoreApplication::translate("trayecta::FORM1", entry.text), this);
         button->setObjectName(QString::fromUtf8(entry.name));
         button->setGeometry(pixels(entry.rect));
         this->*entry.member = button;
     }
-    Check1 = new QCheckBox(QStringLiteral("No realitzar gràfica"), this);
+    //: check box: calculate without drawing the graph; the box is 113 px wide
+    Check1 = new QCheckBox(tr("No realitzar gràfica"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(pixels({4560, 1680, 1695, 255}));
 
@@ -283,7 +306,8 @@ void FORM1::buildLayout()
     lblmouse = makeLabel("lblmouse", QStringLiteral("x, y"), {6840, 4200, 4680, 255}, false, Parent::Form);
     lblmouse->setWordWrap(false);
 
-    QLabel *credit = makeLabel("Label36", QStringLiteral("Tir parabòlic"), {7695, 30, 2865, 300}, true, Parent::Form);
+    //: the heading over the graph: projectile motion
+    QLabel *credit = makeLabel("Label36", tr("Tir parabòlic"), {7695, 30, 2865, 300}, true, Parent::Form);
     QFont creditFont = orvalis::designFont(orvalis::DesignFace::MsSansSerif, 12);
     creditFont.setUnderline(true);
     credit->setFont(creditFont);

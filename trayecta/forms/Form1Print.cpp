@@ -3,12 +3,14 @@
 // equations and results left as lines to write on and the graph left empty.
 // Every text is the window's own, as it shows it now.
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QRadioButton>
 
+#include "common/CoreText.h"
 #include "common/Handout.h"
 #include "trayecta/core/ExampleProblems.h"
 #include "trayecta/core/WholeFile.h"
@@ -19,7 +21,8 @@ namespace trayecta {
 
 namespace {
 
-const QString kPdfFilter = QStringLiteral("Document PDF (*.pdf)");
+//: file type in the save dialog
+constexpr const char *kPdfFilter = QT_TRANSLATE_NOOP("trayecta::FORM1", "Document PDF (*.pdf)");
 // A quarter of a window pixel: far under a printed line's width.
 constexpr double kPrintThinning = 0.25;
 
@@ -78,8 +81,8 @@ orvalis::Handout FORM1::problemSheet(bool forTheStudent) const
     sheet.date = orvalis::handoutDate(QLocale(QLocale::Catalan, QLocale::Spain));
     if (exampleShown_) {
         const ExampleProblem &problem = exampleProblems().at(*exampleShown_);
-        sheet.title = QString::fromUtf8(problem.title);
-        sheet.paragraphs << QString::fromUtf8(problem.statement);
+        sheet.title = QString::fromStdString(orvalis::coreText("trayecta::ExampleProblems", problem.title));
+        sheet.paragraphs << QString::fromStdString(orvalis::coreText("trayecta::ExampleProblems", problem.statement));
     } else {
         sheet.title = labelText(*this, "Label36");
     }
@@ -96,7 +99,8 @@ orvalis::Handout FORM1::problemSheet(bool forTheStudent) const
             given.push_back(&kAngle);
         }
     }
-    orvalis::HandoutSection dataSection{QStringLiteral("Dades"), {}, false, true};
+    //: heading of the problem sheet's section with the problem's data
+    orvalis::HandoutSection dataSection{tr("Dades"), {}, false, true};
     for (const SheetRow *row : given) {
         dataSection.rows.push_back(sheetRow(*this, *row));
     }
@@ -108,8 +112,11 @@ orvalis::Handout FORM1::problemSheet(bool forTheStudent) const
     dataSection.rows.push_back(acceleration);
     sheet.sections.push_back(dataSection);
 
-    for (const auto &[heading, rows] : {std::pair{QStringLiteral("Equacions del moviment"), &kEquations},
-                                        std::pair{QStringLiteral("Resultats"), &kResults}}) {
+    //: heading of the problem sheet's section with the equations of motion and velocity
+    const QString equations = tr("Equacions del moviment");
+    //: heading of the problem sheet's section with the results
+    const QString results = tr("Resultats");
+    for (const auto &[heading, rows] : {std::pair{equations, &kEquations}, std::pair{results, &kResults}}) {
         orvalis::HandoutSection section{heading, {}, forTheStudent, true};
         for (const SheetRow &row : *rows) {
             section.rows.push_back(sheetRow(*this, row));
@@ -126,8 +133,9 @@ orvalis::Handout FORM1::problemSheet(bool forTheStudent) const
         picture.ticks.clear();
         picture.texts.clear();
     }
-    sheet.figures.push_back({QStringLiteral("Gràfica de la trajectòria"), QSizeF(picture.size),
-                             [picture](QPainter &painter, const QRectF &box) {
+    //: caption of the graph on the problem sheet, and the graph's spoken name
+    const QString caption = tr("Gràfica de la trajectòria");
+    sheet.figures.push_back({caption, QSizeF(picture.size), [picture](QPainter &painter, const QRectF &box) {
                                  painter.translate(box.topLeft());
                                  painter.scale(box.width() / picture.size.width(),
                                                box.height() / picture.size.height());
@@ -138,7 +146,8 @@ orvalis::Handout FORM1::problemSheet(bool forTheStudent) const
 
 void FORM1::mnuImprimeix_Click()
 {
-    orvalis::printHandoutWithDialog(this, QStringLiteral("Imprimeix"), problemSheet(false));
+    //: title of the print dialog (verb)
+    orvalis::printHandoutWithDialog(this, tr("Imprimeix"), problemSheet(false));
 }
 
 void FORM1::mnuDesaPdf_Click() { saveSheet(false); }
@@ -147,17 +156,25 @@ void FORM1::mnuFullAlumne_Click() { saveSheet(true); }
 
 void FORM1::saveSheet(bool forTheStudent)
 {
+    //: title of the save dialog for the student's sheet
+    const QString studentTitle = tr("Full de l'alumne");
+    //: title of the save dialog for the problem sheet
+    const QString sheetTitle = tr("Desa com a PDF");
+    //: the file name suggested for the student's sheet, without its suffix; keep it to letters and hyphens
+    const QString studentName = tr("full-alumne");
+    //: the file name the save dialogs suggest, without its suffix; keep it to letters and hyphens
+    const QString sheetName = tr("trajectoria");
     const QString path = chooseFileToWrite(
-        forTheStudent ? QStringLiteral("Full de l'alumne") : QStringLiteral("Desa com a PDF"), {kPdfFilter},
-        {QStringLiteral("pdf")}, forTheStudent ? QStringLiteral("full-alumne.pdf") : QStringLiteral("trajectoria.pdf"),
-        nullptr);
+        forTheStudent ? studentTitle : sheetTitle, {QCoreApplication::translate("trayecta::FORM1", kPdfFilter)},
+        {QStringLiteral("pdf")}, (forTheStudent ? studentName : sheetName) + QStringLiteral(".pdf"), nullptr);
     if (path.isEmpty()) {
         return;
     }
     const QByteArray pdf = orvalis::handoutPdf(problemSheet(forTheStudent));
     if (const auto failure = writeWholeFile(QFile::encodeName(path).toStdString(),
                                             std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())))) {
-        reportFileFailure("Impossible desar el PDF.", *failure);
+        //: first line of the failure box when the sheet could not be saved
+        reportFileFailure(tr("Impossible desar el PDF."), *failure);
     }
 }
 

@@ -17,15 +17,16 @@ constexpr int kFontPixels = 12;
 FormEnunciat::FormEnunciat(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Enunciat"));
+    //: window title: the statement of the chosen example problem (noun)
+    setWindowTitle(tr("Enunciat"));
     setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
     lblTitol = new QLabel(this);
-    lblTitol->setAccessibleName(QStringLiteral("Títol del problema"));
+    lblTitol->setAccessibleName(tr("Títol del problema"));
     QFont bold = lblTitol->font();
     bold.setBold(true);
     lblTitol->setFont(bold);
     lblEnunciat = new QLabel(this);
-    lblEnunciat->setAccessibleName(QStringLiteral("Enunciat del problema"));
+    lblEnunciat->setAccessibleName(tr("Enunciat del problema"));
     for (QLabel *label : {lblTitol, lblEnunciat}) {
         label->setWordWrap(true);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -9,6 +9,8 @@
 // teacher's guides quote them verbatim) and, in Spanish, what it shows, where
 // to check it and a question. The numbers are chosen round, and so that the
 // motion stays inside the box for at least 640 steps, ten seconds at "Normal".
+// The Spanish texts are marked for the translators in the context
+// "voltrix::ClassicExperiments"; whoever shows one looks it up there.
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,8 +60,8 @@ std::string setupLine(const ClassicExperiment &e);
 // "ω = 2 rad/s · T = 3.14159 s · R = 30 m": each value with the quantities
 // window's six significant digits.
 std::string predictionLine(const ClassicExperiment &e);
-// The guide window's lines: title, set-up, what it is, the formula, the
-// predictions, where to check them and the question.
+// The guide window's lines, in the chosen language: title, set-up, what it
+// is, the formula, the predictions, where to check them and the question.
 std::vector<std::string> guideLines(const ClassicExperiment &e);
 
 } // namespace voltrix

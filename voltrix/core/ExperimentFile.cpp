@@ -5,10 +5,13 @@
 #include <cstdlib>
 #include <memory>
 
+#include "common/CoreText.h"
 #include "common/WholeFile.h"
 #include "voltrix/core/NumberText.h"
 
 namespace voltrix {
+
+using orvalis::coreText;
 
 namespace {
 
@@ -30,17 +33,20 @@ std::string fileFailureReason(int error)
 {
     switch (error) {
     case EACCES:
-    case EPERM: return "permiso denegado";
-    case ENOENT: return "el archivo o la carpeta no existe";
-    case ENOTDIR: return "una parte de la ruta no es una carpeta";
-    case EISDIR: return "es una carpeta, no un archivo";
+    case EPERM: return coreText("voltrix::ExperimentFile", "permiso denegado");
+    case ENOENT: return coreText("voltrix::ExperimentFile", "el archivo o la carpeta no existe");
+    case ENOTDIR: return coreText("voltrix::ExperimentFile", "una parte de la ruta no es una carpeta");
+    case EISDIR: return coreText("voltrix::ExperimentFile", "es una carpeta, no un archivo");
     case ENOSPC:
-    case EDQUOT: return "no queda espacio en el disco";
-    case EROFS: return "el disco es de solo lectura";
-    case ENAMETOOLONG: return "el nombre es demasiado largo";
-    case EIO: return "error de lectura o escritura en el disco";
-    case EFBIG: return "el fichero supera el tamaño permitido";
-    default: return "error del sistema número " + std::to_string(error);
+    case EDQUOT: return coreText("voltrix::ExperimentFile", "no queda espacio en el disco");
+    case EROFS: return coreText("voltrix::ExperimentFile", "el disco es de solo lectura");
+    case ENAMETOOLONG: return coreText("voltrix::ExperimentFile", "el nombre es demasiado largo");
+    case EIO: return coreText("voltrix::ExperimentFile", "error de lectura o escritura en el disco");
+    case EFBIG: return coreText("voltrix::ExperimentFile", "el fichero supera el tamaño permitido");
+    default:
+        //: why a file could not be written or read; %1 is the system's error number
+        return orvalis::fillText(coreText("voltrix::ExperimentFile", "error del sistema número %1"),
+                                 {std::to_string(error)});
     }
 }
 
@@ -167,7 +173,7 @@ int applyExperimentText(std::string_view content, SimState &s)
 FileResult saveExperiment(const std::string &path, const SimState &s)
 {
     if (path.empty())
-        return failure(kNoFileNameReason);
+        return failure(coreText("voltrix::ExperimentFile", kNoFileNameReason));
     // A writable file in a folder that takes no new file (a shared classroom
     // folder holding a prepared "DATOS.exp") is written where it stands.
     const orvalis::WholeFileResult written = orvalis::writeWholeFile(path, experimentFileText(s), {".voltrix-", true});
@@ -176,8 +182,8 @@ FileResult saveExperiment(const std::string &path, const SimState &s)
     std::string reason = fileFailureReason(written.error);
     switch (written.oldFile) {
     case orvalis::OldFile::Untouched: break;
-    case orvalis::OldFile::Restored: reason += kOldContentKept; break;
-    case orvalis::OldFile::Damaged: reason += kOldContentLost; break;
+    case orvalis::OldFile::Restored: reason += coreText("voltrix::ExperimentFile", kOldContentKept); break;
+    case orvalis::OldFile::Damaged: reason += coreText("voltrix::ExperimentFile", kOldContentLost); break;
     }
     return failure(std::move(reason));
 }
@@ -185,7 +191,7 @@ FileResult saveExperiment(const std::string &path, const SimState &s)
 FileResult loadExperiment(const std::string &path, SimState &s)
 {
     if (path.empty())
-        return failure(kNoFileNameReason);
+        return failure(coreText("voltrix::ExperimentFile", kNoFileNameReason));
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "re"));
     if (!file)
         return failure(fileFailureReason(errno));
@@ -216,7 +222,7 @@ FileResult loadExperiment(const std::string &path, SimState &s)
     // An empty, binary or foreign file would otherwise "load" with the beep of
     // success while nothing was read.
     if (!parser.readAnyValue())
-        return failure("el fichero no contiene ningún experimento");
+        return failure(coreText("voltrix::ExperimentFile", "el fichero no contiene ningún experimento"));
     setExperimentValues(s, parser.values());
     return FileResult{true, {}};
 }

@@ -10,12 +10,13 @@
 // after a complete, flushed write, so a failed save never damages the old
 // file; only where the folder takes no new file, or will not let it be
 // replaced, is the target written in place, and a failed write there puts
-// the old bytes back. Failures come back as a result with a reason in Spanish; beeps and
+// the old bytes back. Failures come back as a result with a reason in the chosen language; beeps and
 // message boxes belong to the window.
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "common/CoreText.h"
 #include "voltrix/core/SimState.h"
 
 namespace voltrix {
@@ -25,7 +26,7 @@ inline constexpr int kExperimentValueCount = 14;
 
 struct FileResult {
     bool ok = false;
-    std::string reason; // Spanish, empty when ok
+    std::string reason; // in the chosen language, empty when ok
 };
 
 // Which file the next save or load uses: the store/recall buttons ask for
@@ -36,14 +37,20 @@ struct FileChoice {
     std::string NombreFichero;
 };
 
-// Why a file could not be written or read, in Spanish, from the error
-// number of the step that failed; and the reason when no name was given.
+// Why a file could not be written or read, in the chosen language, from the
+// error number of the step that failed; and the reason when no name was given
+// (looked up in the context "voltrix::ExperimentFile" where it is used).
 std::string fileFailureReason(int error);
-inline constexpr const char *kNoFileNameReason = "no se ha indicado ningún nombre de archivo";
+inline constexpr const char *kNoFileNameReason =
+    ORV_NOOP("voltrix::ExperimentFile", "no se ha indicado ningún nombre de archivo");
 // Added to the reason when a file written where it stands could not be
 // written whole: whether its old content went back.
-inline constexpr const char *kOldContentKept = "; el fichero conserva su contenido anterior";
-inline constexpr const char *kOldContentLost = "; el fichero ha quedado incompleto";
+//: added right after another reason: keep the leading "; "
+inline constexpr const char *kOldContentKept =
+    ORV_NOOP("voltrix::ExperimentFile", "; el fichero conserva su contenido anterior");
+//: added right after another reason: keep the leading "; "
+inline constexpr const char *kOldContentLost =
+    ORV_NOOP("voltrix::ExperimentFile", "; el fichero ha quedado incompleto");
 
 // The file the next save or load uses: "DATOS.exp" when UsarDatos is set
 // (which is then cleared), otherwise NombreFichero.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/CoreText.h"
 #include "common/SaturatingTrunc.h"
 #include "common/WholeFile.h"
 #include "voltrix/core/Magnitudes.h"
@@ -59,10 +60,15 @@ std::vector<GraphCurve> graphCurves(GraphChoice choice, const RunRecorder &run)
     case GraphChoice::SpeedAndAcceleration: return {{S::Speed, "|v|", 0}, {S::AccelerationSize, "|a|", 1}};
     case GraphChoice::Energy: break;
     }
+    // The screen shows Ec and Ep in the chosen language; the CSV keeps them.
+    //: graph legend: kinetic energy (energía cinética)
+    const char *const kinetic = ORV_NOOP("voltrix::RunGraph", "Ec");
+    //: graph legend: potential energy (energía potencial)
+    const char *const potential = ORV_NOOP("voltrix::RunGraph", "Ep");
     // A field confined to the region is not conservative: no potential energy.
     if (run.anyConfined())
-        return {{S::Kinetic, "Ec", 0}};
-    return {{S::Kinetic, "Ec", 0}, {S::Potential, "Ep", 0}, {S::Total, "E", 0}};
+        return {{S::Kinetic, kinetic, 0}};
+    return {{S::Kinetic, kinetic, 0}, {S::Potential, potential, 0}, {S::Total, "E", 0}};
 }
 
 std::string seriesUnit(RunSeries series, LengthUnit unit, bool ascii)
@@ -328,7 +334,7 @@ std::string graphCsvText(const RunRecorder &run, GraphChoice choice, LengthUnit 
 FileResult saveGraphCsv(const std::string &path, const RunRecorder &run, GraphChoice choice, LengthUnit shown)
 {
     if (path.empty())
-        return FileResult{false, kNoFileNameReason};
+        return FileResult{false, orvalis::coreText("voltrix::ExperimentFile", kNoFileNameReason)};
     const int error = orvalis::writeWholeFile(path, graphCsvText(run, choice, shown), {".voltrix-", false}).error;
     if (error != 0)
         return FileResult{false, fileFailureReason(error)};

@@ -23,8 +23,10 @@ inline constexpr int kGraphChoices = 5;
 
 struct GraphCurve {
     RunSeries series;
-    const char *name; // "x", "|v|", "Ec" …
-    int axis;         // 0: the left axis, 1: the right one
+    // "x", "|v|", "Ec" …: as written in the CSV; on screen looked up in the
+    // context "voltrix::RunGraph" (Ec and Ep are words' initials).
+    const char *name;
+    int axis; // 0: the left axis, 1: the right one
 };
 
 // Position, velocity and acceleration: x, y, z; speed and acceleration: |v|

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/CoreText.h"
 #include "common/WholeFile.h"
 #include "voltrix/core/NumberText.h"
 #include "voltrix/core/Physics.h"
@@ -239,7 +240,7 @@ std::string runCsvText(const RunRecorder &run, LengthUnit unit)
 FileResult saveRunCsv(const std::string &path, const RunRecorder &run, LengthUnit unit)
 {
     if (path.empty())
-        return FileResult{false, kNoFileNameReason};
+        return FileResult{false, orvalis::coreText("voltrix::ExperimentFile", kNoFileNameReason)};
     const int error = orvalis::writeWholeFile(path, runCsvText(run, unit), {".voltrix-", false}).error;
     if (error != 0)
         return FileResult{false, fileFailureReason(error)};

@@ -161,7 +161,7 @@ std::string runCsvText(const RunRecorder &run, LengthUnit unit);
 
 // Writes runCsvText through a temporary file renamed over the target, as
 // experiment files are saved (a failed export leaves an old file whole);
-// failures carry the same Spanish reasons.
+// failures carry the same reasons.
 FileResult saveRunCsv(const std::string &path, const RunRecorder &run, LengthUnit unit);
 
 } // namespace voltrix

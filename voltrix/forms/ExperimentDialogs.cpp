@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -19,12 +20,18 @@ namespace voltrix {
 
 namespace {
 
+//: file type in the open and save dialogs; keep "(*.*)"
+constexpr const char *kEveryFile = QT_TRANSLATE_NOOP("voltrix::ExperimentDialogs", "Todos los Ficheros (*.*)");
+
 QString fromStd(const std::string &text) { return QString::fromStdString(text); }
+
+//: the button that closes a message box
+QString okCaption() { return QCoreApplication::translate("voltrix::ExperimentDialogs", "Aceptar"); }
 
 void showFailure(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::Warning, experimentDialogTitle(), text, QMessageBox::Ok, parent);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+    box.button(QMessageBox::Ok)->setText(okCaption());
     box.exec();
 }
 
@@ -75,13 +82,32 @@ void showFiltersAsWritten(QFileDialog &dialog, const QStringList &filters)
 
 } // namespace
 
-QString experimentDialogTitle() { return QStringLiteral("Dinamica de una particula cargada"); }
+QString experimentDialogTitle()
+{
+    //: title of the file dialogs and message boxes
+    return QCoreApplication::translate("voltrix::ExperimentDialogs", "Dinamica de una particula cargada");
+}
 
-QString openDialogFilter() { return QStringLiteral("Archivos de Experiencias  (*.exp);;Todos los Ficheros (*.*)"); }
+QString openDialogFilter()
+{
+    // Each file type on its own for the translators; ";;" separates them.
+    //: file type in the open dialog; keep "(*.exp)"; the two blanks before it show as written
+    return QCoreApplication::translate("voltrix::ExperimentDialogs", "Archivos de Experiencias  (*.exp)")
+           + QStringLiteral(";;") + QCoreApplication::translate("voltrix::ExperimentDialogs", kEveryFile);
+}
 
-QString saveDialogFilter() { return QStringLiteral("Ficheros de Experiencias (*.exp);;Todos los Ficheros (*.*)"); }
+QString saveDialogFilter()
+{
+    //: file type in the save dialog; keep "(*.exp)"
+    return QCoreApplication::translate("voltrix::ExperimentDialogs", "Ficheros de Experiencias (*.exp)")
+           + QStringLiteral(";;") + QCoreApplication::translate("voltrix::ExperimentDialogs", kEveryFile);
+}
 
-QString saveDialogInitialName() { return QStringLiteral("fichero.exp"); }
+QString saveDialogInitialName()
+{
+    //: the file name the save dialog suggests; keep ".exp"
+    return QCoreApplication::translate("voltrix::ExperimentDialogs", "fichero.exp");
+}
 
 void setUpOpenDialog(QFileDialog &dialog)
 {
@@ -121,9 +147,17 @@ std::optional<std::string> runOpenDialog(QWidget *parent)
     return runDialog(dialog);
 }
 
-QString csvDialogFilter() { return QStringLiteral("Datos CSV (*.csv)"); }
+QString csvDialogFilter()
+{
+    //: file type in the save dialog; keep "(*.csv)"
+    return QCoreApplication::translate("voltrix::ExperimentDialogs", "Datos CSV (*.csv)");
+}
 
-QString csvDialogInitialName() { return QStringLiteral("datos.csv"); }
+QString csvDialogInitialName()
+{
+    //: the file name the save dialog suggests; keep ".csv"
+    return QCoreApplication::translate("voltrix::ExperimentDialogs", "datos.csv");
+}
 
 void setUpCsvDialog(QFileDialog &dialog)
 {
@@ -139,8 +173,10 @@ void setUpCsvDialog(QFileDialog &dialog)
 
 QString nothingRecordedText()
 {
-    return QStringLiteral("No hay datos que exportar.\nCon la animación en marcha se registra cada paso desde el "
-                          "último \"Inicia\", \"Cargar\" o \"Recuperar\".");
+    //: «Inicia», «Cargar» and «Recuperar» are the captions of a button and of menu items
+    return QCoreApplication::translate("voltrix::ExperimentDialogs",
+                                       "No hay datos que exportar.\nCon la animación en marcha se registra cada paso "
+                                       "desde el último \"Inicia\", \"Cargar\" o \"Recuperar\".");
 }
 
 void ExportarDatosCsv(QWidget *parent, const RunRecorder &run, LengthUnit unit)
@@ -148,7 +184,7 @@ void ExportarDatosCsv(QWidget *parent, const RunRecorder &run, LengthUnit unit)
     if (run.empty()) {
         QMessageBox box(QMessageBox::Information, experimentDialogTitle(), nothingRecordedText(), QMessageBox::Ok,
                         parent);
-        box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
+        box.button(QMessageBox::Ok)->setText(okCaption());
         box.exec();
         return;
     }
@@ -189,12 +225,16 @@ void reportLoad(QWidget *parent, const Experiment::FileOutcome &outcome)
 
 QString saveFailureText(const std::string &fileName, const std::string &reason)
 {
-    return QStringLiteral("No se ha podido grabar el fichero \"%1\".\n%2").arg(fromStd(fileName), fromStd(reason));
+    //: %1 is the file's name, %2 the reason (a lowercase phrase such as "permiso denegado")
+    return QCoreApplication::translate("voltrix::ExperimentDialogs", "No se ha podido grabar el fichero \"%1\".\n%2")
+        .arg(fromStd(fileName), fromStd(reason));
 }
 
 QString loadFailureText(const std::string &fileName, const std::string &reason)
 {
-    return QStringLiteral("No se ha podido leer el fichero \"%1\".\n%2").arg(fromStd(fileName), fromStd(reason));
+    //: %1 is the file's name, %2 the reason (a lowercase phrase such as "permiso denegado")
+    return QCoreApplication::translate("voltrix::ExperimentDialogs", "No se ha podido leer el fichero \"%1\".\n%2")
+        .arg(fromStd(fileName), fromStd(reason));
 }
 
 void writeReportingFailure(QWidget *parent, const QString &path, const QByteArray &bytes)

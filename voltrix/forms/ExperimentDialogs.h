@@ -1,8 +1,8 @@
 #pragma once
 // The window side of experiment files: the open and save dialogs of the
 // "Cargar" and "Grabar" menu items, and how the outcome reaches the user: the
-// exclamation beep when it worked, a message box in Spanish naming the file
-// and the reason when it did not.
+// exclamation beep when it worked, a message box in the chosen language
+// naming the file and the reason when it did not.
 // The recorded run leaves through "Exportar datos (CSV)…" the same way.
 // The file format and the choice between "DATOS.exp" and the dialog's name
 // (chooseExperimentFileName) are Qt-free and live in the core.

@@ -1,6 +1,7 @@
 #include "voltrix/forms/RunPlot.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
@@ -28,15 +29,22 @@ QString axisTitle(const GraphData &data, int axis)
 {
     const auto unitOf = [&data](RunSeries series) { return QString::fromStdString(seriesUnit(series, data.unit())); };
     switch (data.choice()) {
-    case GraphChoice::Position: return QStringLiteral("Posición (%1)").arg(unitOf(RunSeries::X));
-    case GraphChoice::Velocity: return QStringLiteral("Velocidad (%1)").arg(unitOf(RunSeries::Vx));
-    case GraphChoice::Acceleration: return QStringLiteral("Aceleración (%1)").arg(unitOf(RunSeries::Ax));
+    case GraphChoice::Position:
+        //: the graph's axis title; %1 is the unit (m or cm)
+        return QCoreApplication::translate("voltrix::TFormGraficas", "Posición (%1)").arg(unitOf(RunSeries::X));
+    case GraphChoice::Velocity:
+        //: the graph's axis title; %1 is the unit (m/s or cm/s)
+        return QCoreApplication::translate("voltrix::TFormGraficas", "Velocidad (%1)").arg(unitOf(RunSeries::Vx));
+    case GraphChoice::Acceleration:
+        //: the graph's axis title; %1 is the unit (m/s² or cm/s²)
+        return QCoreApplication::translate("voltrix::TFormGraficas", "Aceleración (%1)").arg(unitOf(RunSeries::Ax));
     case GraphChoice::SpeedAndAcceleration:
         return axis == 0 ? QStringLiteral("|v| (%1)").arg(unitOf(RunSeries::Speed))
                          : QStringLiteral("|a| (%1)").arg(unitOf(RunSeries::AccelerationSize));
     case GraphChoice::Energy: break;
     }
-    return QStringLiteral("Energía (J)");
+    //: the graph's axis title: energy in joules
+    return QCoreApplication::translate("voltrix::TFormGraficas", "Energía (J)");
 }
 
 // Where a value stands along an axis drawn from `from` to `to` (pixels).
@@ -126,9 +134,13 @@ void drawLegend(QPainter &p, const QRectF &frame, const GraphData &data)
         p.setPen(curvePen(curves[k], static_cast<int>(k)));
         p.drawLine(QPointF(x, y - metrics.ascent() / 3), QPointF(x + 16, y - metrics.ascent() / 3));
         x += 20;
-        QString name = QString::fromUtf8(curves[k].name);
-        if (data.confinedEnergy())
-            name += QStringLiteral(" (campo confinado: no es conservativo, sin energía potencial)");
+        QString name = QCoreApplication::translate("voltrix::RunGraph", curves[k].name);
+        if (data.confinedEnergy()) {
+            //: the graph's legend when only the kinetic energy is plotted; %1 is its symbol (Ec)
+            name = QCoreApplication::translate("voltrix::TFormGraficas",
+                                               "%1 (campo confinado: no es conservativo, sin energía potencial)")
+                       .arg(name);
+        }
         p.setPen(Qt::black);
         p.drawText(QPointF(x, y), name);
         x += metrics.horizontalAdvance(name) + 12;
@@ -201,8 +213,11 @@ void paintPlotFrame(QPainter &p, const QRectF &area, const GraphData &data)
     p.drawRect(frame);
     if (data.empty())
         p.drawText(frame.adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
-                   QStringLiteral("Sin datos: la gráfica muestra cada paso de la animación desde el último "
-                                  "Inicia, Cargar o Recuperar."));
+                   //: over an empty graph; Inicia, Cargar and Recuperar are the captions of a button and of
+                   //: menu items
+                   QCoreApplication::translate("voltrix::TFormGraficas",
+                                               "Sin datos: la gráfica muestra cada paso de la animación desde el "
+                                               "último Inicia, Cargar o Recuperar."));
     p.restore();
 }
 

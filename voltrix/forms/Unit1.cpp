@@ -93,7 +93,8 @@ TForm1::TForm1(Experiment &experiment, QWidget *parent)
     : QMainWindow(parent)
     , experiment_(experiment)
 {
-    setWindowTitle(QStringLiteral("Carga en Campos Eléctrico y Magnético"));
+    //: the main window's title
+    setWindowTitle(tr("Carga en Campos Eléctrico y Magnético"));
     resize(kClientSize);
 
     auto *client = new QWidget(this);
@@ -108,7 +109,7 @@ TForm1::TForm1(Experiment &experiment, QWidget *parent)
     Xc3DWorld->UpdateInmediate = false;
     Xc3DWorld->ShowCube = true;
     Xc3DWorld->OnPaint = [this] { Xc3DWorldPaint(); };
-    Xc3DWorld->setAccessibleName(QStringLiteral("Vista 3D de la partícula"));
+    Xc3DWorld->setAccessibleName(tr("Vista 3D de la partícula"));
     Xc3DWorld->setFocusPolicy(Qt::StrongFocus);
     Xc3DWorld->installEventFilter(this); // its resizes follow the window's
     column->addWidget(Xc3DWorld, 1);
@@ -150,13 +151,16 @@ void TForm1::buildStrip(QWidget *strip)
     strip->setPalette(palette);
 
     // Row 1: cube, axes, rotation around "Giro", zoom around "Zoom".
-    CheckCubo = stripCheckBox(strip, QStringLiteral("Cubo"), kCheckCuboRect, true);
-    CheckEjes = stripCheckBox(strip, QStringLiteral("Ejes"), kCheckEjesRect, false);
+    //: check box: show the cube around the box; the box is 50 px wide
+    CheckCubo = stripCheckBox(strip, tr("Cubo"), kCheckCuboRect, true);
+    //: check box: show the axes; the box is 46 px wide
+    CheckEjes = stripCheckBox(strip, tr("Ejes"), kCheckEjesRect, false);
     GiroL = stripButton(strip, kGiroLRect);
     GiroL->setIcon(arrowIcon(ArrowWay::Left));
     GiroD = stripButton(strip, kGiroDRect);
     GiroD->setIcon(arrowIcon(ArrowWay::Down));
-    LabelGiro = new QLabel(QStringLiteral("Giro"), strip);
+    //: noun: the label between the rotation arrows (a click resets the rotation); 32 px wide
+    LabelGiro = new QLabel(tr("Giro"), strip);
     LabelGiro->setGeometry(kLabelGiroRect);
     LabelGiro->setAlignment(Qt::AlignCenter);
     GiroU = stripButton(strip, kGiroURect);
@@ -165,22 +169,23 @@ void TForm1::buildStrip(QWidget *strip)
     GiroR->setIcon(arrowIcon(ArrowWay::Right));
     ZoomU = stripButton(strip, kZoomURect);
     ZoomU->setText(QStringLiteral("+"));
-    LabelZoom = new QLabel(QStringLiteral("Zoom"), strip);
+    //: noun: the label between the zoom buttons (a click resets the zoom); 40 px wide
+    LabelZoom = new QLabel(tr("Zoom"), strip);
     LabelZoom->setGeometry(kLabelZoomRect);
     LabelZoom->setAlignment(Qt::AlignCenter);
     ZoomD = stripButton(strip, kZoomDRect);
     ZoomD->setText(QStringLiteral("-"));
     // The arrows are pictures and "+"/"-" say little: a screen reader gets words.
     const std::pair<QWidget *, const char *> spoken[] = {
-        {GiroL, "Girar la vista a la izquierda"},
-        {GiroR, "Girar la vista a la derecha"},
-        {GiroU, "Girar la vista hacia arriba"},
-        {GiroD, "Girar la vista hacia abajo"},
-        {ZoomU, "Acercar la vista"},
-        {ZoomD, "Alejar la vista"},
+        {GiroL, QT_TRANSLATE_NOOP("voltrix::TForm1", "Girar la vista a la izquierda")},
+        {GiroR, QT_TRANSLATE_NOOP("voltrix::TForm1", "Girar la vista a la derecha")},
+        {GiroU, QT_TRANSLATE_NOOP("voltrix::TForm1", "Girar la vista hacia arriba")},
+        {GiroD, QT_TRANSLATE_NOOP("voltrix::TForm1", "Girar la vista hacia abajo")},
+        {ZoomU, QT_TRANSLATE_NOOP("voltrix::TForm1", "Acercar la vista")},
+        {ZoomD, QT_TRANSLATE_NOOP("voltrix::TForm1", "Alejar la vista")},
     };
     for (const auto &[control, name] : spoken)
-        control->setAccessibleName(QString::fromUtf8(name));
+        control->setAccessibleName(QCoreApplication::translate("voltrix::TForm1", name));
 
     Bevel1 = new QFrame(strip);
     Bevel1->setFrameShape(QFrame::HLine);
@@ -189,17 +194,22 @@ void TForm1::buildStrip(QWidget *strip)
 
     // Row 2: animation, blink, trace, time.
     BtnAniStop = stripButton(strip, kBtnAniStopRect);
-    BtnAniStop->setText(QStringLiteral("Animación"));
+    //: button caption: starts the animation (noun); the button is 72 px wide
+    BtnAniStop->setText(tr("Animación"));
     QPalette maroon = BtnAniStop->palette();
     maroon.setColor(QPalette::ButtonText, toQColor(clMaroon));
     BtnAniStop->setPalette(maroon);
-    CheckParpadeo = stripCheckBox(strip, QStringLiteral("Parpadeo"), kCheckParpadeoRect, true);
+    //: check box: the «STOP» caption blinks while the animation runs; the box is 72 px wide
+    CheckParpadeo = stripCheckBox(strip, tr("Parpadeo"), kCheckParpadeoRect, true);
     CheckParpadeo->hide();
-    CheckTraza = stripCheckBox(strip, QStringLiteral("Traza"), kCheckTrazaRect, true);
-    CheckTiempo = stripCheckBox(strip, QStringLiteral("Tiempo"), kCheckTiempoRect, false);
+    //: check box: show the particle's trace (noun); the box is 52 px wide
+    CheckTraza = stripCheckBox(strip, tr("Traza"), kCheckTrazaRect, true);
+    //: check box: show the time; the box is 60 px wide
+    CheckTiempo = stripCheckBox(strip, tr("Tiempo"), kCheckTiempoRect, false);
     EditT = new QLineEdit(QStringLiteral("0.00"), strip);
     EditT->setGeometry(kEditTRect);
-    EditT->setAccessibleName(QStringLiteral("Tiempo, segundos"));
+    //: the time box, for a screen reader: the quantity and its unit
+    EditT->setAccessibleName(tr("Tiempo, segundos"));
     EditT->hide();
     // The view is reached last with Tab: the window opens with the focus on "Cubo", as before.
     QWidget::setTabOrder(EditT, Xc3DWorld);
@@ -225,28 +235,44 @@ void TForm1::buildMenu()
 {
     MainMenu = menuBar();
 
-    QMenu *files = MainMenu->addMenu(QStringLiteral("Ficheros"));
+    //: menu: files
+    QMenu *files = MainMenu->addMenu(tr("Ficheros"));
     Ficheros = files->menuAction();
-    Cargar = files->addAction(QStringLiteral("Cargar"));
-    Grabar = files->addAction(QStringLiteral("Grabar"));
-    ExportarDatos = files->addAction(QStringLiteral("Exportar datos (CSV)…"));
-    Imprimir = files->addAction(QStringLiteral("Imprimir…"));
-    GuardarInforme = files->addAction(QStringLiteral("Guardar informe (PDF)…"));
-    Fin1 = files->addAction(QStringLiteral("Fin"));
+    //: menu item: load an experiment from a file (verb)
+    Cargar = files->addAction(tr("Cargar"));
+    //: menu item: save the experiment to a file (verb)
+    Grabar = files->addAction(tr("Grabar"));
+    ExportarDatos = files->addAction(tr("Exportar datos (CSV)…"));
+    //: menu item: print the experiment's report (verb)
+    Imprimir = files->addAction(tr("Imprimir…"));
+    GuardarInforme = files->addAction(tr("Guardar informe (PDF)…"));
+    //: menu item: quit the program
+    Fin1 = files->addAction(tr("Fin"));
 
-    QMenu *panels = MainMenu->addMenu(QStringLiteral("Paneles"));
+    //: menu: the program's windows (panels)
+    QMenu *panels = MainMenu->addMenu(tr("Paneles"));
     Paneles1 = panels->menuAction();
-    Control = checkableItem(panels, QStringLiteral("Posic. Veloc. Campos Carga"), false);
-    QMenu *region = panels->addMenu(QStringLiteral("Región Campo Eléctrico"));
+    //: menu item: the control panel; abbreviations of Posición, Velocidad, Campos, Carga
+    Control = checkableItem(panels, tr("Posic. Veloc. Campos Carga"), false);
+    //: submenu: where the electric field acts
+    QMenu *region = panels->addMenu(tr("Región Campo Eléctrico"));
     RegionCampoElectrico = region->menuAction();
-    TodoEspacio = checkableItem(region, QStringLiteral("En todo el espacio"), true);
-    Confinado = checkableItem(region, QStringLiteral("Confinado"), false);
-    MuestraVectores = checkableItem(panels, QStringLiteral("Muestra Vectores"), false);
-    FactordeEscala = checkableItem(panels, QStringLiteral("Factor de Escala"), false);
-    Informacion = panels->addAction(QStringLiteral("Información"));
-    Ayuda1 = panels->addAction(QStringLiteral("Ayuda"));
-    Magnitudes1 = checkableItem(panels, QStringLiteral("Magnitudes"), false);
-    Graficas1 = checkableItem(panels, QStringLiteral("Gráficas"), false);
+    //: menu item: the electric field acts in all the box
+    TodoEspacio = checkableItem(region, tr("En todo el espacio"), true);
+    //: menu item: the electric field acts only between the plates
+    Confinado = checkableItem(region, tr("Confinado"), false);
+    //: menu item: the window that shows the vectors ("Muestra" is a verb)
+    MuestraVectores = checkableItem(panels, tr("Muestra Vectores"), false);
+    //: menu item: the window of the vectors' scale factors
+    FactordeEscala = checkableItem(panels, tr("Factor de Escala"), false);
+    //: menu item: the about window
+    Informacion = panels->addAction(tr("Información"));
+    //: menu item: the help window (noun)
+    Ayuda1 = panels->addAction(tr("Ayuda"));
+    //: menu item: the window of physical quantities (noun, plural)
+    Magnitudes1 = checkableItem(panels, tr("Magnitudes"), false);
+    //: menu item: the graphs window (noun, plural)
+    Graficas1 = checkableItem(panels, tr("Gráficas"), false);
 
     // Qt flips a checkable item before the handler runs; every handler sets
     // the marks it owns explicitly, so the flip never shows.
@@ -271,18 +297,25 @@ void TForm1::buildMenu()
 
 void TForm1::buildAnimationMenu()
 {
-    QMenu *animation = MainMenu->addMenu(QStringLiteral("Animación"));
+    //: menu: the animation (noun)
+    QMenu *animation = MainMenu->addMenu(tr("Animación"));
     Animacion1 = animation->menuAction();
-    IniciarDetener = animation->addAction(QStringLiteral("Iniciar / Detener"));
-    UnPaso = animation->addAction(QStringLiteral("Un paso"));
+    //: menu item: start or stop the animation (verbs)
+    IniciarDetener = animation->addAction(tr("Iniciar / Detener"));
+    //: menu item: advance the simulation one step
+    UnPaso = animation->addAction(tr("Un paso"));
     UnPaso->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Right));
-    QMenu *speed = animation->addMenu(QStringLiteral("Velocidad"));
+    //: submenu: the animation's speed (steps per second)
+    QMenu *speed = animation->addMenu(tr("Velocidad"));
     Velocidad = speed->menuAction();
     auto *speeds = new QActionGroup(this);
     speeds->setExclusive(true);
-    VelocidadNormal = checkableItem(speed, QStringLiteral("Normal"), true);
-    VelocidadRapida = checkableItem(speed, QStringLiteral("Rápida"), false);
-    VelocidadMaxima = checkableItem(speed, QStringLiteral("Máxima"), false);
+    //: menu item: normal animation speed (64 steps a second); adjective of "Velocidad" (feminine)
+    VelocidadNormal = checkableItem(speed, tr("Normal"), true);
+    //: menu item: fast animation speed (256 steps a second); adjective of "Velocidad" (feminine)
+    VelocidadRapida = checkableItem(speed, tr("Rápida"), false);
+    //: menu item: top animation speed (1000 steps a second); adjective of "Velocidad" (feminine)
+    VelocidadMaxima = checkableItem(speed, tr("Máxima"), false);
     const std::pair<QAction *, int> choices[] = {
         {VelocidadNormal, kNormalSpeed}, {VelocidadRapida, kFastSpeed}, {VelocidadMaxima, kTopSpeed}};
     for (const auto &[item, stepsPerSecond] : choices) {
@@ -292,11 +325,12 @@ void TForm1::buildAnimationMenu()
     connect(IniciarDetener, &QAction::triggered, this, [this] { BtnAniStopMouseDown(); });
     connect(UnPaso, &QAction::triggered, this, [this] { UnPasoClick(); });
 
-    QMenu *classics = MainMenu->addMenu(QStringLiteral("Experiencias"));
+    //: menu: the classic experiments (set-ups) ready for the class
+    QMenu *classics = MainMenu->addMenu(tr("Experiencias"));
     Experiencias1 = classics->menuAction();
     const std::vector<ClassicExperiment> &all = classicExperiments();
     for (std::size_t i = 0; i < all.size(); ++i) {
-        QAction *item = classics->addAction(QString::fromUtf8(all[i].title));
+        QAction *item = classics->addAction(QCoreApplication::translate("voltrix::ClassicExperiments", all[i].title));
         ExperienciasItems.push_back(item);
         connect(item, &QAction::triggered, this, [this, i] { ExperienciaClick(static_cast<int>(i)); });
     }

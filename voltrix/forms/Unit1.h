@@ -200,6 +200,7 @@ private:
     bool viewKeyEvent(QKeyEvent *key);
     void showBlink();
     void commitTimeEntry();
+    // caption: a text marked in the context "voltrix::TForm1", shown translated.
     void showAnimationCaption(const char *caption, unsigned colour);
     void toggleWindow(QWidget *window, QAction *item);
     void holdTurn(float stepAlfa, float stepBeta);

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -120,12 +121,14 @@ void TForm1::BtnAniStopMouseDown()
     if (TimeAnimacion->isActive()) {
         TimeAnimacion->stop();
         CheckParpadeo->hide();
-        showAnimationCaption("Animación", clMaroon);
+        //: button caption: starts the animation (noun); the button is 72 px wide
+        showAnimationCaption(QT_TRANSLATE_NOOP("voltrix::TForm1", "Animación"), clMaroon);
         UnPaso->setEnabled(true);
     } else {
         stepsPerTick_.reset();
         TimeAnimacion->start();
-        showAnimationCaption("STOP", clRed);
+        //: button caption while the animation runs: stops it; the button is 72 px wide
+        showAnimationCaption(QT_TRANSLATE_NOOP("voltrix::TForm1", "STOP"), clRed);
         CheckParpadeo->show();
         UnPaso->setEnabled(false);
     }

@@ -2,6 +2,7 @@
 // 3D view and, while its window is open, the graph of the run; printed
 // through the system's dialog or saved as PDF. A classic experiment adds its
 // name and what its guide says.
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QPainter>
@@ -34,22 +35,26 @@ orvalis::Handout TForm1::experimentReport()
     report.creator = QStringLiteral("Voltrix");
     report.date = orvalis::handoutDate(QLocale(QLocale::Spanish, QLocale::Spain));
     if (const ClassicExperiment *classic = experiment_.setUpFrom()) {
-        report.title = QString::fromUtf8(classic->title);
+        report.title = QCoreApplication::translate("voltrix::ClassicExperiments", classic->title);
         for (const std::string &line : guideSummary(*classic))
             report.paragraphs << fromUtf8(line);
     } else {
-        report.title = QStringLiteral("Partícula cargada en campos eléctrico y magnético");
+        //: the report's title when no classic experiment is set up
+        report.title = tr("Partícula cargada en campos eléctrico y magnético");
     }
 
-    orvalis::HandoutSection setUp{QStringLiteral("Montaje"), {}, false, false};
+    //: report heading: the set-up of the experiment (noun)
+    orvalis::HandoutSection setUp{tr("Montaje"), {}, false, false};
     for (const ReportRow &row : setUpRows(experiment_.state()))
         setUp.rows.push_back({fromUtf8(row.label), {{{}, fromUtf8(row.value), fromUtf8(row.unit)}}});
     report.sections.push_back(setUp);
-    report.sections.push_back({QStringLiteral("Magnitudes"), FormMagnitudes->printedRows(), false, false});
+    //: report heading: the physical quantities (as the «Magnitudes» window)
+    report.sections.push_back({tr("Magnitudes"), FormMagnitudes->printedRows(), false, false});
 
     TXc3DWorld *view = Xc3DWorld;
     report.figures.push_back(
-        {QStringLiteral("Vista"), QSizeF(view->size()), [view](QPainter &painter, const QRectF &box) {
+        //: report figure caption: the 3D view (noun)
+        {tr("Vista"), QSizeF(view->size()), [view](QPainter &painter, const QRectF &box) {
              const qreal ratio = kPrintDotsPerInch * box.width() / kPointsPerInch / std::max(1, view->width());
              // Lines and letters: compressed without loss, not blurred as a JPEG.
              painter.setRenderHint(QPainter::LosslessImageRendering);
@@ -60,13 +65,22 @@ orvalis::Handout TForm1::experimentReport()
     return report;
 }
 
-void TForm1::ImprimirClick() { orvalis::printHandoutWithDialog(this, QStringLiteral("Imprimir"), experimentReport()); }
+void TForm1::ImprimirClick()
+{
+    //: the print dialog's title (verb)
+    orvalis::printHandoutWithDialog(this, tr("Imprimir"), experimentReport());
+}
 
 void TForm1::GuardarInformeClick()
 {
-    const QString path = orvalis::chooseFileToWrite(this, QStringLiteral("Guardar informe (PDF)"),
-                                                    {QStringLiteral("Documento PDF (*.pdf)")}, {QStringLiteral("pdf")},
-                                                    QStringLiteral("informe.pdf"), reportFolder_, QDir::currentPath())
+    //: the save dialog's title
+    const QString title = tr("Guardar informe (PDF)");
+    //: file type in the save dialog; keep "(*.pdf)"
+    const QString filter = tr("Documento PDF (*.pdf)");
+    //: the file name the save dialog suggests; keep ".pdf"
+    const QString name = tr("informe.pdf");
+    const QString path = orvalis::chooseFileToWrite(this, title, {filter}, {QStringLiteral("pdf")}, name, reportFolder_,
+                                                    QDir::currentPath())
                              .path;
     if (path.isEmpty())
         return;

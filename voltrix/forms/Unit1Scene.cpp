@@ -58,9 +58,12 @@ void TForm1::describeView()
     // In the texts the panel and the time box show.
     const SimState &s = experiment_.state();
     const char *unit = s.unit == LengthUnit::Centimetre ? "cm" : "m";
-    Xc3DWorld->setAccessibleDescription(QString::fromStdString("Partícula en x = " + format31(s.x)
-                                                               + ", y = " + format31(s.y) + ", z = " + format31(s.z)
-                                                               + " " + unit + "; t = " + format32(s.t) + " s"));
+    const auto text = [](const std::string &number) { return QString::fromStdString(number); };
+    //: what a screen reader says the 3D view shows; %1, %2, %3 are the particle's x, y, z,
+    //: %4 the length unit (m or cm) and %5 the time in seconds
+    Xc3DWorld->setAccessibleDescription(tr("Partícula en x = %1, y = %2, z = %3 %4; t = %5 s")
+                                            .arg(text(format31(s.x)), text(format31(s.y)), text(format31(s.z)),
+                                                 QString::fromUtf8(unit), text(format32(s.t))));
 }
 
 void TForm1::showCamera()

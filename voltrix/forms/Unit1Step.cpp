@@ -4,6 +4,7 @@
 // an experiment.
 #include "voltrix/forms/Unit1.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 #include <QPushButton>
 
@@ -28,7 +29,7 @@ void TForm1::showAnimationCaption(const char *caption, unsigned colour)
     QPalette palette = BtnAniStop->palette();
     palette.setColor(QPalette::ButtonText, toQColor(colour));
     BtnAniStop->setPalette(palette);
-    BtnAniStop->setText(QString::fromUtf8(caption));
+    BtnAniStop->setText(QCoreApplication::translate("voltrix::TForm1", caption));
 }
 
 void TForm1::animationTick()
@@ -55,7 +56,10 @@ void TForm1::UnPasoClick()
 void TForm1::showBlink()
 {
     switch (experiment_.blinkStep()) {
-    case CaptionChange::Stop: BtnAniStop->setText(QStringLiteral("STOP")); break;
+    case CaptionChange::Stop:
+        //: button caption while the animation runs: stops it; the button is 72 px wide
+        BtnAniStop->setText(tr("STOP"));
+        break;
     case CaptionChange::Blank: showAnimationCaption(" ", clRed); break;
     case CaptionChange::Unchanged: break;
     }

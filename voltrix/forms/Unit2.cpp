@@ -85,7 +85,11 @@ void TForm2::showUnit()
 {
     const SimState &s = experiment_.state();
     const bool cm = s.unit == LengthUnit::Centimetre;
-    GroupBoxVel->setTitle(cm ? QStringLiteral("Velocidad cm/s") : QStringLiteral("Velocidad m/s"));
+    //: group title: the velocity and its unit; the group is 141 px wide
+    const QString inCentimetres = tr("Velocidad cm/s");
+    //: group title: the velocity and its unit; the group is 141 px wide
+    const QString inMetres = tr("Velocidad m/s");
+    GroupBoxVel->setTitle(cm ? inCentimetres : inMetres);
     // The unit sets Ez in the confined mode; its slider stays where it was.
     if (s.CampoConfinado)
         showValue(EditEz, s.Ez);

@@ -4,6 +4,7 @@
 #include "voltrix/forms/Unit2.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -179,7 +180,9 @@ const std::array<TForm2::Row, TForm2::ComponentCount> &TForm2::rows()
 
 void TForm2::buildWindow()
 {
-    setWindowTitle(QString(22, QLatin1Char(' ')) + QStringLiteral("Panel de Control"));
+    // The design's blanks before the title stay out of the translation.
+    //: the control panel's window title
+    setWindowTitle(QString(22, QLatin1Char(' ')) + tr("Panel de Control"));
     move(kLeft, kTop);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
@@ -194,7 +197,8 @@ void TForm2::buildWindow()
     buildPositionPanel();
     buildComponentGroups();
 
-    GroupELocal = new QGroupBox(QStringLiteral("Región Campo Eléctrico"), Panel1);
+    //: group title: where the electric field acts; the group is 153 px wide
+    GroupELocal = new QGroupBox(tr("Región Campo Eléctrico"), Panel1);
     GroupELocal->setGeometry(154, 108, 153, 67);
     setCaptionFont(GroupELocal, kNavy);
     GroupELocal->hide();
@@ -217,50 +221,73 @@ void TForm2::nameControls()
         const char *quantity, *unit;
     };
     static constexpr Spoken kFamilies[] = {
-        {Family::Position, "Posición", "en la unidad de longitud elegida"},
-        {Family::Velocity, "Velocidad", "en la unidad de longitud elegida por segundo"},
-        {Family::Electric, "Campo eléctrico", "en voltios por metro"},
-        {Family::Magnetic, "Campo magnético", "en teslas"},
+        //: for a screen reader: a quantity, followed by the component beside the box (X, Vy, Bz…)
+        {Family::Position, QT_TRANSLATE_NOOP("voltrix::TForm2", "Posición"),
+         //: for a screen reader: the unit of a position box
+         QT_TRANSLATE_NOOP("voltrix::TForm2", "en la unidad de longitud elegida")},
+        //: for a screen reader: a quantity, followed by the component beside the box (X, Vy, Bz…)
+        {Family::Velocity, QT_TRANSLATE_NOOP("voltrix::TForm2", "Velocidad"),
+         //: for a screen reader: the unit of a velocity box
+         QT_TRANSLATE_NOOP("voltrix::TForm2", "en la unidad de longitud elegida por segundo")},
+        //: for a screen reader: a quantity, followed by the component beside the box (X, Vy, Bz…)
+        {Family::Electric, QT_TRANSLATE_NOOP("voltrix::TForm2", "Campo eléctrico"),
+         //: for a screen reader: the unit of an electric field box
+         QT_TRANSLATE_NOOP("voltrix::TForm2", "en voltios por metro")},
+        //: for a screen reader: a quantity, followed by the component beside the box (X, Vy, Bz…)
+        {Family::Magnetic, QT_TRANSLATE_NOOP("voltrix::TForm2", "Campo magnético"),
+         //: for a screen reader: the unit of a magnetic field box
+         QT_TRANSLATE_NOOP("voltrix::TForm2", "en teslas")},
     };
     for (const Row &row : rows()) {
         const Spoken &family = *std::find_if(std::begin(kFamilies), std::end(kFamilies),
                                              [&row](const Spoken &f) { return f.family == row.family; });
-        const QString name = QString::fromUtf8(family.quantity) + QLatin1Char(' ') + QString::fromUtf8(row.caption);
+        //: for a screen reader: a box's name; %1 is the quantity (Posición, Velocidad…), %2 the component's caption
+        //: beside the box (X, Vy, Bz…)
+        const QString name = tr("%1 %2").arg(QCoreApplication::translate("voltrix::TForm2", family.quantity),
+                                             QString::fromUtf8(row.caption));
         (this->*row.edit)->setAccessibleName(name);
-        (this->*row.edit)->setAccessibleDescription(QString::fromUtf8(family.unit));
-        (this->*row.slider)->setAccessibleName(name + QStringLiteral(", deslizador"));
+        (this->*row.edit)->setAccessibleDescription(QCoreApplication::translate("voltrix::TForm2", family.unit));
+        //: for a screen reader: a slider's name; %1 is the name of its box ("Posición X")
+        (this->*row.slider)->setAccessibleName(tr("%1, deslizador").arg(name));
     }
     const std::pair<QWidget *, const char *> spoken[] = {
-        {ScDt, "Incremento de tiempo, deslizador"},
-        {EditQ, "Carga, culombios"},
-        {QDown, "Disminuir la carga"},
-        {QUp, "Aumentar la carga"},
-        {ComboUnidades, "Unidad de longitud"},
+        //: for a screen reader: the time step's slider
+        {ScDt, QT_TRANSLATE_NOOP("voltrix::TForm2", "Incremento de tiempo, deslizador")},
+        //: for a screen reader: the charge box, the quantity and its unit
+        {EditQ, QT_TRANSLATE_NOOP("voltrix::TForm2", "Carga, culombios")},
+        {QDown, QT_TRANSLATE_NOOP("voltrix::TForm2", "Disminuir la carga")},
+        {QUp, QT_TRANSLATE_NOOP("voltrix::TForm2", "Aumentar la carga")},
+        {ComboUnidades, QT_TRANSLATE_NOOP("voltrix::TForm2", "Unidad de longitud")},
     };
     for (const auto &[control, name] : spoken)
-        control->setAccessibleName(QString::fromUtf8(name));
+        control->setAccessibleName(QCoreApplication::translate("voltrix::TForm2", name));
     ComboUnidades->lineEdit()->setAccessibleName(ComboUnidades->accessibleName());
 }
 
 void TForm2::buildTopRow()
 {
-    BtnAlmacenar = makeFlatButton(Panel1, QStringLiteral("Almacenar"), 4, 1, 70, 17);
-    BtnAlmacenar->setToolTip(QStringLiteral("Almacena Valores Actuales"));
+    //: button caption: store the present values (verb); the button is 70 px wide
+    BtnAlmacenar = makeFlatButton(Panel1, tr("Almacenar"), 4, 1, 70, 17);
+    BtnAlmacenar->setToolTip(tr("Almacena Valores Actuales"));
     setCaptionFont(BtnAlmacenar, kRed);
-    BtnRecuperar = makeFlatButton(Panel1, QStringLiteral("Recuperar"), 76, 1, 70, 17);
-    BtnRecuperar->setToolTip(QStringLiteral("Recupera Valores Almacenados"));
+    //: button caption: recall the stored values (verb); the button is 70 px wide
+    BtnRecuperar = makeFlatButton(Panel1, tr("Recuperar"), 76, 1, 70, 17);
+    BtnRecuperar->setToolTip(tr("Recupera Valores Almacenados"));
     setCaptionFont(BtnRecuperar, kRed);
-    SpeedButton1 = makeFlatButton(Panel1, QStringLiteral("Inicia"), 148, 1, 70, 17);
+    //: button caption: put back the starting situation (verb); the button is 70 px wide
+    SpeedButton1 = makeFlatButton(Panel1, tr("Inicia"), 148, 1, 70, 17);
     setCaptionFont(SpeedButton1, kNavy);
 
-    Label1 = new QLabel(QStringLiteral("Increm.Tiempo"), Panel1);
+    //: label over the time step's slider; abbreviation of "Incremento de Tiempo"; the label is 70 px wide
+    Label1 = new QLabel(tr("Increm.Tiempo"), Panel1);
     Label1->setGeometry(148, 18, 70, 13);
     ScDt = makeSlider(Panel1, 148, 32, 70, 5, 1, 100);
 }
 
 void TForm2::buildChargeGroup()
 {
-    GroupBoxQ = new QGroupBox(QStringLiteral("Carga C"), Panel1);
+    //: group title: the charge and its unit (coulomb); the group is 85 px wide
+    GroupBoxQ = new QGroupBox(tr("Carga C"), Panel1);
     GroupBoxQ->setGeometry(220, 1, 85, 40);
     setCaptionFont(GroupBoxQ, kNavy);
     QDown = makeFlatButton(GroupBoxQ, QString(), 4, 16, 21, 20);
@@ -280,7 +307,8 @@ void TForm2::buildPositionPanel()
     PanelPosicion->setGeometry(4, 20, 141, 85);
     setCaptionFont(PanelPosicion, kNavy);
 
-    LabelPosicion = makeLabel(PanelPosicion, QStringLiteral("Posición"), 20, 12);
+    //: label of the position panel, left of the length unit's box (about 55 px)
+    LabelPosicion = makeLabel(PanelPosicion, tr("Posición"), 20, 12);
     ComboUnidades = new QComboBox(PanelPosicion);
     ComboUnidades->setEditable(true);
     ComboUnidades->setInsertPolicy(QComboBox::NoInsert);
@@ -299,9 +327,21 @@ void TForm2::buildComponentGroups()
         const char *caption;
         QRect geometry;
     } groups[] = {
-        {Family::Electric, &TForm2::GroupElect, "Campo Eléctrico V/m", {152, 40, 153, 67}},
-        {Family::Velocity, &TForm2::GroupBoxVel, "Velocidad m/s", {4, 108, 141, 67}},
-        {Family::Magnetic, &TForm2::GroupMagnet, "Campo Magnético", {154, 108, 153, 67}},
+        //: group title: the electric field and its unit; the group is 153 px wide
+        {Family::Electric,
+         &TForm2::GroupElect,
+         QT_TRANSLATE_NOOP("voltrix::TForm2", "Campo Eléctrico V/m"),
+         {152, 40, 153, 67}},
+        //: group title: the velocity and its unit; the group is 141 px wide
+        {Family::Velocity,
+         &TForm2::GroupBoxVel,
+         QT_TRANSLATE_NOOP("voltrix::TForm2", "Velocidad m/s"),
+         {4, 108, 141, 67}},
+        //: group title: the magnetic field (in teslas); the group is 153 px wide
+        {Family::Magnetic,
+         &TForm2::GroupMagnet,
+         QT_TRANSLATE_NOOP("voltrix::TForm2", "Campo Magnético"),
+         {154, 108, 153, 67}},
     };
     const auto buildFamily = [this](Family family, QWidget *container) {
         for (const Row &row : rows())
@@ -322,7 +362,7 @@ void TForm2::buildComponentGroups()
     buildFamily(Family::Position, PanelPosicion);
     setCaptionFont(EditX, kNavy, kEditXFontPixels);
     for (const auto &g : groups) {
-        QGroupBox *group = new QGroupBox(QString::fromUtf8(g.caption), Panel1);
+        QGroupBox *group = new QGroupBox(QCoreApplication::translate("voltrix::TForm2", g.caption), Panel1);
         group->setGeometry(g.geometry);
         setCaptionFont(group, kNavy);
         this->*g.group = group;

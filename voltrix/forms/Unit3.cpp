@@ -1,6 +1,7 @@
 #include "voltrix/forms/Unit3.h"
 #include "voltrix/forms/ScreenPixmap.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -126,8 +127,9 @@ QPixmap drawHelixPicture(QSize size)
     painter.setPen(QColor(0xFF, 0x60, 0x60));
     painter.drawText(QPointF(charge.x() - 3, charge.y() - 9), QStringLiteral("q"));
     painter.setPen(Qt::white);
+    //: caption under the picture of the about window (about 290 px wide)
     painter.drawText(QRectF(0, height - 22, width, 18), Qt::AlignCenter,
-                     QStringLiteral("Carga en un campo magnético: una hélice"));
+                     QCoreApplication::translate("voltrix::TForm3", "Carga en un campo magnético: una hélice"));
     return picture;
 }
 
@@ -144,10 +146,12 @@ TForm3::TForm3(QWidget *parent)
     Label1 = makeLabel(this, QStringLiteral("Orvalis  —  Voltrix"), QRect(0, 0, kWidth, kTitleHeight), Qt::white, true,
                        10, Qt::AlignCenter);
     fillNavy(Label1);
-    Label1->setToolTip(QStringLiteral("Grupo Orvalis"));
+    //: tooltip: the group of authors called Orvalis
+    Label1->setToolTip(tr("Grupo Orvalis"));
 
-    Label2 = makeLabel(this, QStringLiteral("Física interactiva para estudiantes"), QRect(0, kTitleHeight, kWidth, 14),
-                       Qt::white, false, 7, Qt::AlignCenter);
+    //: the about window's subtitle, one line about 290 px wide
+    Label2 = makeLabel(this, tr("Física interactiva para estudiantes"), QRect(0, kTitleHeight, kWidth, 14), Qt::white,
+                       false, 7, Qt::AlignCenter);
     fillNavy(Label2);
 
     Label3 = makeLabel(this, QStringLiteral("Voltrix, 2026"), QRect(0, 37, kWidth, 16), Qt::black, false, kFontPoints,
@@ -160,14 +164,19 @@ TForm3::TForm3(QWidget *parent)
         left = makeLabel(this, what, QRect(leftX, y, rightX - leftX - 4, rowHeight), kNavy, true, kFontPoints);
         right = makeLabel(this, name, QRect(rightX, y, kWidth - rightX - 8, rowHeight), Qt::black, false, kFontPoints);
     };
-    row(0, QStringLiteral("Programa:"), QStringLiteral("Voltrix"), Label4, Label5);
-    row(1, QStringLiteral("Autores:"), QStringLiteral("el equipo Orvalis"), Label10, Label11);
-    row(2, QStringLiteral("Grupo:"), QStringLiteral("Orvalis"), Label6, Label7);
-    row(3, QStringLiteral("Tema:"), QStringLiteral("Carga en campos E y B"), Label8, Label9);
+    //: about window, left column (94 px wide): the program's name follows
+    row(0, tr("Programa:"), QStringLiteral("Voltrix"), Label4, Label5);
+    //: about window, left column (94 px wide): the authors follow
+    row(1, tr("Autores:"), tr("el equipo Orvalis"), Label10, Label11);
+    //: about window, left column (94 px wide): the group's name follows
+    row(2, tr("Grupo:"), QStringLiteral("Orvalis"), Label6, Label7);
+    //: about window, left column (94 px wide): the program's subject follows
+    row(3, tr("Tema:"), tr("Carga en campos E y B"), Label8, Label9);
 
-    BtnGrupo = new QPushButton(QStringLiteral("Grupo"), this);
+    //: button caption: shows the group's picture (noun); the button is 75 px wide
+    BtnGrupo = new QPushButton(tr("Grupo"), this);
     BtnGrupo->setGeometry((kWidth - 75) / 2, kHeight - 29, 75, 25);
-    BtnGrupo->setToolTip(QStringLiteral("Foto del grupo"));
+    BtnGrupo->setToolTip(tr("Foto del grupo"));
     connect(BtnGrupo, &QPushButton::clicked, this, &TForm3::BtnGrupoClick);
 
     // Created last so that, once shown, it covers everything below the title.

@@ -1,6 +1,7 @@
 #include "voltrix/forms/Unit4.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 
@@ -60,19 +61,25 @@ const TForm4::Group &TForm4::group(VectorQuantity quantity)
     using F = TForm4;
     // clang-format off
     static const std::array<Group, kVectorQuantities> groups{{
-        {VectorQuantity::Position, &F::MuestraPos, "Posición", kGroupHeight,
+        //: group title: the position vector; the group is 134 px wide
+        {VectorQuantity::Position, &F::MuestraPos, QT_TRANSLATE_NOOP("voltrix::TForm4", "Posición"), kGroupHeight,
          {&F::CheckVectorPo, &F::CheckPosX, &F::CheckPosY, &F::CheckPosZ}, {"X", "Y", "Z"},
          {&F::CheckVectorPoClick, &F::CheckPosXClick, &F::CheckPosYClick, &F::CheckPosZClick}, clWhite, false},
-        {VectorQuantity::Velocity, &F::MuestraVel, "Velocidad", kGroupHeight,
+        //: group title: the velocity vector; the group is 134 px wide
+        {VectorQuantity::Velocity, &F::MuestraVel, QT_TRANSLATE_NOOP("voltrix::TForm4", "Velocidad"), kGroupHeight,
          {&F::CheckVectorVel, &F::CheckVx, &F::CheckVy, &F::CheckVz}, {"Vx", "Vy", "Vz"},
          {&F::CheckVectorVelClick, &F::CheckVxClick, &F::CheckVyClick, &F::CheckVzClick}, clAqua, false},
-        {VectorQuantity::Acceleration, &F::MuestraAceleracion, "Aceleración m/s*s", kAccelerationGroupHeight,
+        //: group title: the acceleration vector and its unit (m/s²); the group is 134 px wide
+        {VectorQuantity::Acceleration, &F::MuestraAceleracion,
+         QT_TRANSLATE_NOOP("voltrix::TForm4", "Aceleración m/s*s"), kAccelerationGroupHeight,
          {&F::CheckVectorA, &F::CheckAx, &F::CheckAy, &F::CheckAz}, {"Ax", "Ay", "Az"},
          {&F::CheckVectorAClick, &F::CheckAxClick, &F::CheckAyClick, &F::CheckAzClick}, clSilver, true},
-        {VectorQuantity::Electric, &F::MuestraE, "Eléctrico", kGroupHeight,
+        //: group title: the electric field vector (adjective of "campo"); the group is 134 px wide
+        {VectorQuantity::Electric, &F::MuestraE, QT_TRANSLATE_NOOP("voltrix::TForm4", "Eléctrico"), kGroupHeight,
          {&F::CheckVectorE, &F::CheckEx, &F::CheckEy, &F::CheckEz}, {"Ex", "Ey", "Ez"},
          {&F::CheckVectorEClick, &F::CheckExClick, &F::CheckEyClick, &F::CheckEzClick}, clYellow, false},
-        {VectorQuantity::Magnetic, &F::MuestraB, "Magnético", kGroupHeight,
+        //: group title: the magnetic field vector (adjective of "campo"); the group is 134 px wide
+        {VectorQuantity::Magnetic, &F::MuestraB, QT_TRANSLATE_NOOP("voltrix::TForm4", "Magnético"), kGroupHeight,
          {&F::CheckVectorB, &F::CheckBx, &F::CheckBy, &F::CheckBz}, {"Bx", "By", "Bz"},
          {&F::CheckVectorBClick, &F::CheckBxClick, &F::CheckByClick, &F::CheckBzClick}, clRed, false},
     }};
@@ -256,7 +263,8 @@ QCheckBox *makeBox(QGroupBox *group, const QString &caption, int column, int row
 
 void TForm4::buildWindow()
 {
-    setWindowTitle(QStringLiteral("Muestra"));
+    //: window title: the window that shows the vectors ("Muestra" is a verb: shows)
+    setWindowTitle(tr("Muestra"));
     move(kLeft, kTop);
     setFixedSize(kClientWidth, kClientHeight);
     setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
@@ -264,9 +272,10 @@ void TForm4::buildWindow()
     int top = 0;
     for (int q = 0; q < kVectorQuantities; ++q) {
         const Group &g = group(static_cast<VectorQuantity>(q));
-        QGroupBox *box = makeGroup(this, QString::fromUtf8(g.caption), top, g.height);
+        QGroupBox *box = makeGroup(this, QCoreApplication::translate("voltrix::TForm4", g.caption), top, g.height);
         this->*g.box = box;
-        this->*g.parts[kArrowPart] = makeBox(box, QStringLiteral("Vector"), 0, kRowVector, 2 * kColumnWidth);
+        //: check box: show the vector's arrow (noun); the box is 84 px wide
+        this->*g.parts[kArrowPart] = makeBox(box, tr("Vector"), 0, kRowVector, 2 * kColumnWidth);
         for (int axis = 0; axis < 3; ++axis)
             this->*g.parts[1 + axis] = makeBox(box, QString::fromUtf8(g.componentNames[axis]), axis, kRowComponents);
         top += g.height + 1;

@@ -63,7 +63,8 @@ TForm5::TForm5(Experiment &experiment, QWidget *parent)
     : QWidget(parent)
     , experiment_(experiment)
 {
-    setWindowTitle(QStringLiteral("Escala"));
+    //: window title: the vectors' scale factors (noun)
+    setWindowTitle(tr("Escala"));
     move(kLeft, kTop);
     setFixedSize(kWidth, kHeight);
     setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
@@ -84,10 +85,14 @@ TForm5::TForm5(Experiment &experiment, QWidget *parent)
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };
-    ScaleV = toggle(0, QStringLiteral("Velocidad"), &TForm5::ScaleVClick);
-    ScaleA = toggle(1, QStringLiteral("Aceleración"), &TForm5::ScaleAClick);
-    ScaleE = toggle(2, QStringLiteral("Campo Eléctrico"), &TForm5::ScaleEClick);
-    ScaleB = toggle(3, QStringLiteral("Campo Magnético"), &TForm5::ScaleBClick);
+    //: button caption: choose the velocity's scale factor; the button is 102 x 15 px
+    ScaleV = toggle(0, tr("Velocidad"), &TForm5::ScaleVClick);
+    //: button caption: choose the acceleration's scale factor; the button is 102 x 15 px
+    ScaleA = toggle(1, tr("Aceleración"), &TForm5::ScaleAClick);
+    //: button caption: choose the electric field's scale factor; the button is 102 x 15 px
+    ScaleE = toggle(2, tr("Campo Eléctrico"), &TForm5::ScaleEClick);
+    //: button caption: choose the magnetic field's scale factor; the button is 102 x 15 px
+    ScaleB = toggle(3, tr("Campo Magnético"), &TForm5::ScaleBClick);
     ScaleV->setChecked(true);
 
     constexpr int bottomTop = margin + 4 * rowHeight + 2, buttonSide = 21;
@@ -108,9 +113,9 @@ TForm5::TForm5(Experiment &experiment, QWidget *parent)
     EditScale->setGeometry(margin + buttonSide + 2, bottomTop, kWidth - 2 * (margin + buttonSide + 2), buttonSide);
     EditScale->setTextMargins(0, 0, 0, 0);
     EditScale->installEventFilter(this);
-    ScaleDown->setAccessibleName(QStringLiteral("Reducir el factor de escala"));
-    ScaleUp->setAccessibleName(QStringLiteral("Aumentar el factor de escala"));
-    EditScale->setAccessibleName(QStringLiteral("Factor de escala del vector elegido"));
+    ScaleDown->setAccessibleName(tr("Reducir el factor de escala"));
+    ScaleUp->setAccessibleName(tr("Aumentar el factor de escala"));
+    EditScale->setAccessibleName(tr("Factor de escala del vector elegido"));
 
     // The experiment starts editing the velocity's factor, as ScaleV is down.
     setText31(EditScale, experiment_.factors().FactorV);

@@ -1,9 +1,9 @@
 #include "voltrix/forms/Unit6.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QStringList>
 #include <QVBoxLayout>
 
 #include "common/DesignFonts.h"
@@ -21,112 +21,117 @@ constexpr int kLeft = 200, kTop = 4;
 constexpr QSize kClient = clientSizeOf(397, 581);
 constexpr int kFontPoints = 8;
 
-// The help text, line by line. Trailing blanks belong to the text; the last
-// line is empty.
-const char *const kHelpLines[] = {
-    "          DESCRIPCIÓN DE LA INTERFASE GRÁFICA",
-    "          ---------------------------------------------------------------",
-    "",
-    "Ficheros -> Despliega menú para cargar o grabar ficheros con ",
-    "                datos sobre la posición, velocidad, valor de los",
-    "                campos y de la carga.",
-    "                Fin-> Finaliza la aplicación.",
-    "Paneles -> Control de la posición, velocidad, campos y carga.",
-    "                 Muestra vectores, componentes y valor de la ",
-    "                 aceleración. ",
-    "                 Factor de escala -> Factor por el que se multiplica la",
-    "                                               magnitud seleccionada para ser",
-    "                                               visualizada.",
-    "Información -> Autores pertenecientes al grupo Orvalis. ",
-    "Ayuda -> Muestra esta información. ",
-    "",
-    "Muestra/Oculta Cubo.",
-    "Muestra/Oculta Ejes.",
-    "Flechas Giro -> Gira la figura.",
-    "Giro -> Haciendo click sobre él se recupera la perspectiva inicial.",
-    "Flechas Zoom -> aproximan o alejan la imagen.",
-    "Zoom -> Haciendo click sobre él se recupera la perspectiva inicial.",
-    "Animación -> Anima/Detiene la simulación.",
-    "Traza - > Muestra/Oculta traza del recorrido de la partícula.",
-    "Tiempo -> Muestra/Oculta el valor del tiempo.",
-    "",
-    "                     Panel de Control",
-    "                     -----------------------",
-    "Almacenar -> Almacena los valores actuales de la posición, ",
-    "                    velocidad, campos y carga.",
-    "Recuperar-> Recupera los valores almacenadaos de posición, ",
-    "                    velocidad, campos y carga",
-    "Carga C -> Controla Carga Eléctrica en Coulombios.",
-    "Increm. Tiempo -> Incremento de tiempo utilizado en el cálculo.",
-    "Posición m-> Controla y muestra la posición de la partícula en ",
-    "                   metros o centímetros.",
-    "Velocidad m/s -> Controla y muestra la velocidd de la partícula en ",
-    "                          metros por segundo o centímetros por segundo.",
-    "Campo Eléctrico -> Controla el valor de las tres componentes del ",
-    "                             campo eléctrico.",
-    "Campo Magnético -> Controla el valor de las tres componentes del ",
-    "                             campo magnético.",
-    "",
-};
-
-// What the program has gained since, after the 43 lines above and in their
-// style.
-const char *const kAddedHelpLines[] = {
-    "                     Animación",
-    "                     ---------------",
-    "Un paso -> Avanza la simulación un paso con la animación detenida",
-    "                 (Ctrl+Flecha derecha).",
-    "Velocidad -> Normal, Rápida o Máxima: 64, 256 o 1000 pasos por",
-    "                    segundo.",
-    "",
-    "                     Ratón y datos",
-    "                     -----------------------",
-    "Arrastrar sobre la figura -> Gira la figura (un grado por punto).",
-    "Rueda del ratón -> Aproxima o aleja la imagen.",
-    "Doble click sobre la figura -> Recupera la perspectiva inicial.",
-    "Paneles -> Magnitudes -> Rapidez, energía cinética, fuerza y",
-    "                 aceleración; con campo magnético, frecuencia angular,",
-    "                 periodo, radio y paso de hélice; con E perpendicular",
-    "                 a B, velocidad de deriva. En unidades del S.I.",
-    "Ficheros -> Exportar datos (CSV) -> Graba cada paso de la animación",
-    "                 desde el último Inicia, Cargar o Recuperar (tiempo,",
-    "                 posición, velocidad y aceleración) en un fichero CSV.",
-    "",
-    "voltrix --scale 2 -> Abre todas las ventanas al doble de tamaño,",
-    "                    por ejemplo para un proyector (de 0.5 a 4).",
-    "",
-    "Paneles -> Gráficas -> Posición, velocidad, aceleración, rapidez o",
-    "                 energía frente al tiempo desde el último Inicia, Cargar",
-    "                 o Recuperar. El ratón sobre la gráfica lee sus valores;",
-    "                 el botón derecho guarda o copia la gráfica y exporta",
-    "                 sus datos (CSV).",
-    "Experiencias -> Montajes clásicos listos para la clase: movimiento",
-    "                 circular, hélice, parábola, deriva E×B, selector de",
-    "                 velocidades, desviación entre placas... Cada uno detiene",
-    "                 la animación, pone el estado y la vista y abre la",
-    "                 ventana Guía con lo que hay que predecir y una pregunta.",
-    "Ficheros -> Imprimir / Guardar informe (PDF) -> Una página A4 con",
-    "                 el montaje, las magnitudes, la vista y, si está abierta,",
-    "                 la gráfica; en una experiencia clásica, también su guía.",
-    "Teclado sobre la figura (se llega con Tab) -> Las flechas la giran,",
-    "                 + y - la acercan o alejan, Inicio recupera la",
-    "                 perspectiva inicial. Los lectores de pantalla leen",
-    "                 el nombre de cada control y la posición y el tiempo.",
-};
+// The help text, one line a line; trailing blanks belong to the text. The
+// first 43 lines are the original description; what the program has gained
+// since follows, after an empty line and in their style. One text for the
+// translators, so that they can wrap the lines to suit their language.
+// clang-format off
+//: the help window's text: a plain text box, about 77 characters a line; the
+//: blanks that indent and centre lines, and the line breaks, are part of it
+const char *const kHelpText = QT_TRANSLATE_NOOP("voltrix::TForm6",
+    "          DESCRIPCIÓN DE LA INTERFASE GRÁFICA\n"
+    "          ---------------------------------------------------------------\n"
+    "\n"
+    "Ficheros -> Despliega menú para cargar o grabar ficheros con \n"
+    "                datos sobre la posición, velocidad, valor de los\n"
+    "                campos y de la carga.\n"
+    "                Fin-> Finaliza la aplicación.\n"
+    "Paneles -> Control de la posición, velocidad, campos y carga.\n"
+    "                 Muestra vectores, componentes y valor de la \n"
+    "                 aceleración. \n"
+    "                 Factor de escala -> Factor por el que se multiplica la\n"
+    "                                               magnitud seleccionada para ser\n"
+    "                                               visualizada.\n"
+    "Información -> Autores pertenecientes al grupo Orvalis. \n"
+    "Ayuda -> Muestra esta información. \n"
+    "\n"
+    "Muestra/Oculta Cubo.\n"
+    "Muestra/Oculta Ejes.\n"
+    "Flechas Giro -> Gira la figura.\n"
+    "Giro -> Haciendo click sobre él se recupera la perspectiva inicial.\n"
+    "Flechas Zoom -> aproximan o alejan la imagen.\n"
+    "Zoom -> Haciendo click sobre él se recupera la perspectiva inicial.\n"
+    "Animación -> Anima/Detiene la simulación.\n"
+    "Traza - > Muestra/Oculta traza del recorrido de la partícula.\n"
+    "Tiempo -> Muestra/Oculta el valor del tiempo.\n"
+    "\n"
+    "                     Panel de Control\n"
+    "                     -----------------------\n"
+    "Almacenar -> Almacena los valores actuales de la posición, \n"
+    "                    velocidad, campos y carga.\n"
+    "Recuperar-> Recupera los valores almacenadaos de posición, \n"
+    "                    velocidad, campos y carga\n"
+    "Carga C -> Controla Carga Eléctrica en Coulombios.\n"
+    "Increm. Tiempo -> Incremento de tiempo utilizado en el cálculo.\n"
+    "Posición m-> Controla y muestra la posición de la partícula en \n"
+    "                   metros o centímetros.\n"
+    "Velocidad m/s -> Controla y muestra la velocidd de la partícula en \n"
+    "                          metros por segundo o centímetros por segundo.\n"
+    "Campo Eléctrico -> Controla el valor de las tres componentes del \n"
+    "                             campo eléctrico.\n"
+    "Campo Magnético -> Controla el valor de las tres componentes del \n"
+    "                             campo magnético.\n"
+    "\n"
+    "                     Animación\n"
+    "                     ---------------\n"
+    "Un paso -> Avanza la simulación un paso con la animación detenida\n"
+    "                 (Ctrl+Flecha derecha).\n"
+    "Velocidad -> Normal, Rápida o Máxima: 64, 256 o 1000 pasos por\n"
+    "                    segundo.\n"
+    "\n"
+    "                     Ratón y datos\n"
+    "                     -----------------------\n"
+    "Arrastrar sobre la figura -> Gira la figura (un grado por punto).\n"
+    "Rueda del ratón -> Aproxima o aleja la imagen.\n"
+    "Doble click sobre la figura -> Recupera la perspectiva inicial.\n"
+    "Paneles -> Magnitudes -> Rapidez, energía cinética, fuerza y\n"
+    "                 aceleración; con campo magnético, frecuencia angular,\n"
+    "                 periodo, radio y paso de hélice; con E perpendicular\n"
+    "                 a B, velocidad de deriva. En unidades del S.I.\n"
+    "Ficheros -> Exportar datos (CSV) -> Graba cada paso de la animación\n"
+    "                 desde el último Inicia, Cargar o Recuperar (tiempo,\n"
+    "                 posición, velocidad y aceleración) en un fichero CSV.\n"
+    "\n"
+    "voltrix --scale 2 -> Abre todas las ventanas al doble de tamaño,\n"
+    "                    por ejemplo para un proyector (de 0.5 a 4).\n"
+    "\n"
+    "Paneles -> Gráficas -> Posición, velocidad, aceleración, rapidez o\n"
+    "                 energía frente al tiempo desde el último Inicia, Cargar\n"
+    "                 o Recuperar. El ratón sobre la gráfica lee sus valores;\n"
+    "                 el botón derecho guarda o copia la gráfica y exporta\n"
+    "                 sus datos (CSV).\n"
+    "Experiencias -> Montajes clásicos listos para la clase: movimiento\n"
+    "                 circular, hélice, parábola, deriva E×B, selector de\n"
+    "                 velocidades, desviación entre placas... Cada uno detiene\n"
+    "                 la animación, pone el estado y la vista y abre la\n"
+    "                 ventana Guía con lo que hay que predecir y una pregunta.\n"
+    "Ficheros -> Imprimir / Guardar informe (PDF) -> Una página A4 con\n"
+    "                 el montaje, las magnitudes, la vista y, si está abierta,\n"
+    "                 la gráfica; en una experiencia clásica, también su guía.\n"
+    "Teclado sobre la figura (se llega con Tab) -> Las flechas la giran,\n"
+    "                 + y - la acercan o alejan, Inicio recupera la\n"
+    "                 perspectiva inicial. Los lectores de pantalla leen\n"
+    "                 el nombre de cada control y la posición y el tiempo.");
+// clang-format on
 
 } // namespace
 
 TForm6::TForm6(QWidget *parent)
     : QWidget(parent)
 {
-    setWindowTitle(QString(30, QLatin1Char(' ')) + QStringLiteral("Ayuda"));
+    // The design's blanks before the title stay out of the translation.
+    //: the help window's title (noun)
+    setWindowTitle(QString(30, QLatin1Char(' ')) + tr("Ayuda"));
     move(kLeft, kTop);
     resize(kClient);
 
     MemoAyuda = new QPlainTextEdit(this);
-    MemoAyuda->setAccessibleName(QStringLiteral("Ayuda"));
-    MemoAyuda->verticalScrollBar()->setAccessibleName(QStringLiteral("Desplazamiento vertical de la ayuda"));
-    MemoAyuda->horizontalScrollBar()->setAccessibleName(QStringLiteral("Desplazamiento horizontal de la ayuda"));
+    //: the help window's title (noun)
+    MemoAyuda->setAccessibleName(tr("Ayuda"));
+    //: for a screen reader: the help text's vertical scroll bar
+    MemoAyuda->verticalScrollBar()->setAccessibleName(tr("Desplazamiento vertical de la ayuda"));
+    //: for a screen reader: the help text's horizontal scroll bar
+    MemoAyuda->horizontalScrollBar()->setAccessibleName(tr("Desplazamiento horizontal de la ayuda"));
     MemoAyuda->setFont(orvalis::designFont(orvalis::DesignFace::MsSansSerif, kFontPoints, true));
     QPalette palette = MemoAyuda->palette();
     palette.setColor(QPalette::Text, QColor(0x00, 0x00, 0x80)); // navy
@@ -135,12 +140,8 @@ TForm6::TForm6(QWidget *parent)
     MemoAyuda->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     MemoAyuda->setReadOnly(false);
 
-    QStringList lines;
-    for (const char *line : kHelpLines)
-        lines << QString::fromUtf8(line);
-    for (const char *line : kAddedHelpLines)
-        lines << QString::fromUtf8(line);
-    MemoAyuda->setPlainText(lines.join(QLatin1Char('\n')));
+    // The box makes each line of the text a paragraph of its own.
+    MemoAyuda->setPlainText(QCoreApplication::translate("voltrix::TForm6", kHelpText));
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHBoxLayout>
@@ -31,18 +32,30 @@ constexpr int kFontPixels = 11;
 
 // In the order of GraphChoice.
 const char *const kChoices[kGraphChoices] = {
-    "Posición (x, y, z)",
-    "Velocidad (vx, vy, vz)",
-    "Aceleración (ax, ay, az)",
-    "Rapidez y aceleración (|v|, |a|)",
-    "Energía (cinética, potencial, total)",
+    //: the quantity plotted against time; the curves' symbols in brackets
+    QT_TRANSLATE_NOOP("voltrix::TFormGraficas", "Posición (x, y, z)"),
+    QT_TRANSLATE_NOOP("voltrix::TFormGraficas", "Velocidad (vx, vy, vz)"),
+    QT_TRANSLATE_NOOP("voltrix::TFormGraficas", "Aceleración (ax, ay, az)"),
+    //: speed (the size of the velocity) and the size of the acceleration
+    QT_TRANSLATE_NOOP("voltrix::TFormGraficas", "Rapidez y aceleración (|v|, |a|)"),
+    QT_TRANSLATE_NOOP("voltrix::TFormGraficas", "Energía (cinética, potencial, total)"),
 };
 
-const QString kPngFilter = QStringLiteral("Imagen PNG (*.png)");
-const QString kSvgFilter = QStringLiteral("Imagen vectorial SVG (*.svg)");
-const QString kCsvFilter = QStringLiteral("Datos CSV (*.csv)");
+//: file type in the save dialog; keep "(*.png)"
+const char *const kPngFilter = QT_TRANSLATE_NOOP("voltrix::TFormGraficas", "Imagen PNG (*.png)");
+//: file type in the save dialog; keep "(*.svg)"
+const char *const kSvgFilter = QT_TRANSLATE_NOOP("voltrix::TFormGraficas", "Imagen vectorial SVG (*.svg)");
+//: file type in the save dialog; keep "(*.csv)"
+const char *const kCsvFilter = QT_TRANSLATE_NOOP("voltrix::TFormGraficas", "Datos CSV (*.csv)");
 
-QString pointerHint() { return QStringLiteral("Pasa el ratón sobre la gráfica para leer sus valores."); }
+QString text(const char *marked) { return QCoreApplication::translate("voltrix::TFormGraficas", marked); }
+
+QString pointerHint()
+{
+    //: the reading under the graph while the pointer is not over it
+    return QCoreApplication::translate("voltrix::TFormGraficas",
+                                       "Pasa el ratón sobre la gráfica para leer sus valores.");
+}
 
 // What the plot follows: the run grows, restarts, or is shown in another unit.
 constexpr Experiment::Changes kFollowed = Experiment::Stepped | Experiment::RunRestarted | Experiment::Unit
@@ -55,17 +68,19 @@ TFormGraficas::TFormGraficas(Experiment &experiment, QWidget *parent)
     : QWidget(parent)
     , experiment_(experiment)
 {
-    setWindowTitle(QStringLiteral("Gráficas"));
+    //: window title: the graphs (noun, plural)
+    setWindowTitle(tr("Gráficas"));
     move(kLeft, kTop);
     setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
 
-    LabelMagnitud = new QLabel(QStringLiteral("Magnitud:"), this);
+    //: label of the list of quantities to plot (noun)
+    LabelMagnitud = new QLabel(tr("Magnitud:"), this);
     ComboMagnitud = new QComboBox(this);
     for (const char *choice : kChoices)
-        ComboMagnitud->addItem(QString::fromUtf8(choice));
+        ComboMagnitud->addItem(text(choice));
     LabelMagnitud->setBuddy(ComboMagnitud);
     Grafica = new RunPlot(experiment_.run(), this);
-    Grafica->setAccessibleName(QStringLiteral("Gráfica frente al tiempo"));
+    Grafica->setAccessibleName(tr("Gráfica frente al tiempo"));
     describePlot();
     LabelLectura = new QLabel(pointerHint(), this);
     LabelLectura->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -82,9 +97,12 @@ TFormGraficas::TFormGraficas(Experiment &experiment, QWidget *parent)
     column->addWidget(LabelLectura);
 
     MenuGrafica = new QMenu(this);
-    GuardarGrafica = MenuGrafica->addAction(QStringLiteral("Guardar gráfica…"));
-    CopiarGrafica = MenuGrafica->addAction(QStringLiteral("Copiar gráfica"));
-    ExportarDatosGrafica = MenuGrafica->addAction(QStringLiteral("Exportar datos de la gráfica (CSV)…"));
+    //: context menu of the graph: save it as a picture (verb)
+    GuardarGrafica = MenuGrafica->addAction(tr("Guardar gráfica…"));
+    //: context menu of the graph: copy it to the clipboard (verb)
+    CopiarGrafica = MenuGrafica->addAction(tr("Copiar gráfica"));
+    //: context menu of the graph: save its numbers as CSV (verb)
+    ExportarDatosGrafica = MenuGrafica->addAction(tr("Exportar datos de la gráfica (CSV)…"));
 
     connect(ComboMagnitud, &QComboBox::currentIndexChanged, this, &TFormGraficas::ComboMagnitudChange);
     connect(Grafica, &RunPlot::pointerMoved, this, &TFormGraficas::GraficaMouseMove);
@@ -141,7 +159,8 @@ void TFormGraficas::showReading()
         const double value =
             values[static_cast<std::size_t>(curve.series)] * seriesFactor(curve.series, run.unit(), graph.unit());
         parts << QStringLiteral("%1 = %2 %3")
-                     .arg(QString::fromUtf8(curve.name), QString::fromStdString(graphValueText(value)),
+                     .arg(QCoreApplication::translate("voltrix::RunGraph", curve.name),
+                          QString::fromStdString(graphValueText(value)),
                           QString::fromStdString(seriesUnit(curve.series, graph.unit())));
     }
     LabelLectura->setText(parts.join(QStringLiteral("   ")));
@@ -185,9 +204,11 @@ QByteArray TFormGraficas::graphSvg() const
 
 void TFormGraficas::describePlot()
 {
-    Grafica->setAccessibleDescription(ComboMagnitud->currentText()
-                                      + QStringLiteral(" frente al tiempo desde el último Inicia, Cargar o Recuperar; "
-                                                       "la lectura bajo el ratón da t y el valor de cada curva"));
+    //: for a screen reader: what the graph shows; %1 is the chosen quantity ("Posición (x, y, z)");
+    //: Inicia, Cargar and Recuperar are the captions of a button and of menu items
+    Grafica->setAccessibleDescription(tr("%1 frente al tiempo desde el último Inicia, Cargar o Recuperar; la lectura "
+                                         "bajo el ratón da t y el valor de cada curva")
+                                          .arg(ComboMagnitud->currentText()));
 }
 
 orvalis::HandoutFigure TFormGraficas::printedGraph() const
@@ -205,9 +226,11 @@ orvalis::HandoutFigure TFormGraficas::printedGraph() const
 void TFormGraficas::GuardarGraficaClick()
 {
     const orvalis::FileToWrite chosen =
-        orvalis::chooseFileToWrite(this, QStringLiteral("Guardar gráfica"), {kPngFilter, kSvgFilter},
-                                   {QStringLiteral("png"), QStringLiteral("svg")}, QStringLiteral("grafica.png"),
-                                   lastFolder_, QDir::currentPath());
+        //: the save dialog's title (verb)
+        orvalis::chooseFileToWrite(this, tr("Guardar gráfica"), {text(kPngFilter), text(kSvgFilter)},
+                                   {QStringLiteral("png"), QStringLiteral("svg")},
+                                   //: the file name the save dialog suggests; keep ".png"
+                                   tr("grafica.png"), lastFolder_, QDir::currentPath());
     const QString &path = chosen.path;
     if (path.isEmpty())
         return;
@@ -232,9 +255,12 @@ void TFormGraficas::ExportarDatosGraficaClick()
 {
     if (experiment_.run().empty())
         return;
-    const QString path = orvalis::chooseFileToWrite(this, QStringLiteral("Exportar datos de la gráfica (CSV)"),
-                                                    {kCsvFilter}, {QStringLiteral("csv")},
-                                                    QStringLiteral("grafica.csv"), lastFolder_, QDir::currentPath())
+    //: the save dialog's title
+    const QString title = tr("Exportar datos de la gráfica (CSV)");
+    //: the file name the save dialog suggests; keep ".csv"
+    const QString name = tr("grafica.csv");
+    const QString path = orvalis::chooseFileToWrite(this, title, {text(kCsvFilter)}, {QStringLiteral("csv")}, name,
+                                                    lastFolder_, QDir::currentPath())
                              .path;
     if (path.isEmpty())
         return;

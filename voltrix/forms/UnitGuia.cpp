@@ -22,12 +22,13 @@ constexpr int kFontPixels = 12;
 TFormGuia::TFormGuia(QWidget *parent)
     : QWidget(parent)
 {
-    setWindowTitle(QStringLiteral("Guía"));
+    //: window title: the guide of a classic experiment (noun)
+    setWindowTitle(tr("Guía"));
     move(kLeft, kTop);
     setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
 
     LabelTitulo = new QLabel(this);
-    LabelTitulo->setAccessibleName(QStringLiteral("Título de la experiencia"));
+    LabelTitulo->setAccessibleName(tr("Título de la experiencia"));
     QFont bold = LabelTitulo->font();
     bold.setBold(true);
     LabelTitulo->setFont(bold);
@@ -35,7 +36,7 @@ TFormGuia::TFormGuia(QWidget *parent)
     navy.setColor(QPalette::WindowText, QColor(0x00, 0x00, 0x80));
     LabelTitulo->setPalette(navy);
     LabelGuia = new QLabel(this);
-    LabelGuia->setAccessibleName(QStringLiteral("Guía de la experiencia"));
+    LabelGuia->setAccessibleName(tr("Guía de la experiencia"));
     for (QLabel *label : {LabelTitulo, LabelGuia}) {
         label->setWordWrap(true);
         // The numbers can be selected and copied into a worksheet.

@@ -1,5 +1,6 @@
 #include "voltrix/forms/UnitMagnitudes.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,22 +32,25 @@ struct Row {
     QLineEdit *TFormMagnitudes::*box;
 };
 using F = TFormMagnitudes;
-// clang-format off
 constexpr Row kRows[kMagnitudeBoxes] = {
-    {Group::Particle, "Rapidez |v| (m/s)",                       &F::EditRapidez},
-    {Group::Particle, "Energía cinética ½·m·v² (J)",             &F::EditEnergia},
-    {Group::Particle, "Fuerza |F| (N)",                          &F::EditFuerza},
-    {Group::Particle, "Aceleración |a| (m/s²)",                  &F::EditAceleracion},
-    {Group::Magnetic, "Frecuencia angular ω = |q|·|B|/m (rad/s)", &F::EditFrecuencia},
-    {Group::Magnetic, "Periodo 2π/ω (s)",                        &F::EditPeriodo},
-    {Group::Magnetic, "Radio m·v⊥/(|q|·|B|) (m)",                &F::EditRadio},
-    {Group::Magnetic, "Paso de la hélice |v∥|·2π/ω (m)",         &F::EditPaso},
-    {Group::Drift,    "Deriva vx (m/s)",                         &F::EditDerivaX},
-    {Group::Drift,    "Deriva vy (m/s)",                         &F::EditDerivaY},
-    {Group::Drift,    "Deriva vz (m/s)",                         &F::EditDerivaZ},
-    {Group::Drift,    "Deriva |v| (m/s)",                        &F::EditDeriva},
+    //: a quantity's caption: its name, its symbol or formula and its unit in brackets
+    {Group::Particle, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Rapidez |v| (m/s)"), &F::EditRapidez},
+    {Group::Particle, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Energía cinética ½·m·v² (J)"), &F::EditEnergia},
+    {Group::Particle, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Fuerza |F| (N)"), &F::EditFuerza},
+    {Group::Particle, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Aceleración |a| (m/s²)"), &F::EditAceleracion},
+    {Group::Magnetic, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Frecuencia angular ω = |q|·|B|/m (rad/s)"),
+     &F::EditFrecuencia},
+    {Group::Magnetic, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Periodo 2π/ω (s)"), &F::EditPeriodo},
+    {Group::Magnetic, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Radio m·v⊥/(|q|·|B|) (m)"), &F::EditRadio},
+    //: the pitch of the helix
+    {Group::Magnetic, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Paso de la hélice |v∥|·2π/ω (m)"), &F::EditPaso},
+    //: a component of the drift velocity of the orbit's centre
+    {Group::Drift, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Deriva vx (m/s)"), &F::EditDerivaX},
+    {Group::Drift, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Deriva vy (m/s)"), &F::EditDerivaY},
+    {Group::Drift, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Deriva vz (m/s)"), &F::EditDerivaZ},
+    //: the speed of the drift of the orbit's centre
+    {Group::Drift, QT_TRANSLATE_NOOP("voltrix::TFormMagnitudes", "Deriva |v| (m/s)"), &F::EditDeriva},
 };
-// clang-format on
 
 QGroupBox *makeGroup(QWidget *parent, const QString &caption)
 {
@@ -75,13 +79,17 @@ TFormMagnitudes::TFormMagnitudes(Experiment &experiment, QWidget *parent)
 
 void TFormMagnitudes::buildWindow()
 {
-    setWindowTitle(QStringLiteral("Magnitudes"));
+    //: window title: the physical quantities (noun, plural)
+    setWindowTitle(tr("Magnitudes"));
     move(kLeft, kTop);
     setFont(orvalis::designFontPixels(orvalis::DesignFace::MsSansSerif, kFontPixels));
 
-    GroupParticula = makeGroup(this, QStringLiteral("Partícula"));
-    GroupCampoMagnetico = makeGroup(this, QStringLiteral("Giro en el campo magnético"));
-    GroupDeriva = makeGroup(this, QStringLiteral("Deriva E×B/|B|² (E perpendicular a B)"));
+    //: group title: the quantities of the particle (noun)
+    GroupParticula = makeGroup(this, tr("Partícula"));
+    //: group title: the circular motion (turning) the magnetic field causes
+    GroupCampoMagnetico = makeGroup(this, tr("Giro en el campo magnético"));
+    //: group title: the drift of the orbit's centre, with its formula
+    GroupDeriva = makeGroup(this, tr("Deriva E×B/|B|² (E perpendicular a B)"));
     const auto groupOf = [this](Group g) {
         switch (g) {
         case Group::Particle: return GroupParticula;
@@ -95,7 +103,7 @@ void TFormMagnitudes::buildWindow()
         QGroupBox *group = groupOf(row.group);
         auto *grid = static_cast<QGridLayout *>(group->layout());
         const int line = grid->count() / 2; // a label and a box a row
-        auto *label = new QLabel(QString::fromUtf8(row.caption), group);
+        auto *label = new QLabel(QCoreApplication::translate("voltrix::TFormMagnitudes", row.caption), group);
         QFont plain = label->font();
         plain.setBold(false);
         label->setFont(plain);
@@ -138,7 +146,7 @@ std::vector<orvalis::HandoutRow> TFormMagnitudes::printedRows() const
     const auto texts = magnitudeTexts(magnitudesOf(experiment_.state()));
     std::vector<orvalis::HandoutRow> rows;
     for (int i = 0; i < kMagnitudeBoxes; ++i)
-        rows.push_back({QString::fromUtf8(kRows[i].caption),
+        rows.push_back({QCoreApplication::translate("voltrix::TFormMagnitudes", kRows[i].caption),
                         {{{}, QString::fromStdString(texts[static_cast<std::size_t>(i)]), {}}}});
     return rows;
 }
