@@ -84,12 +84,23 @@ endfunction()
 # installed, and its identity (command line, desktop entry, window icon) as
 # the object library <name>_cli, which the command-line tests link too.
 function(orvalis_add_program name)
-  cmake_parse_arguments(P "" "DESKTOP_ID" "LIBS" ${ARGN})
+  cmake_parse_arguments(P "" "DESKTOP_ID;DESIGN_LANGUAGE" "LIBS;LANGUAGES" ${ARGN})
   string(TOUPPER ${name} upper)
   add_library(${name}_cli OBJECT Identity.cpp Identity.h ${PROJECT_SOURCE_DIR}/packaging/${name}.qrc)
   target_link_libraries(${name}_cli PUBLIC orvalis_qt PRIVATE orvalis_warnings)
   target_compile_definitions(${name}_cli PRIVATE ${upper}_DESKTOP_ID="${P_DESKTOP_ID}")
   set_target_properties(${name}_cli PROPERTIES DESKTOP_ID ${P_DESKTOP_ID})
+
+  # The translations are written in <name>/i18n and embedded as :/i18n/<name>_<code>.qm;
+  # "cmake --build build --target update_translations" gathers new texts into them.
+  set(ts_files)
+  foreach(language IN LISTS P_LANGUAGES)
+    list(APPEND ts_files ${PROJECT_SOURCE_DIR}/${name}/i18n/${name}_${language}.ts)
+  endforeach()
+  file(GLOB_RECURSE texts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${name}/*.cpp ${PROJECT_SOURCE_DIR}/${name}/*.h)
+  qt_add_translations(${name}_cli TS_FILES ${ts_files} SOURCES ${texts}
+    LUPDATE_OPTIONS -source-language ${P_DESIGN_LANGUAGE} -locations none -no-obsolete
+                    -tr-function-alias QT_TRANSLATE_NOOP+=ORV_NOOP,translate+=coreText)
 
   add_executable(${name} main.cpp)
   target_link_libraries(${name} PRIVATE ${P_LIBS} ${name}_cli orvalis_warnings)

@@ -4,14 +4,14 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QLibraryInfo>
+#include <QLocale>
 #include <QPixmap>
 #include <QRegularExpression>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/Language.h"
 #include "common/Version.h"
 
 namespace orvalis {
@@ -30,19 +30,39 @@ QString commandName(const ProgramIdentity &program, const QStringList &arguments
     return name.isEmpty() ? program.command : name;
 }
 
-QString helpText(const CommandLineTexts &t, const QString &command)
+// The texts in the installed language, read as they are printed.
+struct Texts {
+    const CommandLineTexts &t;
+    QString operator()(const char *CommandLineTexts::*text) const
+    {
+        return QCoreApplication::translate(t.context, t.*text);
+    }
+};
+
+QString languageCodes()
 {
-    return t.usage.arg(command) + QLatin1Char('\n') + t.description + QStringLiteral("\n\n") + t.optionsHeading
-           + QStringLiteral("\n  -h, --help     ") + t.helpOption + QStringLiteral("\n  -v, --version  ")
-           + t.versionOption + QStringLiteral("\n  --scale F      ") + t.scaleOption + QStringLiteral("\n\n")
-           + t.qtOptions + QLatin1Char('\n');
+    QStringList codes;
+    for (const LanguageName &language : kLanguages)
+        codes << QLatin1String(language.code);
+    return codes.join(QStringLiteral(", "));
+}
+
+QString helpText(const Texts &tr, const QString &command)
+{
+    using T = CommandLineTexts;
+    return tr(&T::usage).arg(command) + QLatin1Char('\n') + tr(&T::description) + QStringLiteral("\n\n")
+           + tr(&T::optionsHeading) + QStringLiteral("\n  -h, --help     ") + tr(&T::helpOption)
+           + QStringLiteral("\n  -v, --version  ") + tr(&T::versionOption) + QStringLiteral("\n  --scale F      ")
+           + tr(&T::scaleOption) + QStringLiteral("\n  --lang CODE    ") + tr(&T::languageOption).arg(languageCodes())
+           + QStringLiteral("\n\n") + tr(&T::qtOptions) + QLatin1Char('\n');
 }
 
 QCommandLineOption scaleOption() { return QCommandLineOption(QStringLiteral("scale"), QString(), QStringLiteral("F")); }
 
-QString usageError(const CommandLineTexts &t, const QString &command, const QString &problem)
+QString usageError(const Texts &tr, const QString &command, const QString &problem)
 {
-    return QStringLiteral("%1: %2\n").arg(command, problem) + t.tryHelp.arg(command) + QLatin1Char('\n');
+    return QStringLiteral("%1: %2\n").arg(command, problem) + tr(&CommandLineTexts::tryHelp).arg(command)
+           + QLatin1Char('\n');
 }
 
 [[noreturn]] void printAndExit(const QString &text, int status)
@@ -57,7 +77,8 @@ QString usageError(const CommandLineTexts &t, const QString &command, const QStr
 
 CommandLineRequest parseCommandLine(const ProgramIdentity &program, const QStringList &arguments)
 {
-    const CommandLineTexts &t = program.texts;
+    using T = CommandLineTexts;
+    const Texts tr{program.texts};
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
@@ -66,28 +87,34 @@ CommandLineRequest parseCommandLine(const ProgramIdentity &program, const QStrin
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(scale);
+    parser.addOption(languageOption());
 
     const QString command = commandName(program, arguments);
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         const QString problem =
-            unknown.isEmpty()
-                ? parser.errorText()
-                : t.unknownOption.arg((unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"))
-                                      + unknown.first());
-        return {CommandLineAction::Fail, usageError(t, command, problem)};
+            unknown.isEmpty() ? parser.errorText()
+                              : tr(&T::unknownOption)
+                                    .arg((unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--"))
+                                         + unknown.first());
+        return {CommandLineAction::Fail, usageError(tr, command, problem)};
     }
     if (parser.isSet(scale) && !readScale(parser.value(scale)))
-        return {CommandLineAction::Fail, usageError(t, command, t.badScale.arg(parser.value(scale)))};
+        return {CommandLineAction::Fail, usageError(tr, command, tr(&T::badScale).arg(parser.value(scale)))};
     if (parser.isSet(help))
-        return {CommandLineAction::ShowHelp, helpText(t, command)};
+        return {CommandLineAction::ShowHelp, helpText(tr, command)};
     if (parser.isSet(version))
         return {CommandLineAction::ShowVersion,
                 QStringLiteral("%1 %2\n").arg(program.name, QLatin1String(kVersionText))};
     if (!parser.positionalArguments().isEmpty())
         return {CommandLineAction::Fail,
-                usageError(t, command, t.unexpectedArgument.arg(parser.positionalArguments().first()))};
+                usageError(tr, command, tr(&T::unexpectedArgument).arg(parser.positionalArguments().first()))};
     return {};
+}
+
+QCommandLineOption languageOption()
+{
+    return QCommandLineOption(QStringLiteral("lang"), QString(), QStringLiteral("CODE"));
 }
 
 std::optional<double> readScale(const QString &text)
@@ -105,15 +132,24 @@ std::optional<double> readScale(const QString &text)
     return value;
 }
 
+std::optional<QString> optionValue(const QStringList &arguments, const QCommandLineOption &option)
+{
+    // Every option the programs know, so that one before it does not stop the
+    // reading; the other arguments are the full parse's to judge.
+    QCommandLineParser parser;
+    parser.addOptions({QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}),
+                       QCommandLineOption(QStringList{QStringLiteral("v"), QStringLiteral("version")}), scaleOption(),
+                       languageOption()});
+    parser.parse(arguments);
+    if (!parser.isSet(option.names().constFirst()))
+        return std::nullopt;
+    return parser.value(option.names().constFirst());
+}
+
 std::optional<double> scaleArgument(const QStringList &arguments)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption scale = scaleOption();
-    parser.addOption(scale);
-    parser.parse(arguments); // the other arguments are the full parse's to judge
-    if (!parser.isSet(scale))
-        return std::nullopt;
-    return readScale(parser.value(scale));
+    const std::optional<QString> scale = optionValue(arguments, scaleOption());
+    return scale ? readScale(*scale) : std::nullopt;
 }
 
 void applyScaleArgument(int argc, char **argv)
@@ -141,21 +177,10 @@ void setApplicationIdentity(const ProgramIdentity &program)
     QApplication::setWindowIcon(icon);
 }
 
-bool installQtTranslation(QApplication &app, const ProgramIdentity &program)
-{
-    auto *translator = new QTranslator(&app);
-    if (!translator->load(program.language, QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
-}
-
 void prepareApplication(QApplication &app, const ProgramIdentity &program)
 {
     setApplicationIdentity(program);
-    installQtTranslation(app, program);
+    installLanguage(app, program, chosenLanguage(program, app.arguments()));
     const CommandLineRequest request = parseCommandLine(program, app.arguments());
     switch (request.action) {
     case CommandLineAction::Run: return;

@@ -4,8 +4,7 @@
 // --version, answered in the program's language. Qt's own options (-platform,
 // -style …) are taken out of the arguments by QApplication before these are
 // read, so they keep working.
-#include <QLocale>
-
+#include <QCommandLineOption>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,19 +13,22 @@ class QApplication;
 
 namespace orvalis {
 
-// What the command line says, in the program's language; %1 is the command.
+// What the command line says, in the program's language and translated in
+// the given context as it is printed; %1 is the command.
 struct CommandLineTexts {
-    QString usage;              // "Uso: %1 [opciones]"
-    QString description;        // one line
-    QString optionsHeading;     // "Opciones:"
-    QString helpOption;         // what -h, --help does
-    QString versionOption;      // what -v, --version does
-    QString scaleOption;        // what --scale F does
-    QString badScale;           // "…: %1" (%1: the value given)
-    QString qtOptions;          // that Qt's own options work too
-    QString unknownOption;      // "opción desconocida: %1" (%1: the option with its dashes)
-    QString unexpectedArgument; // "argumento no admitido: %1"
-    QString tryHelp;            // "Pruebe «%1 --help»."
+    const char *context;
+    const char *usage;              // "Uso: %1 [opciones]"
+    const char *description;        // one line
+    const char *optionsHeading;     // "Opciones:"
+    const char *helpOption;         // what -h, --help does
+    const char *versionOption;      // what -v, --version does
+    const char *scaleOption;        // what --scale F does
+    const char *languageOption;     // what --lang CODE does (%1: the codes)
+    const char *badScale;           // "…: %1" (%1: the value given)
+    const char *qtOptions;          // that Qt's own options work too
+    const char *unknownOption;      // "opción desconocida: %1" (%1: the option with its dashes)
+    const char *unexpectedArgument; // "argumento no admitido: %1"
+    const char *tryHelp;            // "Pruebe «%1 --help»."
 };
 
 struct ProgramIdentity {
@@ -34,7 +36,7 @@ struct ProgramIdentity {
     QString command;   // "voltrix": when the command line gives none
     QString desktopId; // matches the windows to the menu entry and its icon
     QString iconFile;  // resource path pattern, %1 the size: ":/icons/voltrix-%1.png"
-    QLocale language;  // of Qt's own texts (file dialogs, message-box buttons)
+    QString language;  // the design's, as --lang names it: "es", "ca"
     CommandLineTexts texts;
 };
 
@@ -48,12 +50,18 @@ struct CommandLineRequest {
 // Reads the arguments left after Qt's own (the first is the program name).
 CommandLineRequest parseCommandLine(const ProgramIdentity &program, const QStringList &arguments);
 
+// --lang CODE: the language of this run (see Language.h).
+QCommandLineOption languageOption();
+
 // --scale F enlarges every window, its place and its controls together (for
 // a projector), on top of the desktop's own scale: F from 0.5 to 4, with a
 // decimal point or comma.
 inline constexpr double kMinScale = 0.5;
 inline constexpr double kMaxScale = 4.0;
 std::optional<double> readScale(const QString &text);
+
+// The value of the option among the arguments, if given.
+std::optional<QString> optionValue(const QStringList &arguments, const QCommandLineOption &option);
 
 // The factor of a valid --scale among the arguments, if any.
 std::optional<double> scaleArgument(const QStringList &arguments);
@@ -67,11 +75,8 @@ void applyScaleArgument(int argc, char **argv);
 // every window.
 void setApplicationIdentity(const ProgramIdentity &program);
 
-// Qt's own texts in the program's language, whatever the desktop's. False
-// when the translation is not installed; they then stay in English.
-bool installQtTranslation(QApplication &app, const ProgramIdentity &program);
-
-// Call right after creating the QApplication. Prints the help or the version
+// Call right after creating the QApplication. Installs the chosen language
+// (whatever the desktop's: the design's unless one is chosen), then prints the help or the version
 // and ends the process (status 0), or ends it with status 1 on an argument it
 // does not know; otherwise returns and the program starts as usual.
 void prepareApplication(QApplication &app, const ProgramIdentity &program);

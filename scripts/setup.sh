@@ -12,6 +12,7 @@ PACKAGES+=(desktop-file-utils appstream file dpkg-dev)  # packaging checks and t
 PACKAGES+=(qt6-translations-l10n)  # Qt's dialogs in Spanish and Catalan
 PACKAGES+=(qt6-svg-dev)  # Trayecta saves its graph as SVG
 PACKAGES+=(poppler-utils)  # the tests read the handouts' PDFs
+PACKAGES+=(qt6-l10n-tools qt6-tools-dev)  # lupdate and lrelease make the translations
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -11,6 +11,9 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include <optional>
+
+#include "tests/support/InLanguage.h"
 #include "tests/support/VoltrixWindows.h"
 #include "trayecta/forms/CurveFollower.h"
 #include "trayecta/forms/Form1.h"
@@ -89,6 +92,53 @@ TEST_F(AccessibleVoltrix, EveryControlHasANameAndTheViewAndGraphSayWhatTheyShow)
     EXPECT_EQ(Camera.shown.beta, keyed.shown.beta);
     EXPECT_EQ(Camera.ZoomActual, keyed.ZoomActual);
 }
+
+// In every language: a translation must not leave a control without a name.
+class AccessibleVoltrixIn : public voltrix_test::VoltrixWindows, public ::testing::WithParamInterface<const char *> {
+protected:
+    std::optional<orvalis_test::InLanguage> language;
+    void SetUp() override
+    {
+        language.emplace(voltrix::programIdentity(), GetParam());
+        VoltrixWindows::SetUp();
+    }
+    void TearDown() override
+    {
+        VoltrixWindows::TearDown();
+        language.reset();
+    }
+};
+
+TEST_P(AccessibleVoltrixIn, EveryControlOfEveryWindowHasAName)
+{
+    using namespace voltrix;
+    for (QWidget *window : std::initializer_list<QWidget *>{Form1, Form2, Form3, Form4, Form5, Form6, FormMagnitudes,
+                                                            FormGraficas, FormGuia}) {
+        window->show();
+        EXPECT_TRUE(unnamedControls(window).isEmpty()) << unnamedControls(window).join(", ").toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, AccessibleVoltrixIn, ::testing::ValuesIn(orvalis_test::kLanguages),
+                         orvalis_test::languageName);
+
+class AccessibleTrayectaIn : public ::testing::TestWithParam<const char *> {};
+
+TEST_P(AccessibleTrayectaIn, EveryControlHasANameBeforeAndAfterACalculation)
+{
+    const orvalis_test::InLanguage language(trayecta::programIdentity(), GetParam());
+    trayecta::FORM1::failureMessage = [](const QString &, const QString &) {};
+    trayecta::FORM1 window;
+    window.show();
+    window.Cmdcalcular_Click();
+    for (QWidget *shown : {static_cast<QWidget *>(&window), static_cast<QWidget *>(window.frmEnunciat)})
+        EXPECT_TRUE(unnamedControls(shown).isEmpty()) << unnamedControls(shown).join(", ").toStdString();
+    EXPECT_FALSE(accessibleText(window.Dibu, QAccessible::Description).isEmpty());
+    trayecta::FORM1::failureMessage = nullptr;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, AccessibleTrayectaIn, ::testing::ValuesIn(orvalis_test::kLanguages),
+                         orvalis_test::languageName);
 
 TEST(AccessibleTrayecta, EveryControlHasANameAndTheGraphSaysWhatItShows)
 {

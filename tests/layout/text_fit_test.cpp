@@ -1,6 +1,7 @@
 // Every caption, label, box text and help line of both programs fits the
-// control that shows it, in the faces the programs pick, and no text runs
-// into what another control draws beside it. Run at scale 1 and, as a second
+// control that shows it, in the faces the programs pick and in every language
+// they speak, and no text runs into what another control draws beside it.
+// Run at scale 1 and, as a second
 // ctest entry, at QT_SCALE_FACTOR=2, where the faces are drawn at twice the
 // pixels and may round their widths differently.
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,11 +25,14 @@
 #include <QStyleOption>
 #include <QTextBlock>
 
+#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "common/DesignFonts.h"
+#include "tests/support/InLanguage.h"
 #include "tests/support/VoltrixWindows.h"
 #include "trayecta/forms/Form1.h"
 #include "voltrix/forms/UnitMagnitudes.h"
@@ -63,6 +68,13 @@ public:
 
     void walk(QWidget *window)
     {
+        checkAccessKeys(window);
+        // A menu bar too narrow for its menus hides the last behind a ">>" button.
+        for (const QMenuBar *bar : window->findChildren<QMenuBar *>()) {
+            const QWidget *more = bar->findChild<QWidget *>(QStringLiteral("qt_menubar_ext_button"));
+            if (more && more->isVisibleTo(window))
+                misfits.push_back(nameOf(bar) + " hides its last menus behind \">>\"");
+        }
         std::vector<Drawn> drawn;
         for (QWidget *w : window->findChildren<QWidget *>()) {
             if (!w->isVisibleTo(window) && !w->property("shownLater").toBool())
@@ -104,6 +116,23 @@ public:
     }
 
 private:
+    // Alt and a letter must reach one control, in every language.
+    void checkAccessKeys(QWidget *window)
+    {
+        std::map<QChar, QString> taken;
+        static const QRegularExpression accessKey(QStringLiteral("&([^& ])"));
+        for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+            const QRegularExpressionMatch key = accessKey.match(button->text());
+            if (!key.hasMatch())
+                continue;
+            const QChar letter = key.captured(1).at(0).toLower();
+            if (taken.count(letter))
+                misfits.push_back(nameOf(button) + " \"" + button->text().toStdString() + "\" takes Alt+"
+                                  + QString(letter).toStdString() + " of \"" + taken[letter].toStdString() + "\"");
+            taken[letter] = button->text();
+        }
+    }
+
     // The text's ink in the parent's coordinates; a misfit when the room
     // is too small for it.
     QRectF ink(const QWidget *w, const QString &text, const QFont &font, const QRect &room, Qt::Alignment alignment)
@@ -215,9 +244,22 @@ TEST(DesignFaces, AreInstalledMetricCompatibleFaces)
               QFontMetricsF(orvalis::designFont(orvalis::DesignFace::Arial, 8)).horizontalAdvance(sample));
 }
 
-class VoltrixTextFit : public voltrix_test::VoltrixWindows {};
+class VoltrixTextFit : public voltrix_test::VoltrixWindows, public ::testing::WithParamInterface<const char *> {
+protected:
+    std::optional<orvalis_test::InLanguage> language;
+    void SetUp() override
+    {
+        language.emplace(voltrix::programIdentity(), GetParam());
+        VoltrixWindows::SetUp();
+    }
+    void TearDown() override
+    {
+        VoltrixWindows::TearDown();
+        language.reset();
+    }
+};
 
-TEST_F(VoltrixTextFit, EveryTextFitsItsControlInEveryWindow)
+TEST_P(VoltrixTextFit, EveryTextFitsItsControlInEveryWindow)
 {
     using namespace voltrix;
     TextFit fit;
@@ -242,8 +284,14 @@ TEST_F(VoltrixTextFit, EveryTextFitsItsControlInEveryWindow)
     report(fit.misfits);
 }
 
-TEST(TrayectaTextFit, EveryTextFitsItsControlBeforeAndAfterACalculation)
+INSTANTIATE_TEST_SUITE_P(Languages, VoltrixTextFit, ::testing::ValuesIn(orvalis_test::kLanguages),
+                         orvalis_test::languageName);
+
+class TrayectaTextFit : public ::testing::TestWithParam<const char *> {};
+
+TEST_P(TrayectaTextFit, EveryTextFitsItsControlBeforeAndAfterACalculation)
 {
+    const orvalis_test::InLanguage language(trayecta::programIdentity(), GetParam());
     trayecta::FORM1::failureMessage = [](const QString &, const QString &) {};
     trayecta::FORM1 window;
     window.show();
@@ -254,5 +302,8 @@ TEST(TrayectaTextFit, EveryTextFitsItsControlBeforeAndAfterACalculation)
     trayecta::FORM1::failureMessage = nullptr;
     report(fit.misfits);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, TrayectaTextFit, ::testing::ValuesIn(orvalis_test::kLanguages),
+                         orvalis_test::languageName);
 
 } // namespace

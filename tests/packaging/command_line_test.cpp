@@ -11,6 +11,8 @@
 #include <QTranslator>
 #include <QWidget>
 
+#include "common/Language.h"
+
 #include "trayecta/app/Identity.h"
 #include "voltrix/app/Identity.h"
 
@@ -161,7 +163,7 @@ TEST(ProgramIdentity, QtDialogsSpeakEachProgramsLanguage)
     for (const Program &p : kPrograms) {
         SCOPED_TRACE(p.command);
         QApplication *app = qApp;
-        ASSERT_TRUE(orvalis::installQtTranslation(*app, p.identity));
+        orvalis::installLanguage(*app, p.identity, p.identity.language);
         QMessageBox box;
         box.setStandardButtons(QMessageBox::Cancel);
         EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), text(p.cancel));

@@ -1,5 +1,7 @@
 #include "trayecta/app/Identity.h"
 
+#include <QtGlobal>
+
 namespace trayecta {
 
 const orvalis::ProgramIdentity &programIdentity()
@@ -9,19 +11,25 @@ const orvalis::ProgramIdentity &programIdentity()
         QStringLiteral("trayecta"),
         QStringLiteral(TRAYECTA_DESKTOP_ID),
         QStringLiteral(":/icons/trayecta-%1.png"),
-        QLocale(QLocale::Catalan, QLocale::Spain),
+        QStringLiteral("ca"),
         {
-            QStringLiteral("Ús: %1 [opcions]"),
-            QStringLiteral("Resol problemes de tir parabòlic i en dibuixa la trajectòria."),
-            QStringLiteral("Opcions:"),
-            QStringLiteral("Mostra aquesta ajuda i surt."),
-            QStringLiteral("Mostra la versió i surt."),
-            QStringLiteral("Amplia les finestres F vegades, de 0,5 a 4 (2 per a un projector)."),
-            QStringLiteral("valor no admès per a --scale: %1 (de 0,5 a 4)"),
-            QStringLiteral("També admet les opcions de Qt, com ara -platform o -style."),
-            QStringLiteral("opció desconeguda: %1"),
-            QStringLiteral("argument no admès: %1"),
-            QStringLiteral("Proveu «%1 --help»."),
+            "trayecta::CommandLine",
+            QT_TRANSLATE_NOOP("trayecta::CommandLine", "Ús: %1 [opcions]"),
+            QT_TRANSLATE_NOOP("trayecta::CommandLine", "Resol problemes de tir parabòlic i en dibuixa la trajectòria."),
+            QT_TRANSLATE_NOOP("trayecta::CommandLine", "Opcions:"),
+            QT_TRANSLATE_NOOP("trayecta::CommandLine", "Mostra aquesta ajuda i surt."),
+            QT_TRANSLATE_NOOP("trayecta::CommandLine", "Mostra la versió i surt."),
+            QT_TRANSLATE_NOOP("trayecta::CommandLine",
+                              "Amplia les finestres F vegades, de 0,5 a 4 (2 per a un projector)."),
+            //: %1: the language codes, such as "es, ca, ca@valencia"
+            QT_TRANSLATE_NOOP("trayecta::CommandLine", "Llengua: %1 (si no, la triada al menú, o català)."),
+            QT_TRANSLATE_NOOP("trayecta::CommandLine", "valor no admès per a --scale: %1 (de 0,5 a 4)"),
+            QT_TRANSLATE_NOOP("trayecta::CommandLine", "També admet les opcions de Qt, com ara -platform o -style."),
+            //: %1: the option as typed, with its dashes
+            QT_TRANSLATE_NOOP("trayecta::CommandLine", "opció desconeguda: %1"),
+            QT_TRANSLATE_NOOP("trayecta::CommandLine", "argument no admès: %1"),
+            //: %1: the command
+            QT_TRANSLATE_NOOP("trayecta::CommandLine", "Proveu «%1 --help»."),
         },
     };
     return identity;

@@ -14,6 +14,7 @@
 
 #include "common/CoreText.h"
 #include "common/FileToWrite.h"
+#include "common/Language.h"
 #include "trayecta/core/ExampleProblems.h"
 #include "trayecta/core/TrajectoryExport.h"
 #include "trayecta/core/WholeFile.h"
@@ -108,6 +109,11 @@ void FORM1::buildGraphMenu()
     connect(mnuImprimeix, &QAction::triggered, this, &FORM1::mnuImprimeix_Click);
     connect(mnuDesaPdf, &QAction::triggered, this, &FORM1::mnuDesaPdf_Click);
     connect(mnuFullAlumne, &QAction::triggered, this, &FORM1::mnuFullAlumne_Click);
+    mnuDibu->addSeparator();
+    //: graph menu: a submenu listing the languages of the program
+    orvalis::addLanguageMenu(mnuDibu, tr("Llengua"),
+                             //: said after choosing another language in the graph menu
+                             tr("La llengua triada s'aplicarà la propera vegada que obriu Trayecta."));
     // The sheet names the example problem only while its data stand unedited.
     for (const KeyHandler &h : keyHandlers_) {
         if (h.field != txtkmh) {

@@ -12,6 +12,7 @@
 
 #include "common/CoreText.h"
 #include "common/Handout.h"
+#include "common/Language.h"
 #include "trayecta/core/ExampleProblems.h"
 #include "trayecta/core/WholeFile.h"
 #include "trayecta/forms/Form1.h"
@@ -78,7 +79,7 @@ orvalis::Handout FORM1::problemSheet(bool forTheStudent) const
 {
     orvalis::Handout sheet;
     sheet.creator = windowTitle();
-    sheet.date = orvalis::handoutDate(QLocale(QLocale::Catalan, QLocale::Spain));
+    sheet.date = orvalis::handoutDate(orvalis::currentLocale(QStringLiteral("ca")));
     if (exampleShown_) {
         const ExampleProblem &problem = exampleProblems().at(*exampleShown_);
         sheet.title = QString::fromStdString(orvalis::coreText("trayecta::ExampleProblems", problem.title));

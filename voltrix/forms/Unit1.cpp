@@ -27,6 +27,7 @@
 #include <QWheelEvent>
 
 #include "common/DesignFonts.h"
+#include "common/Language.h"
 #include "voltrix/forms/EnterKey.h"
 #include "voltrix/forms/SceneFigures.h"
 #include "voltrix/forms/TickClock.h"
@@ -273,6 +274,10 @@ void TForm1::buildMenu()
     Magnitudes1 = checkableItem(panels, tr("Magnitudes"), false);
     //: menu item: the graphs window (noun, plural)
     Graficas1 = checkableItem(panels, tr("Gráficas"), false);
+    //: menu item: a submenu listing the languages of the program
+    orvalis::addLanguageMenu(panels, tr("Idioma"),
+                             //: said after choosing another language in the Paneles menu
+                             tr("El idioma elegido se aplicará la próxima vez que abra Voltrix."));
 
     // Qt flips a checkable item before the handler runs; every handler sets
     // the marks it owns explicitly, so the flip never shows.

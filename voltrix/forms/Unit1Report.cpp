@@ -4,12 +4,12 @@
 // name and what its guide says.
 #include <QCoreApplication>
 #include <QDir>
-#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 
 #include "common/FileToWrite.h"
 #include "common/Handout.h"
+#include "common/Language.h"
 #include "voltrix/core/ExperimentReport.h"
 #include "voltrix/forms/ExperimentDialogs.h"
 #include "voltrix/forms/Unit1.h"
@@ -33,7 +33,7 @@ orvalis::Handout TForm1::experimentReport()
 {
     orvalis::Handout report;
     report.creator = QStringLiteral("Voltrix");
-    report.date = orvalis::handoutDate(QLocale(QLocale::Spanish, QLocale::Spain));
+    report.date = orvalis::handoutDate(orvalis::currentLocale(QStringLiteral("es")));
     if (const ClassicExperiment *classic = experiment_.setUpFrom()) {
         report.title = QCoreApplication::translate("voltrix::ClassicExperiments", classic->title);
         for (const std::string &line : guideSummary(*classic))

@@ -111,7 +111,10 @@ const char *const kHelpText = QT_TRANSLATE_NOOP("voltrix::TForm6",
     "Teclado sobre la figura (se llega con Tab) -> Las flechas la giran,\n"
     "                 + y - la acercan o alejan, Inicio recupera la\n"
     "                 perspectiva inicial. Los lectores de pantalla leen\n"
-    "                 el nombre de cada control y la posición y el tiempo.");
+    "                 el nombre de cada control y la posición y el tiempo.\n"
+    "Paneles -> Idioma -> Español, català, valencià, galego, euskara o\n"
+    "                 English; se aplica al volver a abrir Voltrix.\n"
+    "                 voltrix --lang gl lo elige solo para esa vez.");
 // clang-format on
 
 } // namespace
