@@ -9,7 +9,8 @@
 # start-up curve; "sheet" (Trayecta) and "report" (Voltrix) save the problem
 # sheet and the experiment's report as PDF through the menus and picture their
 # page instead of a window. SCALE
-# (default 1) starts the program with --scale SCALE; the clicks below are in
+# (default 1) starts the program with --scale SCALE, LANG_CODE (if set) with
+# --lang LANG_CODE; the clicks below are in
 # the design's pixels and are scaled with it.
 # usage: screenshot-window.sh PROGRAM OUTPUT.png [SCENE]
 set -euo pipefail
@@ -23,6 +24,8 @@ export LC_ALL=C.UTF-8
 # at X Y: the window pixel of a design pixel.
 at() { echo "$(($1 * scale)) $(($2 * scale))"; }
 
+# Trayecta's "Calcular", clicked: its access key changes with the language.
+calculate() { xdotool windowfocus --sync "$window" mousemove --window "$window" $(at 256 120) click 1; }
 # The id of the largest mapped top-level window of the running program.
 main_window() {
     local id
@@ -38,7 +41,7 @@ main_window() {
     done | sort -n | tail -n 1 | cut -d' ' -f2
 }
 
-"$exe" --scale "$scale" &
+"$exe" --scale "$scale" ${LANG_CODE:+--lang "$LANG_CODE"} &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
@@ -94,13 +97,13 @@ case "$program${scene:+-$scene}" in
         window=$graphs
         ;;
     trayecta)
-        # Alt+C is "&Calcular": solve the default problem and plot it.
-        xdotool windowfocus --sync "$window" key alt+c
+        # "Calcular": solve the default problem and plot it.
+        calculate
         ;;
     trayecta-marker)
         # Solve the default problem, then click the top of the curve: the
         # marker pins there, with its arrows and the panel of values.
-        xdotool windowfocus --sync "$window" key alt+c
+        calculate
         sleep 0.5
         xdotool mousemove --window "$window" $(at 606 48) click 1
         ;;
@@ -113,22 +116,23 @@ case "$program${scene:+-$scene}" in
         xdotool key Down Return
         sleep 0.3
         for angle in 30 45 60; do
-            # The angle's box, every character selected, then "&Calcular".
+            # The angle's box, every character selected, then "Calcular".
             xdotool mousemove --window "$window" $(at 168 89) click 1 key ctrl+a
             xdotool type "$angle"
-            xdotool key alt+c
+            calculate
             sleep 0.3
         done
         # The pointer onto the bare window, which clears the readout.
         xdotool mousemove --window "$window" $(at 5 5)
         ;;
     trayecta-sheet)
-        # "Desa com a PDF…" is the last item but one of the graph's menu.
-        xdotool windowfocus --sync "$window" key alt+c
+        # "Desa com a PDF…" is the third item from the end of the graph's
+        # menu, above "Full de l'alumne…" and "Llengua".
+        calculate
         sleep 0.5
         xdotool mousemove --window "$window" $(at 620 120) click 3
         sleep 0.5
-        xdotool key Up Up Return
+        xdotool key Up Up Up Return
         ;;
     voltrix-report)
         # A few seconds of the start-up run, then "Guardar informe (PDF)…",

@@ -130,8 +130,9 @@ Prefix = ..
 Plugins = plugins
 Translations = translations
 EOF
-for language in es ca; do
-    [ -f "$qt_translations/qtbase_$language.qm" ] && cp "$qt_translations/qtbase_$language.qm" "$root/translations/"
+# Qt's dialogs in Spanish (also for Basque, which Qt lacks), Catalan and Galician.
+for catalogue in qtbase_es qtbase_ca qt_gl; do
+    [ -f "$qt_translations/$catalogue.qm" ] && cp "$qt_translations/$catalogue.qm" "$root/translations/"
 done
 
 # The faces the programs ask for (common/DesignFonts.cpp, the 3D view's

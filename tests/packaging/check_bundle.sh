@@ -26,7 +26,7 @@ bundle="$folder/$name"
 chmod -R a-w "$bundle"
 echo "bundle: $(du -h "$tarball" | cut -f1) packed, $(du -sh --apparent-size "$bundle" | cut -f1) unpacked"
 # What the window pictures below do not show.
-for file in LEEME.txt LLEGIU.txt translations/qtbase_es.qm translations/qtbase_ca.qm $(readelf -d "$bundle"/bin/* 2>/dev/null \
+for file in LEEME.txt LLEGIU.txt translations/qtbase_es.qm translations/qtbase_ca.qm translations/qt_gl.qm $(readelf -d "$bundle"/bin/* 2>/dev/null \
             | grep -q libQt6PrintSupport && echo plugins/printsupport/libcupsprintersupport.so); do
     [ -e "$bundle/$file" ] || fail "the bundle has no $file"
 done

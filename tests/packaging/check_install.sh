@@ -56,7 +56,7 @@ for program in voltrix trayecta; do
             [[ $categories == *";$category;"* ]] || fail "$id.desktop: no $category category"
         done
         for language in es ca ca@valencia gl eu; do
-            for field in Comment GenericName Keywords; do
+            for field in Name Comment GenericName Keywords; do
                 [ -n "$(key "$desktop" "$field\\[$language\\]")" ] || fail "$id.desktop: no $field[$language]"
             done
         done
