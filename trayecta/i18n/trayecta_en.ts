@@ -92,7 +92,7 @@
     <message>
         <source>Llançament horitzontal des d&apos;un penya-segat</source>
         <extracomment>menu item and heading: the title of an example problem</extracomment>
-        <translation>Horizontal launch from a cliff</translation>
+        <translation>Horizontal Launch from a Cliff</translation>
     </message>
     <message>
         <source>Des de dalt d&apos;un penya-segat de 19,6 m d&apos;altura es llança una pedra horitzontalment a 10 m/s (g = 9,8 m/s²). a) Quant de temps triga a arribar a terra? b) A quina distància del peu del penya-segat cau? c) Amb quina velocitat arriba a terra, en components i en mòdul?</source>
@@ -102,7 +102,7 @@
     <message>
         <source>Llançament vertical</source>
         <extracomment>menu item and heading: the title of an example problem</extracomment>
-        <translation>Vertical launch</translation>
+        <translation>Vertical Launch</translation>
     </message>
     <message>
         <source>Es llança una pilota verticalment cap amunt des de terra a 19,6 m/s (g = 9,8 m/s²). a) Fins a quina altura puja? b) Quant de temps és a l&apos;aire? c) Amb quina velocitat torna a terra?</source>
@@ -112,7 +112,7 @@
     <message>
         <source>Abast màxim: llançament a 45°</source>
         <extracomment>menu item and heading: the title of an example problem</extracomment>
-        <translation>Maximum range: launch at 45°</translation>
+        <translation>Maximum Range: Launch at 45°</translation>
     </message>
     <message>
         <source>Es xuta una pilota des de terra a 20 m/s formant 45° amb l&apos;horitzontal (g = 9,8 m/s²). a) Quin és l&apos;abast? b) Quina altura màxima assoleix? c) Quant de temps és a l&apos;aire? Proveu altres angles amb la mateixa velocitat: n&apos;hi ha cap que arribi més lluny?</source>
@@ -122,7 +122,7 @@
     <message>
         <source>Angles complementaris: 30°</source>
         <extracomment>menu item and heading: the title of an example problem</extracomment>
-        <translation>Complementary angles: 30°</translation>
+        <translation>Complementary Angles: 30°</translation>
     </message>
     <message>
         <source>Es llança un projectil des de terra a 20 m/s formant 30° amb l&apos;horitzontal (g = 9,8 m/s²). a) Quin és l&apos;abast? b) Quina altura màxima assoleix? Marqueu «Superposa les trajectòries» i llanceu-lo també a 60°: què tenen en comú les dues trajectòries?</source>
@@ -132,7 +132,7 @@
     <message>
         <source>Angles complementaris: 60°</source>
         <extracomment>menu item and heading: the title of an example problem</extracomment>
-        <translation>Complementary angles: 60°</translation>
+        <translation>Complementary Angles: 60°</translation>
     </message>
     <message>
         <source>Es llança un projectil des de terra a 20 m/s formant 60° amb l&apos;horitzontal (g = 9,8 m/s²). a) Quin és l&apos;abast? b) Quina altura màxima assoleix? c) Compareu-ho amb el llançament a 30°: quin dels dos és més temps a l&apos;aire?</source>
@@ -152,7 +152,7 @@
     <message>
         <source>Llançament des d&apos;un pou</source>
         <extracomment>menu item and heading: the title of an example problem</extracomment>
-        <translation>Launch from a well</translation>
+        <translation>Launch from a Well</translation>
     </message>
     <message>
         <source>Des del fons d&apos;un pou de 5 m de fondària es llança una pedra a 20 m/s formant 60° amb l&apos;horitzontal (g = 9,8 m/s²). a) Quant de temps triga a sortir a l&apos;altura del terra? b) A quina distància horitzontal del punt de llançament ho fa? c) Amb quina velocitat surt? d) Per què la gràfica queda buida?</source>
@@ -162,7 +162,7 @@
     <message>
         <source>Llançament amb vent en contra</source>
         <extracomment>menu item and heading: the title of an example problem</extracomment>
-        <translation>Launch into a headwind</translation>
+        <translation>Launch into a Headwind</translation>
     </message>
     <message>
         <source>Es llança una pilota des de terra a 20 m/s formant 45° amb l&apos;horitzontal, amb un vent en contra que li dona una acceleració horitzontal de -2 m/s² (g = 9,8 m/s²). a) Quin és l&apos;abast? b) Amb quina velocitat arriba a terra? Compareu-ho amb el llançament sense vent.</source>
@@ -630,7 +630,7 @@ Error type: %1</translation>
     <message>
         <source>Enunciat</source>
         <extracomment>window title: the statement of the chosen example problem (noun)</extracomment>
-        <translation>Problem statement</translation>
+        <translation>Problem Statement</translation>
     </message>
     <message>
         <source>Títol del problema</source>

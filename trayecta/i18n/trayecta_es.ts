@@ -402,7 +402,7 @@
     <message>
         <source>Impossible desar la gràfica.</source>
         <extracomment>first line of the failure box when the graph&apos;s picture could not be saved</extracomment>
-        <translation>Imposible guardar la gráfica.</translation>
+        <translation>No se ha podido guardar la gráfica.</translation>
     </message>
     <message>
         <source>Exporta els punts (CSV)</source>
@@ -412,7 +412,7 @@
     <message>
         <source>Impossible exportar els punts.</source>
         <extracomment>first line of the failure box when the curve&apos;s points could not be saved</extracomment>
-        <translation>Imposible exportar los puntos.</translation>
+        <translation>No se han podido exportar los puntos.</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
@@ -559,7 +559,7 @@ Tipo de error: %2</translation>
     <message>
         <source>Impossible desar el PDF.</source>
         <extracomment>first line of the failure box when the sheet could not be saved</extracomment>
-        <translation>Imposible guardar el PDF.</translation>
+        <translation>No se ha podido guardar el PDF.</translation>
     </message>
 </context>
 <context>
@@ -603,7 +603,7 @@ Tipo de error: %2</translation>
         <source>Impossible realitzar càlcul.<byte value="xd"/>
 Tipo de error: %1</source>
         <extracomment>the failure box; %1 is the failure reason; keep the line break (CR LF). &quot;Tipo de error&quot; is Spanish in the original.</extracomment>
-        <translation>Imposible realizar el cálculo.<byte value="xd"/>
+        <translation>No se ha podido realizar el cálculo.<byte value="xd"/>
 Tipo de error: %1</translation>
     </message>
 </context>

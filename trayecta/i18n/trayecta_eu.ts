@@ -402,7 +402,7 @@
     <message>
         <source>Impossible desar la gràfica.</source>
         <extracomment>first line of the failure box when the graph&apos;s picture could not be saved</extracomment>
-        <translation>Ezin da grafikoa gorde.</translation>
+        <translation>Ezin izan da grafikoa gorde.</translation>
     </message>
     <message>
         <source>Exporta els punts (CSV)</source>
@@ -412,7 +412,7 @@
     <message>
         <source>Impossible exportar els punts.</source>
         <extracomment>first line of the failure box when the curve&apos;s points could not be saved</extracomment>
-        <translation>Ezin dira puntuak esportatu.</translation>
+        <translation>Ezin izan dira puntuak esportatu.</translation>
     </message>
     <message>
         <source>%1<byte value="xd"/>
@@ -559,7 +559,7 @@ Errore mota: %2</translation>
     <message>
         <source>Impossible desar el PDF.</source>
         <extracomment>first line of the failure box when the sheet could not be saved</extracomment>
-        <translation>Ezin da PDFa gorde.</translation>
+        <translation>Ezin izan da PDFa gorde.</translation>
     </message>
 </context>
 <context>
@@ -567,7 +567,7 @@ Errore mota: %2</translation>
     <message>
         <source>un camp no conté un nombre vàlid.</source>
         <extracomment>failure reason, shown after &quot;Tipo de error: &quot;</extracomment>
-        <translation>lauki batek ez dauka zenbaki baliozkorik.</translation>
+        <translation>lauki batek ez dauka baliozko zenbakirik.</translation>
     </message>
     <message>
         <source>divisió per zero (l&apos;acceleració vertical no pot ser 0).</source>
@@ -603,7 +603,7 @@ Errore mota: %2</translation>
         <source>Impossible realitzar càlcul.<byte value="xd"/>
 Tipo de error: %1</source>
         <extracomment>the failure box; %1 is the failure reason; keep the line break (CR LF). &quot;Tipo de error&quot; is Spanish in the original.</extracomment>
-        <translation>Ezin da kalkulua egin.<byte value="xd"/>
+        <translation>Ezin izan da kalkulua egin.<byte value="xd"/>
 Errore mota: %1</translation>
     </message>
 </context>

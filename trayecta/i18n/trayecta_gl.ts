@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Converteix km/h a m/s</source>
-        <translation>Converter km/h a m/s</translation>
+        <translation>Converter km/h en m/s</translation>
     </message>
     <message>
         <source>Convertidor, velocitat en m/s</source>

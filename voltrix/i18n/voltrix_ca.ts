@@ -1083,9 +1083,9 @@ Ajuda -&gt; Mostra aquesta informació.
 
 Cub -&gt; Mostra/Amaga el cub.
 Eixos -&gt; Mostra/Amaga els eixos.
-Fletxes de Gir -&gt; Giren la figura.
+Fletxes de gir -&gt; Giren la figura.
 Gir -&gt; Fent-hi clic es recupera la vista inicial.
-Fletxes de Zoom -&gt; Apropen o allunyen la imatge.
+Fletxes de zoom -&gt; Apropen o allunyen la imatge.
 Zoom -&gt; Fent-hi clic es recupera la vista inicial.
 Animació -&gt; Anima/Atura la simulació.
 Traça -&gt; Mostra/Amaga la traça del recorregut de la partícula.

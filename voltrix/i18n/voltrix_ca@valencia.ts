@@ -14,15 +14,15 @@
     </message>
     <message>
         <source>Predice: ω = |q|·B/m, T = 2π/ω, R = m·v/(|q|·B).</source>
-        <translation>Prediu: ω = |q|·B/m, T = 2π/ω, R = m·v/(|q|·B).</translation>
+        <translation>Predicció: ω = |q|·B/m, T = 2π/ω, R = m·v/(|q|·B).</translation>
     </message>
     <message>
         <source>Compruébalo en «Magnitudes» (frecuencia angular, periodo, radio) y en «Gráficas»: y, z oscilan con periodo T y la energía cinética no cambia.</source>
-        <translation>Comprova-ho en «Magnituds» (freqüència angular, període, radi) i en «Gràfiques»: y, z oscil·len amb període T i l&apos;energia cinètica no canvia.</translation>
+        <translation>Comproveu-ho en «Magnituds» (freqüència angular, període, radi) i en «Gràfiques»: y, z oscil·len amb període T i l&apos;energia cinètica no canvia.</translation>
     </message>
     <message>
         <source>Pregunta: si duplicas la velocidad, ¿qué les pasa al radio y al periodo?</source>
-        <translation>Pregunta: si dupliques la velocitat, què els passa al radi i al període?</translation>
+        <translation>Pregunta: si dupliqueu la velocitat, què els passa al radi i al període?</translation>
     </message>
     <message>
         <source>Movimiento circular con carga negativa (q &lt; 0)</source>
@@ -35,11 +35,11 @@
     </message>
     <message>
         <source>Predice: ω = |q|·B/m, T = 2π/ω, R = m·v/(|q|·B), con |q| = 1 C.</source>
-        <translation>Prediu: ω = |q|·B/m, T = 2π/ω, R = m·v/(|q|·B), amb |q| = 1 C.</translation>
+        <translation>Predicció: ω = |q|·B/m, T = 2π/ω, R = m·v/(|q|·B), amb |q| = 1 C.</translation>
     </message>
     <message>
         <source>Compruébalo en «Magnitudes» y compara el sentido de giro con el de q &gt; 0.</source>
-        <translation>Comprova-ho en «Magnituds» i compara el sentit de gir amb el de q &gt; 0.</translation>
+        <translation>Comproveu-ho en «Magnituds» i compareu el sentit de gir amb el de q &gt; 0.</translation>
     </message>
     <message>
         <source>Pregunta: ¿por qué cambia el sentido de giro y no cambian ni el radio ni el periodo?</source>
@@ -56,11 +56,11 @@
     </message>
     <message>
         <source>Predice: R = m·v⊥/(|q|·B), T = 2π/ω, paso p = v∥·T.</source>
-        <translation>Prediu: R = m·v⊥/(|q|·B), T = 2π/ω, pas p = v∥·T.</translation>
+        <translation>Predicció: R = m·v⊥/(|q|·B), T = 2π/ω, pas p = v∥·T.</translation>
     </message>
     <message>
         <source>Compruébalo en «Magnitudes» (radio, periodo, paso) y en «Gráficas»: x crece a ritmo constante.</source>
-        <translation>Comprova-ho en «Magnituds» (radi, període, pas) i en «Gràfiques»: x creix a ritme constant.</translation>
+        <translation>Comproveu-ho en «Magnituds» (radi, període, pas) i en «Gràfiques»: x creix a ritme constant.</translation>
     </message>
     <message>
         <source>Pregunta: ¿qué componente de la velocidad decide el paso y cuál el radio?</source>
@@ -77,11 +77,11 @@
     </message>
     <message>
         <source>Predice: a = q·E/m; la altura máxima llega en t = vz/a y el vuelo dura 2·vz/a.</source>
-        <translation>Prediu: a = q·E/m; l&apos;altura màxima arriba en t = vz/a i el vol dura 2·vz/a.</translation>
+        <translation>Predicció: a = q·E/m; l&apos;altura màxima s&apos;assolix en t = vz/a i el vol dura 2·vz/a.</translation>
     </message>
     <message>
         <source>Compruébalo en «Magnitudes» (aceleración) y en «Gráficas»: vy es constante y vz baja en línea recta.</source>
-        <translation>Comprova-ho en «Magnituds» (acceleració) i en «Gràfiques»: vy és constant i vz baixa en línia recta.</translation>
+        <translation>Comproveu-ho en «Magnituds» (acceleració) i en «Gràfiques»: vy és constant i vz baixa en línia recta.</translation>
     </message>
     <message>
         <source>Pregunta: ¿cómo cambiaría la parábola con una carga de 2 C? ¿Y con una de -1 C?</source>
@@ -98,11 +98,11 @@
     </message>
     <message>
         <source>Predice: a∥ = q·E/m = 2 m/s², x = x₀ + a∥·t²/2; la vuelta k avanza (2k - 1)·a∥·T²/2.</source>
-        <translation>Prediu: a∥ = q·E/m = 2 m/s², x = x₀ + a∥·t²/2; la volta k avança (2k - 1)·a∥·T²/2.</translation>
+        <translation>Predicció: a∥ = q·E/m = 2 m/s², x = x₀ + a∥·t²/2; la volta k avança (2k - 1)·a∥·T²/2.</translation>
     </message>
     <message>
         <source>Compruébalo en «Gráficas»: x crece como una parábola y vx en línea recta; el radio no cambia.</source>
-        <translation>Comprova-ho en «Gràfiques»: x creix com una paràbola i vx en línia recta; el radi no canvia.</translation>
+        <translation>Comproveu-ho en «Gràfiques»: x creix com una paràbola i vx en línia recta; el radi no canvia.</translation>
     </message>
     <message>
         <source>Pregunta: ¿por qué no cambia el radio de las vueltas aunque la partícula va cada vez más deprisa?</source>
@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>Predice: vd = E×B/B², |vd| = E/B; cada arco dura T = 2π/ω, mide vd·T y sube 2·vd/ω.</source>
-        <translation>Prediu: vd = E×B/B², |vd| = E/B; cada arc dura T = 2π/ω, mesura vd·T i puja 2·vd/ω.</translation>
+        <translation>Predicció: vd = E×B/B², |vd| = E/B; cada arc dura T = 2π/ω, mesura vd·T i puja 2·vd/ω.</translation>
     </message>
     <message>
         <source>Compruébalo en «Magnitudes» (deriva) y en «Gráficas»: la rapidez vuelve a 0 al final de cada arco.</source>
-        <translation>Comprova-ho en «Magnituds» (deriva) i en «Gràfiques»: la rapidesa torna a 0 al final de cada arc.</translation>
+        <translation>Comproveu-ho en «Magnituds» (deriva) i en «Gràfiques»: la rapidesa torna a 0 al final de cada arc.</translation>
     </message>
     <message>
         <source>Pregunta: ¿hacia dónde deriva si la carga es negativa?</source>
@@ -140,15 +140,15 @@
     </message>
     <message>
         <source>Predice: q·E + q·v×B = 0 cuando v = E/B.</source>
-        <translation>Prediu: q·E + q·v×B = 0 quan v = E/B.</translation>
+        <translation>Predicció: q·E + q·v×B = 0 quan v = E/B.</translation>
     </message>
     <message>
         <source>Compruébalo en «Magnitudes» (fuerza nula) y en «Gráficas»: z no cambia.</source>
-        <translation>Comprova-ho en «Magnituds» (força nul·la) i en «Gràfiques»: z no canvia.</translation>
+        <translation>Comproveu-ho en «Magnituds» (força nul·la) i en «Gràfiques»: z no canvia.</translation>
     </message>
     <message>
         <source>Pregunta: cambia Vy a 12 en el panel: ¿hacia dónde se desvía? ¿Y con Vy = 8?</source>
-        <translation>Pregunta: canvia Vy a 12 en el panell: cap a on es desvia? I amb Vy = 8?</translation>
+        <translation>Pregunta: canvieu Vy a 12 en el panell: cap a on es desvia? I amb Vy = 8?</translation>
     </message>
     <message>
         <source>Desviación entre placas (campo confinado)</source>
@@ -161,11 +161,11 @@
     </message>
     <message>
         <source>Predice: dentro pasa t = 20 m / 10 m/s = 2 s, se desvía Δz = q·E·t²/(2·m) y sale con vz = q·E·t/m.</source>
-        <translation>Prediu: dins passa t = 20 m / 10 m/s = 2 s, es desvia Δz = q·E·t²/(2·m) i ix amb vz = q·E·t/m.</translation>
+        <translation>Predicció: dins passa t = 20 m / 10 m/s = 2 s, es desvia Δz = q·E·t²/(2·m) i ix amb vz = q·E·t/m.</translation>
     </message>
     <message>
         <source>Compruébalo en «Gráficas»: vz crece entre t = 3 s y t = 5 s y después se queda constante.</source>
-        <translation>Comprova-ho en «Gràfiques»: vz creix entre t = 3 s i t = 5 s i després es manté constant.</translation>
+        <translation>Comproveu-ho en «Gràfiques»: vz creix entre t = 3 s i t = 5 s i després es manté constant.</translation>
     </message>
     <message>
         <source>Pregunta: ¿con qué ángulo sale? ¿Cómo cambiaría si entrara el doble de rápida?</source>
@@ -278,20 +278,20 @@
 Con la animación en marcha se registra cada paso desde el último &quot;Inicia&quot;, &quot;Cargar&quot; o &quot;Recuperar&quot;.</source>
         <extracomment>«Inicia», «Cargar» and «Recuperar» are the captions of a button and of menu items</extracomment>
         <translation>No hi ha dades per a exportar.
-Amb l&apos;animació en marxa es registra cada pas des de l&apos;últim &quot;Inicia&quot;, &quot;Carrega&quot; o &quot;Recupera&quot;.</translation>
+Amb l&apos;animació en marxa es registra cada pas des de l&apos;últim «Inicia», «Carrega» o «Recupera».</translation>
     </message>
     <message>
         <source>No se ha podido grabar el fichero &quot;%1&quot;.
 %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason (a lowercase phrase such as &quot;permiso denegado&quot;)</extracomment>
-        <translation>No s&apos;ha pogut guardar el fitxer &quot;%1&quot;.
+        <translation>Impossible guardar el fitxer «%1».
 %2</translation>
     </message>
     <message>
         <source>No se ha podido leer el fichero &quot;%1&quot;.
 %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason (a lowercase phrase such as &quot;permiso denegado&quot;)</extracomment>
-        <translation>No s&apos;ha pogut llegir el fitxer &quot;%1&quot;.
+        <translation>Impossible llegir el fitxer «%1».
 %2</translation>
     </message>
 </context>
@@ -1241,7 +1241,7 @@ Panells -&gt; Llengua -&gt; Español, català, valencià, galego, euskara o
     <message>
         <source>Pasa el ratón sobre la gráfica para leer sus valores.</source>
         <extracomment>the reading under the graph while the pointer is not over it</extracomment>
-        <translation>Passa el ratolí per damunt de la gràfica per a llegir-ne els valors.</translation>
+        <translation>Passeu el ratolí per damunt de la gràfica per a llegir-ne els valors.</translation>
     </message>
     <message>
         <source>Gráficas</source>
@@ -1255,7 +1255,7 @@ Panells -&gt; Llengua -&gt; Español, català, valencià, galego, euskara o
     </message>
     <message>
         <source>Gráfica frente al tiempo</source>
-        <translation>Gràfica enfront del temps</translation>
+        <translation>Gràfica en funció del temps</translation>
     </message>
     <message>
         <source>Guardar gráfica…</source>
@@ -1275,7 +1275,7 @@ Panells -&gt; Llengua -&gt; Español, català, valencià, galego, euskara o
     <message>
         <source>%1 frente al tiempo desde el último Inicia, Cargar o Recuperar; la lectura bajo el ratón da t y el valor de cada curva</source>
         <extracomment>for a screen reader: what the graph shows; %1 is the chosen quantity (&quot;Posición (x, y, z)&quot;); Inicia, Cargar and Recuperar are the captions of a button and of menu items</extracomment>
-        <translation>%1 enfront del temps des de l&apos;últim Inicia, Carrega o Recupera; la lectura davall del ratolí dona t i el valor de cada corba</translation>
+        <translation>%1 en funció del temps des de l&apos;últim Inicia, Carrega o Recupera; la lectura davall del ratolí dona t i el valor de cada corba</translation>
     </message>
     <message>
         <source>Guardar gráfica</source>

@@ -6,7 +6,7 @@
     <message>
         <source>Movimiento circular en un campo magnético (q &gt; 0)</source>
         <extracomment>a set-up in the «Experiencias» menu; also the title of its guide and report</extracomment>
-        <translation>Circular motion in a magnetic field (q &gt; 0)</translation>
+        <translation>Circular Motion in a Magnetic Field (q &gt; 0)</translation>
     </message>
     <message>
         <source>La velocidad es perpendicular a B: la fuerza q·v×B, siempre perpendicular a la velocidad, la hace girar sin cambiar su rapidez, en una circunferencia del plano x = 50.</source>
@@ -27,7 +27,7 @@
     <message>
         <source>Movimiento circular con carga negativa (q &lt; 0)</source>
         <extracomment>a set-up in the «Experiencias» menu; also the title of its guide and report</extracomment>
-        <translation>Circular motion with a negative charge (q &lt; 0)</translation>
+        <translation>Circular Motion with a Negative Charge (q &lt; 0)</translation>
     </message>
     <message>
         <source>La misma velocidad y el mismo campo con la carga cambiada de signo: la fuerza q·v×B apunta al otro lado y la partícula gira en sentido contrario.</source>
@@ -69,7 +69,7 @@
     <message>
         <source>Parábola en un campo eléctrico</source>
         <extracomment>a set-up in the «Experiencias» menu; also the title of its guide and report</extracomment>
-        <translation>Parabola in an electric field</translation>
+        <translation>Parabola in an Electric Field</translation>
     </message>
     <message>
         <source>Sin campo magnético, la fuerza q·E es constante, como el peso: la partícula describe una parábola en el plano x = 50.</source>
@@ -90,7 +90,7 @@
     <message>
         <source>Campos eléctrico y magnético paralelos</source>
         <extracomment>a set-up in the «Experiencias» menu; also the title of its guide and report</extracomment>
-        <translation>Parallel electric and magnetic fields</translation>
+        <translation>Parallel Electric and Magnetic Fields</translation>
     </message>
     <message>
         <source>E y B a lo largo del eje x: B hace girar la velocidad perpendicular y E acelera la partícula a lo largo del eje, así que la hélice se estira vuelta a vuelta.</source>
@@ -111,7 +111,7 @@
     <message>
         <source>Deriva E×B desde el reposo (cicloide)</source>
         <extracomment>a set-up in the «Experiencias» menu; also the title of its guide and report</extracomment>
-        <translation>E×B drift from rest (cycloid)</translation>
+        <translation>E×B Drift from Rest (Cycloid)</translation>
     </message>
     <message>
         <source>La partícula parte del reposo con E perpendicular a B: el campo eléctrico la acelera, el magnético la curva, y el centro de su giro deriva a velocidad constante: describe una cicloide.</source>
@@ -132,7 +132,7 @@
     <message>
         <source>Selector de velocidades</source>
         <extracomment>a set-up in the «Experiencias» menu; also the title of its guide and report</extracomment>
-        <translation>Velocity selector</translation>
+        <translation>Velocity Selector</translation>
     </message>
     <message>
         <source>E y B perpendiculares, y la partícula entra con v = E/B: las fuerzas eléctrica y magnética se anulan y sigue en línea recta.</source>
@@ -153,7 +153,7 @@
     <message>
         <source>Desviación entre placas (campo confinado)</source>
         <extracomment>a set-up in the «Experiencias» menu; also the title of its guide and report</extracomment>
-        <translation>Deflection between plates (confined field)</translation>
+        <translation>Deflection Between Plates (Confined Field)</translation>
     </message>
     <message>
         <source>El campo eléctrico solo actúa entre las placas amarillas (y de 40 a 60 m): dentro, la partícula se desvía en parábola; fuera, sigue en línea recta.</source>
@@ -246,7 +246,7 @@
     <message>
         <source>Dinamica de una particula cargada</source>
         <extracomment>title of the file dialogs and message boxes</extracomment>
-        <translation>Dynamics of a charged particle</translation>
+        <translation>Dynamics of a Charged Particle</translation>
     </message>
     <message>
         <source>Archivos de Experiencias  (*.exp)</source>
@@ -278,20 +278,20 @@
 Con la animación en marcha se registra cada paso desde el último &quot;Inicia&quot;, &quot;Cargar&quot; o &quot;Recuperar&quot;.</source>
         <extracomment>«Inicia», «Cargar» and «Recuperar» are the captions of a button and of menu items</extracomment>
         <translation>No data to export.
-While the animation runs, every step since the last &quot;Reset&quot;, &quot;Load&quot; or &quot;Recall&quot; is recorded.</translation>
+While the animation runs, every step since the last ‘Reset’, ‘Load’ or ‘Recall’ is recorded.</translation>
     </message>
     <message>
         <source>No se ha podido grabar el fichero &quot;%1&quot;.
 %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason (a lowercase phrase such as &quot;permiso denegado&quot;)</extracomment>
-        <translation>Could not save the file &quot;%1&quot;.
+        <translation>Could not save the file ‘%1’.
 %2</translation>
     </message>
     <message>
         <source>No se ha podido leer el fichero &quot;%1&quot;.
 %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason (a lowercase phrase such as &quot;permiso denegado&quot;)</extracomment>
-        <translation>Could not read the file &quot;%1&quot;.
+        <translation>Could not read the file ‘%1’.
 %2</translation>
     </message>
 </context>
@@ -805,7 +805,7 @@ label of the position panel, left of the length unit&apos;s box (about 55 px)</e
     </message>
     <message>
         <source>Almacena Valores Actuales</source>
-        <translation>Store Current Values</translation>
+        <translation>Store the current values</translation>
     </message>
     <message>
         <source>Recuperar</source>
@@ -814,7 +814,7 @@ label of the position panel, left of the length unit&apos;s box (about 55 px)</e
     </message>
     <message>
         <source>Recupera Valores Almacenados</source>
-        <translation>Recall Stored Values</translation>
+        <translation>Recall the stored values</translation>
     </message>
     <message>
         <source>Inicia</source>

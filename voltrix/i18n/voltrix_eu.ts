@@ -31,7 +31,7 @@
     </message>
     <message>
         <source>La misma velocidad y el mismo campo con la carga cambiada de signo: la fuerza q·v×B apunta al otro lado y la partícula gira en sentido contrario.</source>
-        <translation>Abiadura bera eta eremu bera, baina karga zeinuz aldatuta: q·v×B indarrak beste aldera seinalatzen du, eta partikulak aurkako noranzkoan biratzen du.</translation>
+        <translation>Abiadura bera eta eremu bera, baina karga zeinuz aldatuta: q·v×B indarra beste alderantz zuzenduta dago, eta partikulak aurkako noranzkoan biratzen du.</translation>
     </message>
     <message>
         <source>Predice: ω = |q|·B/m, T = 2π/ω, R = m·v/(|q|·B), con |q| = 1 C.</source>
@@ -119,7 +119,7 @@
     </message>
     <message>
         <source>Predice: vd = E×B/B², |vd| = E/B; cada arco dura T = 2π/ω, mide vd·T y sube 2·vd/ω.</source>
-        <translation>Aurreikusi: vd = E×B/B², |vd| = E/B; arku bakoitzak T = 2π/ω irauten du, vd·T neurtzen du eta 2·vd/ω igotzen da.</translation>
+        <translation>Aurreikusi: vd = E×B/B², |vd| = E/B; arku bakoitzak T = 2π/ω irauten du, eta vd·T-ko luzera eta 2·vd/ω-ko altuera ditu.</translation>
     </message>
     <message>
         <source>Compruébalo en «Magnitudes» (deriva) y en «Gráficas»: la rapidez vuelve a 0 al final de cada arco.</source>
@@ -157,7 +157,7 @@
     </message>
     <message>
         <source>El campo eléctrico solo actúa entre las placas amarillas (y de 40 a 60 m): dentro, la partícula se desvía en parábola; fuera, sigue en línea recta.</source>
-        <translation>Eremu elektrikoak plaka horien artean soilik eragiten du (y 40 eta 60 m artean): barruan, partikula parabolan desbideratzen da; kanpoan, lerro zuzenean jarraitzen du.</translation>
+        <translation>Eremu elektrikoak kolore horiko plaken artean soilik eragiten du (y 40 eta 60 m artean): barruan, partikula parabolan desbideratzen da; kanpoan, lerro zuzenean jarraitzen du.</translation>
     </message>
     <message>
         <source>Predice: dentro pasa t = 20 m / 10 m/s = 2 s, se desvía Δz = q·E·t²/(2·m) y sale con vz = q·E·t/m.</source>
