@@ -2,7 +2,8 @@
 # What a screen reader reads, over AT-SPI rather than through Qt's own
 # objects: both programs start under Xvfb on an accessibility bus, Voltrix's
 # panels are opened from its menu, and every control of every shown window
-# must have a name, and the view and the graphs a description.
+# must have a name, and the view and the graphs a description; once in the
+# design's languages and once in English, a translation.
 # usage: check_atspi.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -13,25 +14,39 @@ fi
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 bus=$!
+trap 'kill "$bus" 2>/dev/null || true' EXIT
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_ALL=C.UTF-8
 unset QT_QPA_PLATFORM
-"$build/trayecta/app/trayecta" &
-trayecta=$!
-"$build/voltrix/app/voltrix" &
-voltrix=$!
-trap 'kill "$trayecta" "$voltrix" "$bus" 2>/dev/null || true' EXIT
 
-window=$(xdotool search --sync --onlyvisible --pid "$voltrix" --name '^Carga en Campos' | head -n 1)
-sleep 2
-# "Paneles", then its items by their place (as scripts/screenshot-window.sh
-# does): the control panel, the vector options, the scale factors, the help,
-# "Magnitudes" and "Gráficas".
-for y in 29 73 95 139 161 183; do
-    xdotool mousemove --window "$window" 96 9 click 1
-    sleep 0.5
-    xdotool mousemove --window "$window" 130 "$y" click 1
-    sleep 0.5
-done
+# walk TRAYECTA_LANGUAGE VOLTRIX_LANGUAGE VOLTRIX_TITLE GRAPH VIEW GRAPHS: one
+# run of both programs, with the names the described areas have in it.
+walk() {
+    "$build/trayecta/app/trayecta" --lang "$1" &
+    local trayecta=$!
+    "$build/voltrix/app/voltrix" --lang "$2" &
+    local voltrix=$!
+    local window status=0
+    window=$(xdotool search --sync --onlyvisible --pid "$voltrix" --name "^$3" | head -n 1)
+    sleep 2
+    # Six of the panels from "Paneles", by keyboard: its place on the bar
+    # changes with the language.
+    for item in 0 2 3 5 6 7; do
+        xdotool mousemove --window "$window" 20 9 click 1
+        sleep 0.4
+        xdotool key Right
+        sleep 0.3
+        for _ in $(seq "$item"); do xdotool key Down; done
+        xdotool key Return
+        sleep 0.5
+    done
+    /usr/bin/python3 "$here/atspi_walk.py" Trayecta 1 "$4" || status=1
+    /usr/bin/python3 "$here/atspi_walk.py" Voltrix 7 "$5" "$6" || status=1
+    kill "$trayecta" "$voltrix"
+    wait "$trayecta" "$voltrix" 2>/dev/null || true
+    return $status
+}
 
-/usr/bin/python3 "$here/atspi_walk.py" Trayecta 1 "Gràfica de la trajectòria"
-/usr/bin/python3 "$here/atspi_walk.py" Voltrix 7 "Vista 3D de la partícula" "Gráfica frente al tiempo"
+status=0
+walk ca es "Carga en Campos" "Gràfica de la trajectòria" "Vista 3D de la partícula" "Gráfica frente al tiempo" || status=1
+walk en en "Charge in Electric" "Graph of the trajectory" "3D view of the particle" "Graph against time" || status=1
+exit $status
