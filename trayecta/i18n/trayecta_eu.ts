@@ -434,7 +434,7 @@ Errore mota: %2</translation>
     <message>
         <source>Velocitat inicial:</source>
         <extracomment>label of the start velocity by components</extracomment>
-        <translation>Hasierako abiadura:</translation>
+        <translation>Hasierako abiad.:</translation>
     </message>
     <message>
         <source>Vel. inicial(mòdul)</source>
