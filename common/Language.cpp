@@ -140,8 +140,10 @@ QMenu *addLanguageMenu(QMenu *menu, const QString &title, const QString &notice)
         group->addAction(action);
     }
     QObject::connect(group, &QActionGroup::triggered, menu, [=, &program](QAction *action) {
-        rememberLanguage(program, action->data().toString());
-        QMessageBox::information(menu->window(), program.name, notice);
+        const QString code = action->data().toString();
+        rememberLanguage(program, code);
+        if (code != installed)
+            QMessageBox::information(menu->window(), program.name, notice);
     });
     return languages;
 }
