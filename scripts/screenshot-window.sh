@@ -20,6 +20,9 @@ scene=${3:-}
 scale=${SCALE:-1}
 program=$(basename "$exe")
 export LC_ALL=C.UTF-8
+# The design's language unless LANG_CODE says otherwise, whatever the user chose in a menu.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
 
 # at X Y: the window pixel of a design pixel.
 at() { echo "$(($1 * scale)) $(($2 * scale))"; }

@@ -9,6 +9,8 @@ version_line=$2
 name=$(basename "$exe")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# A language the user chose in a menu must not change what is checked.
+export XDG_CONFIG_HOME=$work/config
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 

@@ -12,6 +12,8 @@ version=$4
 sizes=(16 24 32 48 64 128 256)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# A language the user chose in a menu must not change what is checked.
+export XDG_CONFIG_HOME=$work/config
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
