@@ -59,6 +59,16 @@ QString helpText(const Texts &tr, const QString &command)
 
 QCommandLineOption scaleOption() { return QCommandLineOption(QStringLiteral("scale"), QString(), QStringLiteral("F")); }
 
+// Every option the programs know, read the one way; Qt's own were taken out
+// by QApplication before.
+void addProgramOptions(QCommandLineParser &parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.addOptions({QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QString()),
+                       QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")}, QString()), scaleOption(),
+                       languageOption()});
+}
+
 QString usageError(const Texts &tr, const QString &command, const QString &problem)
 {
     return QStringLiteral("%1: %2\n").arg(command, problem) + tr(&CommandLineTexts::tryHelp).arg(command)
@@ -80,14 +90,8 @@ CommandLineRequest parseCommandLine(const ProgramIdentity &program, const QStrin
     using T = CommandLineTexts;
     const Texts tr{program.texts};
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
-    const QCommandLineOption scale = scaleOption();
-    parser.addOption(help);
-    parser.addOption(version);
-    parser.addOption(scale);
-    parser.addOption(languageOption());
+    addProgramOptions(parser);
+    const QString help = QStringLiteral("help"), version = QStringLiteral("version"), scale = QStringLiteral("scale");
 
     const QString command = commandName(program, arguments);
     if (!parser.parse(arguments)) {
@@ -134,12 +138,10 @@ std::optional<double> readScale(const QString &text)
 
 std::optional<QString> optionValue(const QStringList &arguments, const QCommandLineOption &option)
 {
-    // Every option the programs know, so that one before it does not stop the
-    // reading; the other arguments are the full parse's to judge.
+    // All the options, so that another before it does not stop the reading;
+    // the other arguments are the full parse's to judge.
     QCommandLineParser parser;
-    parser.addOptions({QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}),
-                       QCommandLineOption(QStringList{QStringLiteral("v"), QStringLiteral("version")}), scaleOption(),
-                       languageOption()});
+    addProgramOptions(parser);
     parser.parse(arguments);
     if (!parser.isSet(option.names().constFirst()))
         return std::nullopt;

@@ -8,10 +8,9 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTranslator>
 #include <QWidget>
 
-#include "common/Language.h"
+#include "tests/support/InLanguage.h"
 
 #include "trayecta/app/Identity.h"
 #include "voltrix/app/Identity.h"
@@ -162,14 +161,11 @@ TEST(ProgramIdentity, QtDialogsSpeakEachProgramsLanguage)
 {
     for (const Program &p : kPrograms) {
         SCOPED_TRACE(p.command);
-        QApplication *app = qApp;
-        orvalis::installLanguage(*app, p.identity, p.identity.language);
+        // Taken away at the end, or the next program's would be looked up after it.
+        const orvalis_test::InLanguage language(p.identity, p.identity.language.toUtf8().constData());
         QMessageBox box;
         box.setStandardButtons(QMessageBox::Cancel);
         EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), text(p.cancel));
-        // The next program's translation is looked up first otherwise.
-        for (QTranslator *t : app->findChildren<QTranslator *>())
-            QCoreApplication::removeTranslator(t);
     }
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QDirIterator>
 #include <QMenu>
 #include <QMessageBox>
@@ -13,12 +12,12 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTranslator>
 #include <QXmlStreamReader>
 
 #include "common/CommandLine.h"
 #include "common/CoreText.h"
 #include "common/Language.h"
+#include "tests/support/InLanguage.h"
 #include "trayecta/app/Identity.h"
 #include "voltrix/app/Identity.h"
 
@@ -77,7 +76,7 @@ TEST_F(RememberedLanguage, TheCommandLineWinsOverTheMenusChoiceWhichWinsOverTheD
 TEST_F(RememberedLanguage, TheMenuListsEveryLanguageInItsOwnNameAndKeepsTheChoice)
 {
     const orvalis::ProgramIdentity &program = trayecta::programIdentity();
-    orvalis::installLanguage(*qApp, program, "ca");
+    const orvalis_test::InLanguage language(program, "ca");
     QMenu menu;
     QMenu *languages = orvalis::addLanguageMenu(&menu, "Llengua", "La llengua canviarà en tornar a obrir Trayecta.");
     ASSERT_NE(languages, nullptr);
@@ -107,9 +106,6 @@ TEST_F(RememberedLanguage, TheMenuListsEveryLanguageInItsOwnNameAndKeepsTheChoic
     languages->actions().at(3)->trigger();
     EXPECT_EQ(notices, QStringList{"La llengua canviarà en tornar a obrir Trayecta."});
     EXPECT_EQ(orvalis::chosenLanguage(program, {"trayecta"}), "gl");
-    for (QTranslator *t : qApp->findChildren<QTranslator *>())
-        delete t;
-    orvalis::setTextTranslator(nullptr);
 }
 
 // What one run in a language shows: the help's first line and Qt's own
@@ -143,7 +139,7 @@ TEST(Language, EachLanguageReachesTheHelpQtsDialogsAndTheCores)
         const orvalis::ProgramIdentity &program = sample.program;
         for (const Shown &expected : shown) {
             SCOPED_TRACE(program.command.toStdString() + " " + expected.language);
-            orvalis::installLanguage(*qApp, program, expected.language);
+            const orvalis_test::InLanguage language(program, expected.language);
             const QString help = orvalis::parseCommandLine(program, {program.command, "--help"}).text;
             EXPECT_EQ(help.section('\n', 0, 0), QString(expected.usage).arg(program.command));
             EXPECT_TRUE(help.contains("--lang CODE")) << help.toStdString();
@@ -152,11 +148,6 @@ TEST(Language, EachLanguageReachesTheHelpQtsDialogsAndTheCores)
             EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8(expected.cancel));
             EXPECT_EQ(orvalis::coreText(sample.context, sample.text) == sample.text,
                       program.language == expected.language);
-            for (QTranslator *t : qApp->findChildren<QTranslator *>()) {
-                QCoreApplication::removeTranslator(t);
-                delete t;
-            }
-            orvalis::setTextTranslator(nullptr);
         }
     }
 }
